@@ -1,0 +1,29 @@
+#include "source/address_text.h"
+
+#include <cstdio>
+
+namespace casl2wb {
+
+std::string keepRight4(const std::string& text) {
+  return text.size() > 4 ? text.substr(text.size() - 4) : text;
+}
+
+std::string zeroFill4(const std::string& text) {
+  if (text == " " || text.empty() || text.size() >= 4) return text;
+  return std::string(4 - text.size(), '0') + text;
+}
+
+std::string toAddressText(std::int64_t value) {
+  // Numbers past 32 bits keep only their low 32 bits, like the 32-bit hex text.
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%X", static_cast<std::uint32_t>(value));
+  return zeroFill4(keepRight4(digits));
+}
+
+std::string hexWordText(std::uint16_t bits) {
+  char digits[8];
+  std::snprintf(digits, sizeof digits, "%04X", bits);
+  return digits;
+}
+
+}  // namespace casl2wb

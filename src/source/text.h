@@ -1,0 +1,49 @@
+// Character-based text helpers for source lines.
+//
+// Source lines are held as sequences of Unicode code points so that every
+// position, length and slice counts characters, not bytes: a double-width
+// character is one character, as the 72-character rule and the splitter
+// require. Positions are 1-based like the splitter's own rules; 0 means
+// "not found".
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace casl2wb {
+
+using Text = std::u32string;
+using TextView = std::u32string_view;
+
+// Position (1-based) of the first occurrence of `needle` in `text` at or after
+// position `start`, or 0 when there is none.
+std::size_t findFrom(std::size_t start, TextView text, TextView needle);
+inline std::size_t find(TextView text, TextView needle) { return findFrom(1, text, needle); }
+inline bool contains(TextView text, TextView needle) { return find(text, needle) != 0; }
+
+// `count` characters of `text` from 1-based position `start` (fewer at the end).
+Text mid(TextView text, std::size_t start, std::size_t count);
+// Characters of `text` from 1-based position `start` to the end.
+Text midToEnd(TextView text, std::size_t start);
+Text left(TextView text, std::size_t count);
+Text right(TextView text, std::size_t count);
+bool startsWith(TextView text, TextView prefix);
+bool endsWith(TextView text, TextView suffix);
+// True when `text` equals one of `names`.
+inline bool isOneOf(TextView text, std::initializer_list<TextView> names) {
+  return std::find(names.begin(), names.end(), text) != names.end();
+}
+// Removes one trailing space, when there is one.
+void dropTrailingSpace(Text& text);
+
+// Conversions between code points and UTF-8. Invalid UTF-8 input decodes
+// each bad byte as U+FFFD; code points that cannot be encoded become U+FFFD.
+std::string toUtf8(TextView text);
+Text fromUtf8(std::string_view utf8);
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool isValidUtf8(std::string_view bytes);
+
+}  // namespace casl2wb
