@@ -28,4 +28,11 @@ void MemoryImage::resetForCheck() {
   }
 }
 
+bool MemoryImage::write(std::int64_t address, MemoryWord word) {
+  if (address < 0 || address > lastAddress) return false;
+  memText[address] = word;
+  memValue[address] = word.signedValue();
+  return true;
+}
+
 }  // namespace casl2wb

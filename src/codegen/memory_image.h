@@ -47,8 +47,18 @@ class MemoryImage {
   // reading 0; cell 0 and cells 513 and above keep what they hold.
   void resetForCheck();
 
+  // Stores a word as text and as its signed value; addresses outside the
+  // image are never written and give false.
+  bool write(std::int64_t address, MemoryWord word);
+
   std::array<MemoryWord, cellCount> memText;
   std::array<std::int32_t, cellCount> memValue;
+
+  // What the translation hands to the execution side and the listings.
+  static constexpr int addrTextEntries = 1014;  // addresses 0 to 1013
+  std::array<std::string, addrTextEntries> addrText;  // empty until first written
+  std::int64_t literalCount = 0;
+  std::int64_t wordsInUse = 0;  // programEnd + literalCount
 };
 
 }  // namespace casl2wb

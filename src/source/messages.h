@@ -41,4 +41,10 @@ inline std::string msgLabelTwice(int line, int operand, TextView label) {
 inline const std::string msgNoErrors = "機械語に変換する前のエラー個数は0個です。";
 inline std::string msgErrorTotal(int count) { return std::to_string(count) + "個のエラーがあります。"; }
 
+// Errors the translation adds.
+inline std::string msgIndexGr0(int line) {
+  return "***** ｴﾗ- ***** 行番号 " + std::to_string(line) + " の第3ｵﾍﾟﾗﾝﾄﾞの指標レジスタにGR0は使用できません｡*****";
+}
+inline const std::string msgProgramTooLarge = "***** ｴﾗ- ***** プログラムがメモリに入りきりません｡*****";
+
 }  // namespace casl2wb

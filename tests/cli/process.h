@@ -1,0 +1,19 @@
+// Runs a program and captures what it writes and how it ends.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace casl2wb::testing {
+
+struct ProcessResult {
+  // The exit status, or -1 when the program did not exit normally.
+  int exitStatus = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs `program` with `arguments` (argv[1] onwards), stdin closed.
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments);
+
+}  // namespace casl2wb::testing
