@@ -26,7 +26,9 @@ class MemoryWord {
   // "", "    " or the four hex digits.
   std::string text() const;
   // The signed 16-bit reading; empty and blank cells read as 0.
-  std::int32_t signedValue() const { return static_cast<std::int16_t>(bits_); }
+  std::int32_t signedValue() const {
+    return kind_ == Kind::Hex ? static_cast<std::int16_t>(bits_) : 0;
+  }
 
   bool operator==(const MemoryWord&) const = default;
 

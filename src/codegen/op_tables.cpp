@@ -54,4 +54,15 @@ std::optional<std::string> registerFormOpCode(TextView mnemonic) {
   return search(rrOpTable, rrOpTable.size(), mnemonic);
 }
 
+std::string mnemonicOfCode(std::string_view code) {
+  TextView found;
+  for (const Entry& entry : rrOpTable) {
+    if (entry.second == code) found = entry.first;
+  }
+  for (const Entry& entry : opTable) {
+    if (entry.second == code) found = entry.first;
+  }
+  return toUtf8(found);
+}
+
 }  // namespace casl2wb

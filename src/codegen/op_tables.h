@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "source/text.h"
 
@@ -13,5 +14,9 @@ namespace casl2wb {
 std::optional<std::string> twoWordOpCode(TextView mnemonic);
 // The two-digit code of a one-word register form (rrOpTable).
 std::optional<std::string> registerFormOpCode(TextView mnemonic);
+
+// The mnemonic whose code is `code`: rrOpTable entries 1 to 13, then opTable
+// entries 1 to 31, the last entry found; empty when none has it.
+std::string mnemonicOfCode(std::string_view code);
 
 }  // namespace casl2wb
