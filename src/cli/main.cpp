@@ -7,6 +7,7 @@
 
 #include "cli/check_command.h"
 #include "cli/command.h"
+#include "cli/run_command.h"
 #include "cli/usage.h"
 
 namespace {
@@ -22,6 +23,10 @@ const std::array commands = {
             {"FILE"},
             "check and translate a program and print its program-trace text",
             runTraceCommand},
+    Command{"run",
+            {"FILE", "[--input INFILE]", "[--runs N]"},
+            "check, translate and run a program; print the execution list and the CPU panel",
+            runRunCommand},
 };
 
 const Command* findCommand(std::string_view name) {
@@ -41,12 +46,15 @@ int run(const std::vector<std::string>& arguments) {
     return exitSuccess;
   }
   const Command* command = arguments.empty() ? nullptr : findCommand(arguments[0]);
-  if (command == nullptr || arguments.size() - 1 != command->arguments.size()) {
+  const std::vector<std::string> commandArguments(
+      arguments.empty() ? arguments.end() : arguments.begin() + 1, arguments.end());
+  const int status =
+      command == nullptr ? exitUsage : command->run(commandArguments, std::cout, std::cerr);
+  if (status == exitUsage) {
     std::cerr << usageText(commands);
     return exitFailure;
   }
-  const std::vector<std::string> commandArguments(arguments.begin() + 1, arguments.end());
-  return command->run(commandArguments, std::cout, std::cerr);
+  return status;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "codegen/cp932_encoder.h"
+#include "source/cp932.h"
 #include "codegen/memory_image.h"
 #include "codegen/trace_text.h"
 #include "source/error_log.h"

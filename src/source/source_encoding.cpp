@@ -3,9 +3,8 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <optional>
-#include <utility>
 
+#include "source/cp932.h"
 #include "source/source_file.h"
 
 namespace casl2wb {
@@ -13,49 +12,6 @@ namespace {
 
 constexpr char32_t replacementCharacter = U'\uFFFD';
 constexpr char32_t byteOrderMark = U'\uFEFF';
-
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// Decodes strict UTF-8, or gives nothing when the bytes are not valid UTF-8.
-std::optional<Text> decodeStrictUtf8(std::string_view bytes) {
-  Text text;
-  text.reserve(bytes.size());
-  std::size_t i = 0;
-  const std::size_t size = bytes.size();
-  while (i < size) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
-      text.push_back(lead);
-      ++i;
-      continue;
-    }
-    std::size_t length;
-    char32_t code;
-    char32_t minimum;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, code = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, code = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, code = lead & 0x07, minimum = 0x10000;
-    } else {
-      return std::nullopt;
-    }
-    if (size - i < length) return std::nullopt;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto byte = static_cast<unsigned char>(bytes[i + k]);
-      if (!isContinuation(byte)) return std::nullopt;
-      code = (code << 6) | (byte & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-      return std::nullopt;
-    }
-    text.push_back(code);
-    i += length;
-  }
-  if (!text.empty() && text.front() == byteOrderMark) text.erase(0, 1);
-  return text;
-}
 
 // Appends the code points held in `bytes` as UTF-32LE.
 void appendUtf32Le(Text& text, const char* bytes, std::size_t size) {
@@ -77,6 +33,8 @@ Text decodeAsciiOnly(std::string_view bytes) {
   }
   return text;
 }
+
+}  // namespace
 
 Text decodeCp932(std::string_view bytes) {
   iconv_t converter = iconv_open("UTF-32LE", "CP932");
@@ -108,11 +66,11 @@ Text decodeCp932(std::string_view bytes) {
   return text;
 }
 
-}  // namespace
-
 Text decodeSourceBytes(std::string_view bytes) {
-  if (auto utf8 = decodeStrictUtf8(bytes)) return std::move(*utf8);
-  return decodeCp932(bytes);
+  if (!isValidUtf8(bytes)) return decodeCp932(bytes);
+  Text text = fromUtf8(bytes);
+  if (!text.empty() && text.front() == byteOrderMark) text.erase(0, 1);
+  return text;
 }
 
 }  // namespace casl2wb

@@ -1,4 +1,4 @@
-#include "codegen/cp932_encoder.h"
+#include "source/cp932.h"
 
 #include <iconv.h>
 

@@ -1,11 +1,17 @@
-// Character codes of the single- and double-byte character set (CP932) that
-// DC strings and character literals are stored in.
+// The single- and double-byte character set (CP932) of source files, DC
+// strings, character literals and the characters of IN and OUT.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <unordered_map>
 
+#include "source/text.h"
+
 namespace casl2wb {
+
+// Decodes CP932 bytes; every byte that cannot be decoded becomes U+FFFD.
+Text decodeCp932(std::string_view bytes);
 
 class Cp932Encoder {
  public:

@@ -1,0 +1,24 @@
+// A source file read, checked and (when the check finds no errors) translated.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "codegen/assembler.h"
+
+namespace casl2wb::cli {
+
+struct AssembledFile {
+  SourceTable table;
+  MemoryImage memory;
+  VectorMessageList messages;
+  StringTraceText trace;
+  Assembler assembler{table, memory, messages, trace};
+  bool translated = false;  // the check found no errors
+};
+
+// Reads and assembles the file; false (with a message on err) when the file
+// cannot be read.
+bool assembleFile(const std::string& path, AssembledFile& file, std::ostream& err);
+
+}  // namespace casl2wb::cli

@@ -1,0 +1,92 @@
+#include "cli/run_command.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <optional>
+
+#include "cli/assembled_file.h"
+#include "cli/command.h"
+#include "cli/scripted_dialogs.h"
+#include "machine/execution_loop.h"
+
+namespace casl2wb::cli {
+
+namespace {
+
+struct RunOptions {
+  std::string file;
+  std::optional<std::string> inputFile;
+  long runs = 1;
+};
+
+std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& arguments) {
+  RunOptions options;
+  bool haveFile = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    const bool hasValue = i + 1 < arguments.size();
+    if (argument == "--input" && hasValue) {
+      options.inputFile = arguments[++i];
+    } else if (argument == "--runs" && hasValue) {
+      const std::string& value = arguments[++i];
+      if (value.empty() || value.size() > 6 || value.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+      }
+      options.runs = std::stol(value);
+      if (options.runs < 1) return std::nullopt;
+    } else if (!haveFile && !argument.starts_with("--")) {
+      options.file = argument;
+      haveFile = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!haveFile) return std::nullopt;
+  return options;
+}
+
+void printPanel(const RegisterPanel& panel, std::ostream& out) {
+  out << "命令語：" << panel.comand << '\n';
+  out << "PR：" << panel.pr << '\n';
+  out << "FR：" << panel.fr << '\n';
+  out << "SP：" << panel.sp << '\n';
+  for (int n = 0; n < 8; ++n) out << "GR" << n << "：" << panel.gr[n] << '\n';
+}
+
+}  // namespace
+
+int runRunCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  const std::optional<RunOptions> options = parseRunOptions(arguments);
+  if (!options) return exitUsage;
+
+  std::ifstream inputFile;
+  if (options->inputFile) {
+    inputFile.open(*options->inputFile, std::ios::binary);
+    if (!inputFile) {
+      err << programName << ": " << *options->inputFile << ": " << std::strerror(errno) << '\n';
+      return exitFailure;
+    }
+  }
+  AssembledFile file;
+  if (!assembleFile(options->file, file, err)) return exitFailure;
+  if (!file.translated) {
+    for (const std::string& item : file.messages.items) err << item << '\n';
+    return exitErrorsFound;
+  }
+
+  ScriptedDialogs dialogs(options->inputFile ? static_cast<std::istream&>(inputFile) : std::cin,
+                          err);
+  MachineState machine(file.memory);
+  VectorMessageList list;
+  ExecutionLoop loop(machine, file.table, list, dialogs);
+  for (long run = 0; run < options->runs; ++run) loop.jikoum_Click();
+
+  for (const std::string& item : list.items) out << item << '\n';
+  printPanel(loop.panel(), out);
+  out.flush();
+  return exitSuccess;
+}
+
+}  // namespace casl2wb::cli

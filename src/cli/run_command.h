@@ -1,0 +1,13 @@
+// casl2wb-cli run FILE [--input INFILE] [--runs N]: checks, translates and
+// runs a program, then prints the execution window's list and CPU panel.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace casl2wb::cli {
+
+int runRunCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace casl2wb::cli

@@ -1,0 +1,27 @@
+// The run's dialogs in the text front end: each IN takes the next input line,
+// and the 999-step notice goes to the error stream.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+#include "machine/run_dialogs.h"
+
+namespace casl2wb::cli {
+
+class ScriptedDialogs : public RunDialogs {
+ public:
+  ScriptedDialogs(std::istream& input, std::ostream& notices) : input_(input), notices_(notices) {}
+
+  // The next line without its line end; at the end of input the box counts
+  // as cancelled (the empty text).
+  std::string inputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  void errorBox(const std::string& text, const std::string& title) override;
+
+ private:
+  std::istream& input_;
+  std::ostream& notices_;
+};
+
+}  // namespace casl2wb::cli

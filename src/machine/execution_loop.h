@@ -1,0 +1,93 @@
+// One run of the translated program: the run start, the passes over the
+// 43 instruction blocks, the history recorded after every instruction, and
+// the end-of-run display.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "machine/machine_state.h"
+#include "machine/register_panel.h"
+#include "machine/run_dialogs.h"
+#include "source/cp932.h"
+#include "source/message_list.h"
+#include "source/source_table.h"
+
+namespace casl2wb {
+
+class ExecutionLoop {
+ public:
+  ExecutionLoop(MachineState& machine, const SourceTable& table, MessageList& list,
+                RunDialogs& dialogs);
+
+  // The command "実行(&E)": one complete run.
+  void jikoum_Click();
+
+  // What the CPU panel shows after the run.
+  const RegisterPanel& panel() const { return panel_; }
+
+ private:
+  enum class BlockKind {
+    Handler,
+    Compare,
+    Shift,
+    Jump,
+    Push,
+    RPush,
+    Pop,
+    RPop,
+    Call,
+    Ret,
+    Out,
+    In,
+    RecordOnly,
+    Dmp
+  };
+  struct Block {
+    const char* code;
+    BlockKind kind;
+    void (*handler)(MachineState&);
+    int advance;
+    bool checksEff;  // the effective address must lie in the usable memory
+  };
+  static const std::array<Block, 43> blocks;
+
+  void startRun();
+  void readRunParameters();
+  void normaliseAddresses(int from, int to);
+  std::int64_t startAddress() const;
+  bool runPass();
+  void runBlock(const Block& block);
+  bool jumpTaken(const Block& block) const;
+  void finishRun();
+
+  // The address check made before a matching block runs; false ends the run.
+  bool addressesInRange(const Block& block);
+  void reportAddressError(std::int64_t eff);
+
+  // Common steps after an instruction: history slot, PR advance, next step.
+  void recordSlot();
+  void record(int advance);
+
+  void push();
+  void rpush();
+  void pop();
+  void rpop();
+  void call();
+  void ret();
+  void out();
+  void in();
+  void dmp();
+  bool stackHasRoom(int words);
+
+  MachineState& m_;
+  const SourceTable& table_;
+  MessageList& list_;
+  RunDialogs& dialogs_;
+  Cp932Encoder encoder_;
+  RegisterPanel panel_;
+  bool running_ = false;
+};
+
+}  // namespace casl2wb
