@@ -55,14 +55,22 @@ std::optional<std::string> registerFormOpCode(TextView mnemonic) {
 }
 
 std::string mnemonicOfCode(std::string_view code) {
-  TextView found;
-  for (const Entry& entry : rrOpTable) {
-    if (entry.second == code) found = entry.first;
-  }
-  for (const Entry& entry : opTable) {
-    if (entry.second == code) found = entry.first;
-  }
-  return toUtf8(found);
+  // Every code is two upper-case hex digits, so the mnemonics are kept in a
+  // table indexed by the code's value, filled in search order once.
+  static const std::array<std::string, 256> byCode = [] {
+    std::array<std::string, 256> table;
+    const auto fill = [&](const auto& entries) {
+      for (const Entry& entry : entries) {
+        table[std::stoi(entry.second, nullptr, 16)] = toUtf8(entry.first);
+      }
+    };
+    fill(rrOpTable);
+    fill(opTable);
+    return table;
+  }();
+  const auto isHexDigit = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
+  if (code.size() != 2 || !isHexDigit(code[0]) || !isHexDigit(code[1])) return "";
+  return byCode[std::stoi(std::string(code), nullptr, 16)];
 }
 
 }  // namespace casl2wb

@@ -60,7 +60,7 @@ void Translator::translate() {
   for (int n = 1; n <= table_.lineCount; ++n) {
     const Text& op = table_.lineFields(n, colOperation);
     if (op != U"START" && op != U"END" && table_.lineAddress(n) != blank) {
-      q_ = addressTextValue(table_.lineAddress(n));
+      q_ = table_.lineLocation(n);
     }
     translateLine(n);
   }

@@ -6,7 +6,6 @@
 
 #include "instructions/flags.h"
 #include "instructions/load_store.h"
-#include "instructions/word_arithmetic.h"
 #include "machine/machine_helpers.h"
 
 namespace casl2wb {

@@ -38,49 +38,49 @@ bool isDigits(TextView text) {
 
 // The blocks of a pass, in the order in which they are offered the word at PR.
 const std::array<ExecutionLoop::Block, 43> ExecutionLoop::blocks = {{
-    {"10", BlockKind::Handler, ld2, 2, true},
-    {"14", BlockKind::Handler, ld1, 1, false},
-    {"11", BlockKind::Handler, st2, 2, true},
-    {"12", BlockKind::Handler, lad2, 2, false},
-    {"20", BlockKind::Handler, adda2, 2, true},
-    {"24", BlockKind::Handler, adda1, 1, false},
-    {"22", BlockKind::Handler, addl2, 2, true},
-    {"26", BlockKind::Handler, addl1, 1, false},
-    {"21", BlockKind::Handler, SUBA2, 2, true},
-    {"25", BlockKind::Handler, suba1, 1, false},
-    {"23", BlockKind::Handler, subl2, 2, true},
-    {"27", BlockKind::Handler, subl1, 1, false},
-    {"30", BlockKind::Handler, acclogen, 2, true},
-    {"31", BlockKind::Handler, acclogen, 2, true},
-    {"32", BlockKind::Handler, acclogen, 2, true},
-    {"34", BlockKind::Handler, acclogen1, 1, false},
-    {"35", BlockKind::Handler, acclogen1, 1, false},
-    {"36", BlockKind::Handler, acclogen1, 1, false},
-    {"40", BlockKind::Compare, mm3cp, 2, true},
-    {"44", BlockKind::Compare, mm3cp, 1, false},
-    {"41", BlockKind::Compare, mm3cpl, 2, true},
-    {"45", BlockKind::Compare, mm3cpl, 1, false},
-    {"50", BlockKind::Shift, mm4sft, 2, false},
-    {"51", BlockKind::Shift, mm4sft, 2, false},
-    {"52", BlockKind::Shift, mm4sft, 2, false},
-    {"53", BlockKind::Shift, mm4sft, 2, false},
-    {"61", BlockKind::Jump, nullptr, 2, true},
-    {"65", BlockKind::Jump, nullptr, 2, true},
-    {"62", BlockKind::Jump, nullptr, 2, true},
-    {"63", BlockKind::Jump, nullptr, 2, true},
-    {"66", BlockKind::Jump, nullptr, 2, true},
-    {"64", BlockKind::Jump, nullptr, 2, true},
-    {"70", BlockKind::Push, nullptr, 2, false},
-    {"95", BlockKind::RPush, nullptr, 15, false},
-    {"71", BlockKind::Pop, nullptr, 1, false},
-    {"96", BlockKind::RPop, nullptr, 8, false},
-    {"80", BlockKind::Call, nullptr, 2, true},
-    {"81", BlockKind::Ret, nullptr, 1, false},
-    {"91", BlockKind::Out, nullptr, 3, false},
-    {"90", BlockKind::In, nullptr, 3, false},
-    {"00", BlockKind::RecordOnly, nullptr, 1, false},
-    {"F0", BlockKind::RecordOnly, nullptr, 2, false},
-    {"93", BlockKind::Dmp, nullptr, 1, false},
+    {0x10, BlockKind::Handler, ld2, 2, true, false},
+    {0x14, BlockKind::Handler, ld1, 1, false, false},
+    {0x11, BlockKind::Handler, st2, 2, true, true},
+    {0x12, BlockKind::Handler, lad2, 2, false, false},
+    {0x20, BlockKind::Handler, adda2, 2, true, false},
+    {0x24, BlockKind::Handler, adda1, 1, false, false},
+    {0x22, BlockKind::Handler, addl2, 2, true, false},
+    {0x26, BlockKind::Handler, addl1, 1, false, false},
+    {0x21, BlockKind::Handler, SUBA2, 2, true, false},
+    {0x25, BlockKind::Handler, suba1, 1, false, false},
+    {0x23, BlockKind::Handler, subl2, 2, true, false},
+    {0x27, BlockKind::Handler, subl1, 1, false, false},
+    {0x30, BlockKind::Handler, acclogen, 2, true, false},
+    {0x31, BlockKind::Handler, acclogen, 2, true, false},
+    {0x32, BlockKind::Handler, acclogen, 2, true, false},
+    {0x34, BlockKind::Handler, acclogen1, 1, false, false},
+    {0x35, BlockKind::Handler, acclogen1, 1, false, false},
+    {0x36, BlockKind::Handler, acclogen1, 1, false, false},
+    {0x40, BlockKind::Compare, mm3cp, 2, true, false},
+    {0x44, BlockKind::Compare, mm3cp, 1, false, false},
+    {0x41, BlockKind::Compare, mm3cpl, 2, true, false},
+    {0x45, BlockKind::Compare, mm3cpl, 1, false, false},
+    {0x50, BlockKind::Shift, mm4sft, 2, false, false},
+    {0x51, BlockKind::Shift, mm4sft, 2, false, false},
+    {0x52, BlockKind::Shift, mm4sft, 2, false, false},
+    {0x53, BlockKind::Shift, mm4sft, 2, false, false},
+    {0x61, BlockKind::Jump, nullptr, 2, true, false},
+    {0x65, BlockKind::Jump, nullptr, 2, true, false},
+    {0x62, BlockKind::Jump, nullptr, 2, true, false},
+    {0x63, BlockKind::Jump, nullptr, 2, true, false},
+    {0x66, BlockKind::Jump, nullptr, 2, true, false},
+    {0x64, BlockKind::Jump, nullptr, 2, true, false},
+    {0x70, BlockKind::Push, nullptr, 2, false, true},
+    {0x95, BlockKind::RPush, nullptr, 15, false, true},
+    {0x71, BlockKind::Pop, nullptr, 1, false, false},
+    {0x96, BlockKind::RPop, nullptr, 8, false, false},
+    {0x80, BlockKind::Call, nullptr, 2, true, true},
+    {0x81, BlockKind::Ret, nullptr, 1, false, false},
+    {0x91, BlockKind::Out, nullptr, 3, false, true},
+    {0x90, BlockKind::In, nullptr, 3, false, true},
+    {0x00, BlockKind::RecordOnly, nullptr, 1, false, false},
+    {0xF0, BlockKind::RecordOnly, nullptr, 2, false, false},
+    {0x93, BlockKind::Dmp, nullptr, 1, false, false},
 }};
 
 ExecutionLoop::ExecutionLoop(MachineState& machine, const SourceTable& table, MessageList& list,
@@ -103,6 +103,7 @@ void ExecutionLoop::startRun() {
   m_.frText = "000";
   m_.traceWarned = false;
   normaliseAddresses(0, 256);
+  m_.memoryChanged = true;
   m_.pr = 0;
   m_.sp = 256;
   for (int s = 1; s <= 256; ++s) m_.history[s].pr = 0;
@@ -176,21 +177,20 @@ bool ExecutionLoop::runPass() {
   if (m_.passCount > m_.passLimit) return false;
   ++m_.passCount;
   for (const Block& block : blocks) {
-    if (codeAt(m_, m_.pr) != block.code) continue;
+    if (opcodeAt(m_, m_.pr) != block.opcode) continue;
     if (!addressesInRange(block)) return false;
     runBlock(block);
+    if (block.writesMemory) m_.memoryChanged = true;
     if (!running_) return false;
   }
   return true;
 }
 
 void ExecutionLoop::runBlock(const Block& block) {
-  const std::string word = m_.memory.memText[m_.pr].text();
   switch (block.kind) {
     case BlockKind::Handler:
     case BlockKind::Compare:
-      m_.xDigit = word[3];
-      m_.rDigit = word[2];
+      setInstructionDigits();
       if (block.kind == BlockKind::Compare) {
         const bool registerForm = block.advance == 1;
         m_.operand = block.handler == mm3cp ? cpaOperand(m_, registerForm)
@@ -204,7 +204,7 @@ void ExecutionLoop::runBlock(const Block& block) {
       record(block.advance);
       break;
     case BlockKind::Jump: {
-      m_.xDigit = word[3];
+      setInstructionDigits();
       const std::int64_t eff = effectiveAddress(m_);
       if (jumpTaken(block)) {
         recordSlot();
@@ -252,13 +252,28 @@ bool ExecutionLoop::jumpTaken(const Block& block) const {
   const bool of = m_.frText[0] == '1';
   const bool sf = m_.frText[1] == '1';
   const bool zf = m_.frText[2] == '1';
-  const std::string code = block.code;
-  if (code == "61") return sf;
-  if (code == "65") return !sf && !zf;
-  if (code == "62") return !zf;
-  if (code == "63") return zf;
-  if (code == "66") return of;
-  return true;  // JUMP
+  switch (block.opcode) {
+    case 0x61:
+      return sf;  // JMI
+    case 0x65:
+      return !sf && !zf;  // JPL
+    case 0x62:
+      return !zf;  // JNZ
+    case 0x63:
+      return zf;  // JZE
+    case 0x66:
+      return of;  // JOV
+    default:
+      return true;  // JUMP
+  }
+}
+
+// rDigit and xDigit: the third and fourth hex digit of the word at PR.
+void ExecutionLoop::setInstructionDigits() {
+  static constexpr char digits[] = "0123456789ABCDEF";
+  const std::uint16_t bits = m_.memory.memText[m_.pr].bits();
+  m_.rDigit = digits[(bits >> 4) & 0xF];
+  m_.xDigit = digits[bits & 0xF];
 }
 
 void ExecutionLoop::recordSlot() {
@@ -281,7 +296,7 @@ bool ExecutionLoop::addressesInRange(const Block& block) {
   std::int64_t eff = 0;
   bool inRange = m_.pr >= 0 && m_.pr <= highest && m_.sp >= 0 && m_.sp <= m_.memTop;
   if (block.checksEff) {
-    m_.xDigit = m_.memory.memText[m_.pr].text()[3];
+    setInstructionDigits();
     eff = effectiveAddress(m_);
     inRange = inRange && eff >= 0 && eff <= highest;
   }

@@ -45,11 +45,12 @@ class ExecutionLoop {
     Dmp
   };
   struct Block {
-    const char* code;
+    int opcode;  // first byte of the instruction word
     BlockKind kind;
     void (*handler)(MachineState&);
     int advance;
-    bool checksEff;  // the effective address must lie in the usable memory
+    bool checksEff;     // the effective address must lie in the usable memory
+    bool writesMemory;  // the block may change a memory word
   };
   static const std::array<Block, 43> blocks;
 
@@ -67,6 +68,7 @@ class ExecutionLoop {
   void reportAddressError(std::int64_t eff);
 
   // Common steps after an instruction: history slot, PR advance, next step.
+  void setInstructionDigits();
   void recordSlot();
   void record(int advance);
 

@@ -11,6 +11,9 @@ namespace casl2wb {
 std::string comd(const MachineState& m, std::int64_t pc);
 // The first two characters of the word at address pc (its operation code).
 std::string codeAt(const MachineState& m, std::int64_t pc);
+// The operation code (first byte) of the word at address pc; -1 for a
+// blank or empty cell or an address outside the memory.
+int opcodeAt(const MachineState& m, std::int64_t pc);
 // Copies memory cells 0..255 (0..512 in extended mode) into history row gc.
 void subm(MachineState& m, int gc);
 

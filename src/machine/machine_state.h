@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,9 @@ struct HistorySlot {
   FlagText fr;
   std::string sp;
 };
+
+// The memory word texts of one history row (cells 0..513).
+using MemoryRow = std::array<MemoryWord, 514>;
 
 class MachineState {
  public:
@@ -59,9 +64,16 @@ class MachineState {
   bool traceWarned = false;
 
   // History: slot s describes the (s+1)-th recorded instruction; memory row
-  // s+1 holds the memory after it.
+  // s+1 holds the memory after it. Rows recorded while the memory did not
+  // change share one copy.
   std::vector<HistorySlot> history;
-  std::vector<std::array<MemoryWord, historyColumns>> memHist;
+  std::vector<std::shared_ptr<const MemoryRow>> memHist;
+  // Set by every memory write of a run, so that the next row takes a new copy.
+  bool memoryChanged = true;
+  std::shared_ptr<const MemoryRow> memorySnapshot;
+
+  // Memory row s of the history (blank words for a row never recorded).
+  std::span<const MemoryWord> memoryRow(int s) const;
 
   // Step replay.
   int replayPos = 1;

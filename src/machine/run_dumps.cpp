@@ -58,7 +58,7 @@ void mout(const MachineState& m, MessageList& list) {
 void moutstp(const MachineState& m, int s, MessageList& list) {
   list.clear();
   list.add(memoryDumpHeading());
-  addMemoryLines(m, m.memHist.at(s), list);
+  addMemoryLines(m, m.memoryRow(s), list);
 }
 
 }  // namespace casl2wb

@@ -17,7 +17,7 @@ bool ExecutionLoop::stackHasRoom(int words) {
 void ExecutionLoop::push() {
   if (!stackHasRoom(1)) return;
   const std::int64_t a = m_.pr;
-  m_.xDigit = m_.memory.memText[a].text()[3];
+  setInstructionDigits();
   --m_.sp;
   if (m_.xDigit == '0') list_.add(msgPushGr0);
   const std::int64_t value = effectiveAddress(m_);
@@ -28,7 +28,7 @@ void ExecutionLoop::push() {
 
 void ExecutionLoop::pop() {
   const std::int64_t a = m_.pr;
-  m_.rDigit = m_.memory.memText[a].text()[2];
+  setInstructionDigits();
   const std::int32_t value = signedValue(m_.memory.memText[m_.sp]);
   if (m_.rDigit >= '0' && m_.rDigit <= '7') {
     const int r = m_.rDigit - '0';
@@ -75,7 +75,7 @@ void ExecutionLoop::rpop() {
 void ExecutionLoop::call() {
   if (!stackHasRoom(1)) return;
   const std::int64_t a = m_.pr;
-  m_.xDigit = m_.memory.memText[a].text()[3];
+  setInstructionDigits();
   --m_.sp;
   m_.spText = hex4(m_, m_.sp);
   m_.memory.memText[m_.sp] = wordOf(a + 2);

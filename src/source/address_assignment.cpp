@@ -76,6 +76,7 @@ StatementSize assignAddress(SourceTable& table, int n, std::int64_t& locationCou
     return size;
   }
   table.lineAddress(n) = fromUtf8(toAddressText(locationCounter));
+  table.lineLocation(n) = locationCounter;
   table.twoWordFlag(n) = size.twoWord ? 1 : 0;
   locationCounter += size.words;
   return size;

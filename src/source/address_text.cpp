@@ -21,9 +21,9 @@ std::string toAddressText(std::int64_t value) {
 }
 
 std::string hexWordText(std::uint16_t bits) {
-  char digits[8];
-  std::snprintf(digits, sizeof digits, "%04X", bits);
-  return digits;
+  static constexpr char digits[] = "0123456789ABCDEF";
+  return {digits[bits >> 12], digits[(bits >> 8) & 0xF], digits[(bits >> 4) & 0xF],
+          digits[bits & 0xF]};
 }
 
 }  // namespace casl2wb

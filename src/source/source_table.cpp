@@ -14,6 +14,7 @@ void SourceTable::resetRows() {
     row.fields[colCommentField].clear();
     row.parts.assign(operandPartSlots + 1, blankText);
     row.address.clear();
+    row.location = 0;
     row.op1IsLabel = 0;
     row.op2IsLabel = 0;
     row.twoWordFlag = 0;

@@ -40,6 +40,10 @@ class SourceTable {
   int operandPartCount(int n) const { return static_cast<int>(rows_.at(n).parts.size()) - 1; }
   Text& lineAddress(int n) { return rows_.at(n).address; }
   const Text& lineAddress(int n) const { return rows_.at(n).address; }
+  // The location counter of line n, not cut to four hex digits like its
+  // address text, so that words past the memory are known to be past it.
+  std::int64_t& lineLocation(int n) { return rows_.at(n).location; }
+  std::int64_t lineLocation(int n) const { return rows_.at(n).location; }
   std::int16_t& op1IsLabel(int n) { return rows_.at(n).op1IsLabel; }
   std::int16_t op1IsLabel(int n) const { return rows_.at(n).op1IsLabel; }
   std::int16_t& op2IsLabel(int n) { return rows_.at(n).op2IsLabel; }
@@ -65,6 +69,7 @@ class SourceTable {
     std::array<Text, 7> fields;  // index 0 unused
     std::vector<Text> parts;     // index 0 unused
     Text address;
+    std::int64_t location = 0;
     std::int16_t op1IsLabel = 0;
     std::int16_t op2IsLabel = 0;
     std::int16_t twoWordFlag = 0;
