@@ -79,6 +79,7 @@ void st2(MachineState& m) {
   if (!inMemoryImage(eff)) return;
   m.memory.memText[eff] = m.grText[*r];
   m.memory.memValue[eff] = m.grValue[*r];
+  m.memoryChanged = true;  // the next history row takes a fresh copy
 }
 
 void lad2(MachineState& m) {

@@ -100,7 +100,9 @@ TEST_F(LoadStoreInstruction, StWritesTextAndValueAndLeavesFr) {
   place(2, 0x1100, 50);  // ST GR0,50
   m.frText = "010";
   m.accum = 77;
+  m.memoryChanged = false;
   st2(m);
+  EXPECT_TRUE(m.memoryChanged);
   EXPECT_EQ(word(50), "1234");
   EXPECT_EQ(memory.memValue[50], 0x1234);
   EXPECT_EQ(m.frText, "010");

@@ -1,0 +1,99 @@
+// Whole runs through the text front end, compared with their expected output:
+// OUT lines, warnings and errors, DMP lines, the end-of-run dumps and the panel.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "process.h"
+
+namespace casl2wb {
+namespace {
+
+using testing::ProcessResult;
+using testing::runProcess;
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
+
+TEST(RunGolden, InputSubroutineOutputAndDump) {
+  // IN of "COMET", CALL of a subroutine, OUT of a buffer whose DS area
+  // reaches the length word, DMP, and the main program's RET.
+  const ProcessResult result = runProcess(
+      CASL2WB_CLI, {"run", std::string(CASL2WB_EXAMPLES) + "/echo.txt", "--input",
+                    golden + "echo.input"});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, readFile(golden + "echo.run.out"));
+}
+
+TEST(RunGolden, LoopWithLiteralsEndsWithTheAddressError) {
+  const ProcessResult result =
+      runProcess(CASL2WB_CLI, {"run", std::string(CASL2WB_EXAMPLES) + "/countdown.txt",
+                               "--input", "/dev/null"});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.out, readFile(golden + "countdown.run.out"));
+}
+
+TEST(RunGolden, SecondRunStartsFromTheMemoryTheFirstLeft) {
+  const ProcessResult result = runProcess(
+      CASL2WB_CLI, {"run", golden + "twice.txt", "--runs", "2", "--input", "/dev/null"});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.out, readFile(golden + "twice.run.out"));
+}
+
+TEST(RunGolden, ProgramWithCheckErrorsIsNotRun) {
+  const ProcessResult result =
+      runProcess(CASL2WB_CLI, {"run", golden + "bad_register.txt", "--input", "/dev/null"});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err,
+            " | |PRG|START|  | |\n"
+            "0000| | |LD|GR8,X | |\n"
+            "***** ｴﾗ- ***** 第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。*****\n"
+            "0002| | |RET|  | |\n"
+            " | | |END|  | |\n"
+            "1個のエラーがあります。\n");
+}
+
+TEST(RunGolden, EndOfInputCancelsTheInputBoxAndTheNoticeGoesToStderr) {
+  // The program asks for input twice and then loops until the pass limit.
+  const ProcessResult result = runProcess(
+      CASL2WB_CLI, {"run", golden + "in_loop.txt", "--input", golden + "one_line.input"});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.err,
+            "実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。\n");
+  EXPECT_NE(result.out.find(" 0009(0058) "), std::string::npos);  // X from the one line
+  EXPECT_NE(result.out.find(" 000A(0001) "), std::string::npos);
+  EXPECT_NE(result.out.find(" 000B(0000) "), std::string::npos);  // cancelled: nothing stored
+  EXPECT_NE(result.out.find(" 000C(FFFF) "), std::string::npos);  // and the length FFFF
+}
+
+TEST(RunGolden, BadRunArgumentsShowTheUsage) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"run"}, {"run", "a.txt", "--runs", "0"},
+        {"run", "a.txt", "--runs"}, {"run", "a.txt", "b.txt"}, {"run", "a.txt", "--fast"}}) {
+    const ProcessResult result = runProcess(CASL2WB_CLI, arguments);
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("usage: "), std::string::npos);
+  }
+}
+
+TEST(RunGolden, MissingInputFileIsAnError) {
+  const ProcessResult result = runProcess(
+      CASL2WB_CLI, {"run", golden + "twice.txt", "--input", golden + "no_such_file.input"});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "casl2wb-cli: " + golden + "no_such_file.input: No such file or directory\n");
+}
+
+}  // namespace
+}  // namespace casl2wb
