@@ -26,8 +26,7 @@ class CancelledDialogs : public RunDialogs {
 };
 
 void runProgram(benchmark::State& state, const char* name) {
-  const SourceReadResult source =
-      readSourceFile(std::string(CASL2WB_BENCH_PROGRAMS) + "/" + name);
+  const SourceReadResult source = readSourceFile(std::string(CASL2WB_BENCH_PROGRAMS) + "/" + name);
   if (!source.ok) {
     state.SkipWithError(source.error.c_str());
     return;

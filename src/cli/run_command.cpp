@@ -31,7 +31,8 @@ std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& argume
       options.inputFile = arguments[++i];
     } else if (argument == "--runs" && hasValue) {
       const std::string& value = arguments[++i];
-      if (value.empty() || value.size() > 6 || value.find_first_not_of("0123456789") != std::string::npos) {
+      if (value.empty() || value.size() > 6 ||
+          value.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;
       }
       options.runs = std::stol(value);

@@ -6,8 +6,7 @@
 
 namespace casl2wb::cli {
 
-std::string ScriptedDialogs::inputBox(const std::string&, const std::string&,
-                                      const std::string&) {
+std::string ScriptedDialogs::inputBox(const std::string&, const std::string&, const std::string&) {
   std::string line;
   if (!std::getline(input_, line)) return "";
   if (!line.empty() && line.back() == '\r') line.pop_back();

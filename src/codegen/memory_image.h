@@ -57,7 +57,7 @@ class MemoryImage {
   std::array<std::int32_t, cellCount> memValue;
 
   // What the translation hands to the execution side and the listings.
-  static constexpr int addrTextEntries = 1014;  // addresses 0 to 1013
+  static constexpr int addrTextEntries = 1014;        // addresses 0 to 1013
   std::array<std::string, addrTextEntries> addrText;  // empty until first written
   std::int64_t literalCount = 0;
   std::int64_t wordsInUse = 0;  // programEnd + literalCount

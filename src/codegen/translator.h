@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "source/cp932.h"
 #include "codegen/memory_image.h"
 #include "codegen/trace_text.h"
+#include "source/cp932.h"
 #include "source/error_log.h"
 #include "source/label_table.h"
 #include "source/source_table.h"

@@ -193,8 +193,8 @@ void ExecutionLoop::runBlock(const Block& block) {
       setInstructionDigits();
       if (block.kind == BlockKind::Compare) {
         const bool registerForm = block.advance == 1;
-        m_.operand = block.handler == mm3cp ? cpaOperand(m_, registerForm)
-                                            : cplOperand(m_, registerForm);
+        m_.operand =
+            block.handler == mm3cp ? cpaOperand(m_, registerForm) : cplOperand(m_, registerForm);
       }
       block.handler(m_);
       record(block.advance);
@@ -305,8 +305,8 @@ bool ExecutionLoop::addressesInRange(const Block& block) {
 }
 
 void ExecutionLoop::reportAddressError(std::int64_t eff) {
-  list_.add(msgAddressRange(wordOf(m_.highestAddress()).text(), m_.pr, wordOf(eff).text(),
-                            m_.spText));
+  list_.add(
+      msgAddressRange(wordOf(m_.highestAddress()).text(), m_.pr, wordOf(eff).text(), m_.spText));
   running_ = false;
 }
 

@@ -78,6 +78,7 @@ class ExecutionLoop {
   void rpop();
   void call();
   void ret();
+  bool readBufferAddresses(std::int64_t& buffer, std::int64_t& lengthAddress);
   void out();
   void in();
   void dmp();

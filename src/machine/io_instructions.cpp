@@ -17,17 +17,24 @@ bool insideMemory(std::int64_t address) {
 
 }  // namespace
 
+// The buffer and length addresses of IN or OUT at PR; an address outside the
+// memory image ends the run with the address error, showing that address.
+bool ExecutionLoop::readBufferAddresses(std::int64_t& buffer, std::int64_t& lengthAddress) {
+  buffer = signedValue(m_.memory.memText[m_.pr + 1]);
+  lengthAddress = signedValue(m_.memory.memText[m_.pr + 2]);
+  if (insideMemory(buffer) && insideMemory(lengthAddress)) return true;
+  reportAddressError(insideMemory(buffer) ? lengthAddress : buffer);
+  return false;
+}
+
 // Writes the buffer's characters as one line; the length word receives the
 // number of words that are not 0000.
 void ExecutionLoop::out() {
-  const std::int64_t a = m_.pr;
-  const std::int64_t buffer = signedValue(m_.memory.memText[a + 1]);
-  const std::int64_t lengthAddress = signedValue(m_.memory.memText[a + 2]);
-  if (!insideMemory(buffer) || !insideMemory(lengthAddress)) {
-    reportAddressError(insideMemory(buffer) ? lengthAddress : buffer);
-    return;
-  }
-  const std::int64_t last = std::min<std::int64_t>(buffer + table_.outSize, MemoryImage::lastAddress);
+  std::int64_t buffer = 0;
+  std::int64_t lengthAddress = 0;
+  if (!readBufferAddresses(buffer, lengthAddress)) return;
+  const std::int64_t last =
+      std::min<std::int64_t>(buffer + table_.outSize, MemoryImage::lastAddress);
   std::int64_t count = 0;
   for (std::int64_t b = buffer; b <= last; ++b) {
     if (m_.memory.memText[b] != MemoryWord::hex(0)) ++count;
@@ -41,7 +48,8 @@ void ExecutionLoop::out() {
                                                   MemoryImage::lastAddress);
   for (std::int64_t b = buffer; b <= end; ++b) {
     const MemoryWord& word = m_.memory.memText[b];
-    const char byte = word.kind() == MemoryWord::Kind::Hex ? static_cast<char>(word.bits() & 0xFF) : 0;
+    const char byte =
+        word.kind() == MemoryWord::Kind::Hex ? static_cast<char>(word.bits() & 0xFF) : 0;
     if (byte == 0) break;
     bytes += byte;
   }
@@ -53,13 +61,9 @@ void ExecutionLoop::out() {
 // Asks for a line; its characters go into the buffer, its length into the
 // length word (FFFF when nothing was entered or "-1").
 void ExecutionLoop::in() {
-  const std::int64_t a = m_.pr;
-  const std::int64_t buffer = signedValue(m_.memory.memText[a + 1]);
-  const std::int64_t lengthAddress = signedValue(m_.memory.memText[a + 2]);
-  if (!insideMemory(buffer) || !insideMemory(lengthAddress)) {
-    reportAddressError(insideMemory(buffer) ? lengthAddress : buffer);
-    return;
-  }
+  std::int64_t buffer = 0;
+  std::int64_t lengthAddress = 0;
+  if (!readBufferAddresses(buffer, lengthAddress)) return;
   const Text entry = fromUtf8(dialogs_.inputBox(inputPrompt, inputTitle, inputDefault));
   std::int64_t n = static_cast<std::int64_t>(entry.size());
   if (entry.empty() || entry == U"-1") n = -1;

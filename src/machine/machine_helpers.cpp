@@ -21,9 +21,7 @@ std::string codeAt(const MachineState& m, std::int64_t pc) {
   return {digits[word.bits() >> 12], digits[(word.bits() >> 8) & 0xF]};
 }
 
-std::string comd(const MachineState& m, std::int64_t pc) {
-  return mnemonicOfCode(codeAt(m, pc));
-}
+std::string comd(const MachineState& m, std::int64_t pc) { return mnemonicOfCode(codeAt(m, pc)); }
 
 void subm(MachineState& m, int gc) {
   if (m.memoryChanged || !m.memorySnapshot) {

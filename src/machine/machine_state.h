@@ -31,7 +31,7 @@ using MemoryRow = std::array<MemoryWord, 514>;
 
 class MachineState {
  public:
-  static constexpr int historySlots = 1101;  // slots 0..1100
+  static constexpr int historySlots = 1101;   // slots 0..1100
   static constexpr int historyColumns = 514;  // memory cells 0..513 of each row
 
   explicit MachineState(MemoryImage& memory);

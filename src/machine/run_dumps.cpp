@@ -33,8 +33,8 @@ std::string memoryDumpLine(const MachineState& m, std::span<const MemoryWord> wo
 
 std::string registerTraceHeading() {
   std::string heading;
-  for (const char* name : {"  PR", " GR0", " GR1", " GR2", " GR3", " GR4", " GR5", " GR6", " GR7",
-                           " FR", "  SP"}) {
+  for (const char* name :
+       {"  PR", " GR0", " GR1", " GR2", " GR3", " GR4", " GR5", " GR6", " GR7", " FR", "  SP"}) {
     heading += name;
     heading += "|";
   }

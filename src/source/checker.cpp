@@ -19,8 +19,8 @@ const Text blank = U" ";
 bool isRecognisedOperation(const Text& op) {
   return op == blank || isRegisterMemoryOperation(op) || isStoreShiftOperation(op) ||
          isBranchOperation(op) ||
-         isOneOf(op, {U"POP", U"RET", U"NOP", U"START", U"END", U"DC", U"DS", U"IN", U"OUT",
-                      U"out", U"DMP", U"MDMP", U"RPUSH", U"RPOP"});
+         isOneOf(op, {U"POP", U"RET", U"NOP", U"START", U"END", U"DC", U"DS", U"IN", U"OUT", U"out",
+                      U"DMP", U"MDMP", U"RPUSH", U"RPOP"});
 }
 
 bool startsWithLetter(TextView text) {
@@ -206,7 +206,8 @@ CheckFileResult SyntaxChecker::checkProgram(const std::string& path) {
 
 void SyntaxChecker::checkLines(const std::vector<Text>& lines) {
   startCheck();
-  const int processed = static_cast<int>(std::min<std::size_t>(lines.size(), SourceTable::maxLines));
+  const int processed =
+      static_cast<int>(std::min<std::size_t>(lines.size(), SourceTable::maxLines));
   for (int n = 1; n <= processed; ++n) checkLine(n, lines[n - 1]);
   if (lines.size() > static_cast<std::size_t>(SourceTable::maxLines)) addError(msgTooManyLines);
   finishCheck();
@@ -252,7 +253,8 @@ void SyntaxChecker::finishCheck() {
   for (int n = 1; n <= t.lineCount; ++n) {
     if (t.lineFields(n, colOperation) != U"OUT") continue;
     const auto ds = lastDsWithLabel.find(t.operandParts(n, 1));
-    if (ds != lastDsWithLabel.end()) t.outSize = toInt16(dsWordCount(t.operandParts(ds->second, 1)));
+    if (ds != lastDsWithLabel.end())
+      t.outSize = toInt16(dsWordCount(t.operandParts(ds->second, 1)));
   }
 
   if (!retSeen_) addError(msgNoRet);

@@ -152,4 +152,3 @@ void normaliseOperands(SourceTable& table, int n) {
 }
 
 }  // namespace casl2wb
-

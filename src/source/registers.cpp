@@ -13,8 +13,8 @@ bool isRegisterName(TextView text) {
 bool isIndexRegisterName(TextView text) { return isRegisterName(text) && text[2] != U'0'; }
 
 bool isRegisterMemoryOperation(TextView op) {
-  return isOneOf(op, {U"LD", U"ADDA", U"SUBA", U"ADDL", U"SUBL", U"AND", U"OR", U"XOR", U"CPA",
-                      U"CPL"});
+  return isOneOf(
+      op, {U"LD", U"ADDA", U"SUBA", U"ADDL", U"SUBL", U"AND", U"OR", U"XOR", U"CPA", U"CPL"});
 }
 
 bool isStoreShiftOperation(TextView op) {

@@ -23,7 +23,7 @@ enum Column : int {
 
 class SourceTable {
  public:
-  static constexpr int maxLines = 1013;       // rows 1..1013 hold lines
+  static constexpr int maxLines = 1013;        // rows 1..1013 hold lines
   static constexpr int operandPartSlots = 50;  // parts 1..50; DC lists may grow past it
 
   SourceTable();

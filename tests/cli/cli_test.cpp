@@ -81,9 +81,10 @@ TEST(Cli, CorrectProgramExitsWithZero) {
   const std::string blankPair = "  " + std::string("  ") + "    ";
   std::string dumpRow = "0001" + std::string("  ") + "    ";
   for (int k = 1; k < 8; ++k) dumpRow += blankPair;
-  EXPECT_EQ(result.out, " | |PRG|START|  | |\n0000| | |RET|  | |\n | | |END|  | |\n"
-                        "機械語に変換する前のエラー個数は0個です。\n" +
-                            dumpRow + "\n");
+  EXPECT_EQ(result.out,
+            " | |PRG|START|  | |\n0000| | |RET|  | |\n | | |END|  | |\n"
+            "機械語に変換する前のエラー個数は0個です。\n" +
+                dumpRow + "\n");
 }
 
 TEST(Cli, ProgramWithErrorsExitsWithOne) {

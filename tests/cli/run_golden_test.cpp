@@ -27,8 +27,8 @@ TEST(RunGolden, InputSubroutineOutputAndDump) {
   // IN of "COMET", CALL of a subroutine, OUT of a buffer whose DS area
   // reaches the length word, DMP, and the main program's RET.
   const ProcessResult result = runProcess(
-      CASL2WB_CLI, {"run", std::string(CASL2WB_EXAMPLES) + "/echo.txt", "--input",
-                    golden + "echo.input"});
+      CASL2WB_CLI,
+      {"run", std::string(CASL2WB_EXAMPLES) + "/echo.txt", "--input", golden + "echo.input"});
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out, readFile(golden + "echo.run.out"));
@@ -36,15 +36,15 @@ TEST(RunGolden, InputSubroutineOutputAndDump) {
 
 TEST(RunGolden, LoopWithLiteralsEndsWithTheAddressError) {
   const ProcessResult result =
-      runProcess(CASL2WB_CLI, {"run", std::string(CASL2WB_EXAMPLES) + "/countdown.txt",
-                               "--input", "/dev/null"});
+      runProcess(CASL2WB_CLI,
+                 {"run", std::string(CASL2WB_EXAMPLES) + "/countdown.txt", "--input", "/dev/null"});
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_EQ(result.out, readFile(golden + "countdown.run.out"));
 }
 
 TEST(RunGolden, SecondRunStartsFromTheMemoryTheFirstLeft) {
-  const ProcessResult result = runProcess(
-      CASL2WB_CLI, {"run", golden + "twice.txt", "--runs", "2", "--input", "/dev/null"});
+  const ProcessResult result =
+      runProcess(CASL2WB_CLI, {"run", golden + "twice.txt", "--runs", "2", "--input", "/dev/null"});
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_EQ(result.out, readFile(golden + "twice.run.out"));
 }
@@ -77,9 +77,11 @@ TEST(RunGolden, EndOfInputCancelsTheInputBoxAndTheNoticeGoesToStderr) {
 }
 
 TEST(RunGolden, BadRunArgumentsShowTheUsage) {
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"run"}, {"run", "a.txt", "--runs", "0"},
-        {"run", "a.txt", "--runs"}, {"run", "a.txt", "b.txt"}, {"run", "a.txt", "--fast"}}) {
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{"run"},
+                                                    {"run", "a.txt", "--runs", "0"},
+                                                    {"run", "a.txt", "--runs"},
+                                                    {"run", "a.txt", "b.txt"},
+                                                    {"run", "a.txt", "--fast"}}) {
     const ProcessResult result = runProcess(CASL2WB_CLI, arguments);
     EXPECT_EQ(result.exitStatus, 2);
     EXPECT_EQ(result.out, "");
@@ -92,7 +94,8 @@ TEST(RunGolden, MissingInputFileIsAnError) {
       CASL2WB_CLI, {"run", golden + "twice.txt", "--input", golden + "no_such_file.input"});
   EXPECT_EQ(result.exitStatus, 2);
   EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err, "casl2wb-cli: " + golden + "no_such_file.input: No such file or directory\n");
+  EXPECT_EQ(result.err,
+            "casl2wb-cli: " + golden + "no_such_file.input: No such file or directory\n");
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ TEST_F(InstructionWords, RegisterFormsAreOneWordAndAddressFormsTwo) {
 
 TEST_F(InstructionWords, EveryRegisterMemoryMnemonicHasBothForms) {
   const std::vector<std::pair<std::string, std::string>> codes = {
-      {"LD", "14"},   {"ADDA", "24"}, {"SUBA", "25"}, {"ADDL", "26"}, {"SUBL", "27"},
-      {"AND", "34"},  {"OR", "35"},   {"XOR", "36"},  {"CPA", "44"},  {"CPL", "45"}};
+      {"LD", "14"},  {"ADDA", "24"}, {"SUBA", "25"}, {"ADDL", "26"}, {"SUBL", "27"},
+      {"AND", "34"}, {"OR", "35"},   {"XOR", "36"},  {"CPA", "44"},  {"CPL", "45"}};
   const std::vector<std::string> twoWordCodes = {"10", "20", "21", "22", "23",
                                                  "30", "31", "32", "40", "41"};
   for (std::size_t i = 0; i < codes.size(); ++i) {
@@ -65,8 +65,8 @@ TEST_F(InstructionWords, ReferenceToStartWithOperandGivesTheEntryLine) {
 
 TEST_F(InstructionWords, ReferenceToStartWithoutOperandGivesTheFirstStatement) {
   // A comment line after START does not make the reference point elsewhere.
-  assemble({"MAIN START", " CALL SUB", " RET", "SUB START", "; the subroutine", " NOP",
-            " RET", " END"});
+  assemble(
+      {"MAIN START", " CALL SUB", " RET", "SUB START", "; the subroutine", " NOP", " RET", " END"});
   EXPECT_EQ(words(0, 5), (Words{"8000", "0003", "8100", "0000", "8100"}));
   EXPECT_EQ(table.errorCount, 0);
 }

@@ -111,8 +111,8 @@ TEST_F(AddressCheck, APushBelowAddressZeroStopsTheRunAndWritesNothing) {
   // registers are chosen so that the words landing on the loop's own RPUSH
   // and JUMP words are those words again; at SP 0004 the next RPUSH would
   // write below address 0.
-  load({"PRG START", " LAD GR4,#6400", " LAD GR3,6", " LAD GR5,#9500", "L RPUSH", " JUMP L",
-        " RET", " END"});
+  load({"PRG START", " LAD GR4,#6400", " LAD GR3,6", " LAD GR5,#9500", "L RPUSH", " JUMP L", " RET",
+        " END"});
   run();
   EXPECT_EQ(runLines(), Lines{rangeError("00FF", 6, "FFFF", "0004")});
   EXPECT_EQ(word(0), "1240");  // below the last block nothing was written

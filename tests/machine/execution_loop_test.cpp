@@ -9,7 +9,8 @@ namespace {
 class ExecutionLoopTest : public RunFixture {};
 
 const std::string traceLimitNotice =
-    "実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。|COMETⅡ 実行";
+    "実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。|COMETⅡ "
+    "実行";
 
 TEST_F(ExecutionLoopTest, EmptyMemoryEndsAtOnceWithTheInitialDisplay) {
   run();  // nothing translated: address 0 holds a blank word
@@ -17,8 +18,9 @@ TEST_F(ExecutionLoopTest, EmptyMemoryEndsAtOnceWithTheInitialDisplay) {
   EXPECT_EQ(machine.passCount, 0);
   ASSERT_EQ(list.items.size(), 1u + 32u + 1u);
   EXPECT_EQ(list.items.front(), memoryDumpHeading());
-  EXPECT_EQ(list.items[1],
-            " 0000(    ) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
+  EXPECT_EQ(
+      list.items[1],
+      " 0000(    ) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
   EXPECT_EQ(list.items.back(), "  PR| GR0| GR1| GR2| GR3| GR4| GR5| GR6| GR7| FR|  SP|");
   const RegisterPanel& panel = loop.panel();
   EXPECT_EQ(panel.pr, "0");
@@ -42,8 +44,8 @@ TEST_F(ExecutionLoopTest, LoadThenStoreRunInOnePassAndStoreThenLoadInTwo) {
   StringTraceText otherTrace;
   Assembler other(otherTable, otherMemory, otherMessages, otherTrace);
   std::vector<Text> lines;
-  for (const char* line : {"PRG START", " ST GR1,B", " LD GR1,A", " RET", "A DC 5", "B DS 1",
-                           " END"}) {
+  for (const char* line :
+       {"PRG START", " ST GR1,B", " LD GR1,A", " RET", "A DC 5", "B DS 1", " END"}) {
     lines.push_back(fromUtf8(line));
   }
   other.checker.checkLines(lines);
@@ -69,7 +71,8 @@ TEST_F(ExecutionLoopTest, LmtOfZeroAllowsExactlyOnePass) {
 
 TEST_F(ExecutionLoopTest, MalformedLmtKeepsTheDefaultLimitAndSaysSo) {
   const std::string message =
-      "****** ｴﾗ- ****** 無限ﾙ-ﾌﾟﾊﾟﾗﾒ-ﾀ設定が違います.----- LMT以下5文字で数値を設定してください.-----";
+      "****** ｴﾗ- ****** 無限ﾙ-ﾌﾟﾊﾟﾗﾒ-ﾀ設定が違います.----- "
+      "LMT以下5文字で数値を設定してください.-----";
   for (const char* first : {"PRG START ;LMT12", "PRG START ;LMTabcde"}) {
     SCOPED_TRACE(first);
     load({first, " NOP", " RET", " END"});
@@ -140,8 +143,8 @@ TEST_F(ExecutionLoopTest, RegisterDigitsOutsideTheRegistersChangeNothingButAreRe
 }
 
 TEST_F(ExecutionLoopTest, ASecondRunStartsFreshOnTheMemoryTheFirstLeft) {
-  load({"PRG START", " LD GR1,N", " ADDA GR1,=1", " ST GR1,N", " PUSH 0,GR1", " POP GR2",
-        " RET", "N DC 0", " END"});
+  load({"PRG START", " LD GR1,N", " ADDA GR1,=1", " ST GR1,N", " PUSH 0,GR1", " POP GR2", " RET",
+        "N DC 0", " END"});
   run();
   EXPECT_EQ(word(10), "0001");
   const std::size_t firstRunItems = list.items.size();
@@ -165,12 +168,13 @@ TEST_F(ExecutionLoopTest, TheEndOfRunDumpListsEveryStep) {
   load({"PRG START", " LAD GR1,#000A", " LD GR2,GR1", " RET", " END"});
   run();
   const std::vector<std::string> tail(list.items.end() - 3, list.items.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{
-                      "  PR| GR0| GR1| GR2| GR3| GR4| GR5| GR6| GR7| FR|  SP|",
-                      "0000|0000|000A|0000|0000|0000|0000|0000|0000|000|0100|",
-                      "0002|0000|000A|000A|0000|0000|0000|0000|0000|000|0100|"}));
-  EXPECT_EQ(list.items[1],
-            " 0000(1210) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
+  EXPECT_EQ(tail,
+            (std::vector<std::string>{"  PR| GR0| GR1| GR2| GR3| GR4| GR5| GR6| GR7| FR|  SP|",
+                                      "0000|0000|000A|0000|0000|0000|0000|0000|0000|000|0100|",
+                                      "0002|0000|000A|000A|0000|0000|0000|0000|0000|000|0100|"}));
+  EXPECT_EQ(
+      list.items[1],
+      " 0000(1210) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
   EXPECT_EQ(loop.panel().pr, "3");
   EXPECT_EQ(loop.panel().comand, "RET");
   EXPECT_EQ(loop.panel().gr[2], "000A");

@@ -17,7 +17,7 @@ TEST_F(StackAndIo, CallPushesTheReturnAddressAndRetTakesItBack) {
   EXPECT_EQ(machine.history[0].sp, "00FF");
   EXPECT_EQ(machine.history[1].pr, 3);
   EXPECT_EQ(machine.history[1].sp, "00FF");  // recorded before the return
-  EXPECT_EQ(loop.panel().pr, "2");  // the main program's RET, on an empty stack
+  EXPECT_EQ(loop.panel().pr, "2");           // the main program's RET, on an empty stack
   EXPECT_EQ(loop.panel().sp, "0100");
 }
 
@@ -57,15 +57,16 @@ TEST_F(StackAndIo, PopOnAnEmptyStackReadsTheBlankWordAndTheNextStepStops) {
   run();
   EXPECT_EQ(gr(1), "0000");
   EXPECT_EQ(machine.history[1].sp, "0101");
-  EXPECT_EQ(runLines(),
-            Lines{"****** ｴﾗ- ****** 実行ｱﾄﾞﾚｽか,ﾌﾟﾛｸﾞﾗﾑｶｳﾝﾀか,ｽﾀｯｸﾎﾟｲﾝﾀがﾒﾓﾘの使用範囲#0000より小さいか,"
-                  "00FFより大きくなった．------- ｱﾄﾞﾚｽは,3です．------ 実効ｱﾄﾞﾚｽは0000です.-----  "
-                  "SP=0101"});
+  EXPECT_EQ(
+      runLines(),
+      Lines{"****** ｴﾗ- ****** 実行ｱﾄﾞﾚｽか,ﾌﾟﾛｸﾞﾗﾑｶｳﾝﾀか,ｽﾀｯｸﾎﾟｲﾝﾀがﾒﾓﾘの使用範囲#0000より小さいか,"
+            "00FFより大きくなった．------- ｱﾄﾞﾚｽは,3です．------ 実効ｱﾄﾞﾚｽは0000です.-----  "
+            "SP=0101"});
 }
 
 TEST_F(StackAndIo, OutCountsTheWordsThatAreNotZeroAndWritesTheLength) {
-  load({"PRG START", " LD GR1,=#41", " ST GR1,BUF", " LD GR1,=#42", " LAD GR2,1",
-        " ST GR1,BUF,GR2", " OUT BUF,LEN", " RET", "BUF DS 2", "LEN DS 1", " END"});
+  load({"PRG START", " LD GR1,=#41", " ST GR1,BUF", " LD GR1,=#42", " LAD GR2,1", " ST GR1,BUF,GR2",
+        " OUT BUF,LEN", " RET", "BUF DS 2", "LEN DS 1", " END"});
   EXPECT_EQ(table.outSize, 2);
   run();
   EXPECT_EQ(runLines(), Lines{"AB"});

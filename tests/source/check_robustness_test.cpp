@@ -41,7 +41,8 @@ TEST(CheckRobustness, NulBytesAreOrdinaryCharacters) {
   assembly.checkBytes(std::string("PRG START\n L\0D GR1,A\n RET\n END\n", 31));
   const std::string listing("0000| | |L\0D|GR1,A | |", 22);
   EXPECT_EQ(assembly.messages.items.at(1), listing);
-  EXPECT_EQ(assembly.messages.items.at(2), "****** ｴﾗ- ****** CASLⅡの命令語ではありません。********");
+  EXPECT_EQ(assembly.messages.items.at(2),
+            "****** ｴﾗ- ****** CASLⅡの命令語ではありません。********");
 }
 
 TEST(CheckRobustness, OneMegabyteLines) {
@@ -65,8 +66,9 @@ TEST(CheckRobustness, AHundredThousandLinesStopAtTheTableEnd) {
   Assembly assembly;
   assembly.checkBytes(text);
   const auto& items = assembly.messages.items;
-  const auto tooMany = std::find(items.begin(), items.end(),
-                                 "***** ｴﾗ- ***** 行数が1013行を越えています。1014行目以降は処理しません。*****");
+  const auto tooMany =
+      std::find(items.begin(), items.end(),
+                "***** ｴﾗ- ***** 行数が1013行を越えています。1014行目以降は処理しません。*****");
   ASSERT_NE(tooMany, items.end());
   EXPECT_EQ(tooMany - items.begin(), 1013);  // right after the 1013 listing items
   EXPECT_EQ(assembly.table.lineCount, 1013);
