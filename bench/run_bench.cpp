@@ -47,7 +47,8 @@ void runProgram(benchmark::State& state, const char* name) {
     memory = translated;
     MachineState machine(memory);
     VectorMessageList list;
-    ExecutionLoop loop(machine, table, list, dialogs);
+    RegisterPanel panel;
+    ExecutionLoop loop(machine, table, list, dialogs, panel);
     loop.jikoum_Click();
     benchmark::DoNotOptimize(list.items.data());
   }

@@ -81,11 +81,12 @@ int runRunCommand(const std::vector<std::string>& arguments, std::ostream& out, 
                           err);
   MachineState machine(file.memory);
   VectorMessageList list;
-  ExecutionLoop loop(machine, file.table, list, dialogs);
+  RegisterPanel panel;
+  ExecutionLoop loop(machine, file.table, list, dialogs, panel);
   for (long run = 0; run < options->runs; ++run) loop.jikoum_Click();
 
   for (const std::string& item : list.items) out << item << '\n';
-  printPanel(loop.panel(), out);
+  printPanel(panel, out);
   out.flush();
   return exitSuccess;
 }

@@ -84,8 +84,8 @@ const std::array<ExecutionLoop::Block, 43> ExecutionLoop::blocks = {{
 }};
 
 ExecutionLoop::ExecutionLoop(MachineState& machine, const SourceTable& table, MessageList& list,
-                             RunDialogs& dialogs)
-    : m_(machine), table_(table), list_(list), dialogs_(dialogs) {}
+                             RunDialogs& dialogs, RegisterPanel& panel)
+    : m_(machine), table_(table), list_(list), dialogs_(dialogs), panel_(panel) {}
 
 void ExecutionLoop::jikoum_Click() {
   startRun();

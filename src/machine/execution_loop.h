@@ -18,14 +18,14 @@ namespace casl2wb {
 
 class ExecutionLoop {
  public:
+  // The run writes into `list` (the execution window's list) and sets `panel`
+  // (its CPU panel) at the end.
   ExecutionLoop(MachineState& machine, const SourceTable& table, MessageList& list,
-                RunDialogs& dialogs);
+                RunDialogs& dialogs, RegisterPanel& panel);
 
   // The command "実行(&E)": one complete run.
   void jikoum_Click();
 
-  // What the CPU panel shows after the run.
-  const RegisterPanel& panel() const { return panel_; }
 
  private:
   enum class BlockKind {
@@ -89,7 +89,7 @@ class ExecutionLoop {
   MessageList& list_;
   RunDialogs& dialogs_;
   Cp932Encoder encoder_;
-  RegisterPanel panel_;
+  RegisterPanel& panel_;
   bool running_ = false;
 };
 

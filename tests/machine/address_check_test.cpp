@@ -22,7 +22,7 @@ TEST_F(AddressCheck, IndexedLoadPastTheMemoryStopsBeforeItRuns) {
   EXPECT_EQ(runLines(), Lines{rangeError("00FF", 2, "0100", "0100")});
   EXPECT_EQ(machine.replayEnd, 1);
   EXPECT_EQ(gr(1), "0000");
-  EXPECT_EQ(loop.panel().pr, "2");
+  EXPECT_EQ(panel.pr, "2");
 }
 
 TEST_F(AddressCheck, TheSameLoadRunsInExtendedMemory) {
@@ -91,7 +91,7 @@ TEST_F(AddressCheck, ReturnToANegativeAddressStopsAtTheNextPass) {
 TEST_F(AddressCheck, ReturnPastTheMemoryEndsWithPr255) {
   load({"PRG START", " PUSH #0101", " RET", " END"});
   run();
-  EXPECT_EQ(loop.panel().pr, "FF");
+  EXPECT_EQ(panel.pr, "FF");
   EXPECT_EQ(machine.replayEnd, 2);
 }
 

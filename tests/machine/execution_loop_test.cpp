@@ -22,7 +22,6 @@ TEST_F(ExecutionLoopTest, EmptyMemoryEndsAtOnceWithTheInitialDisplay) {
       list.items[1],
       " 0000(    ) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
   EXPECT_EQ(list.items.back(), "  PR| GR0| GR1| GR2| GR3| GR4| GR5| GR6| GR7| FR|  SP|");
-  const RegisterPanel& panel = loop.panel();
   EXPECT_EQ(panel.pr, "0");
   EXPECT_EQ(panel.sp, "0100");
   EXPECT_EQ(panel.fr, "000");
@@ -51,7 +50,8 @@ TEST_F(ExecutionLoopTest, LoadThenStoreRunInOnePassAndStoreThenLoadInTwo) {
   other.checker.checkLines(lines);
   MachineState otherMachine(otherMemory);
   VectorMessageList otherList;
-  ExecutionLoop otherLoop(otherMachine, otherTable, otherList, dialogs);
+  RegisterPanel otherPanel;
+  ExecutionLoop otherLoop(otherMachine, otherTable, otherList, dialogs, otherPanel);
   otherLoop.jikoum_Click();
   EXPECT_EQ(otherMachine.passCount, 2);
   EXPECT_EQ(otherMachine.replayEnd, 2);
@@ -65,8 +65,8 @@ TEST_F(ExecutionLoopTest, LmtOfZeroAllowsExactlyOnePass) {
   EXPECT_EQ(machine.passLimit, 0);
   EXPECT_EQ(machine.passCount, 1);
   EXPECT_EQ(machine.replayEnd, 2);  // the jump, then the NOP it reached
-  EXPECT_EQ(loop.panel().pr, "3");
-  EXPECT_EQ(loop.panel().comand, "JUMP");
+  EXPECT_EQ(panel.pr, "3");
+  EXPECT_EQ(panel.comand, "JUMP");
 }
 
 TEST_F(ExecutionLoopTest, MalformedLmtKeepsTheDefaultLimitAndSaysSo) {
@@ -114,8 +114,8 @@ TEST_F(ExecutionLoopTest, WordsWithoutABlockStallUntilThePassLimit) {
   run();
   EXPECT_EQ(machine.passCount, 11);
   EXPECT_EQ(machine.replayEnd, 1);
-  EXPECT_EQ(loop.panel().pr, "1");
-  EXPECT_EQ(loop.panel().comand, "MDMP");
+  EXPECT_EQ(panel.pr, "1");
+  EXPECT_EQ(panel.comand, "MDMP");
 }
 
 TEST_F(ExecutionLoopTest, ExtendedMemoryMovesTheStackAndDumpsSixtyFourLines) {
@@ -125,7 +125,7 @@ TEST_F(ExecutionLoopTest, ExtendedMemoryMovesTheStackAndDumpsSixtyFourLines) {
   EXPECT_EQ(word(511), "0000");
   EXPECT_EQ(machine.history[0].sp, "01FF");
   EXPECT_EQ(machine.history[1].sp, "0200");
-  EXPECT_EQ(loop.panel().sp, "0200");
+  EXPECT_EQ(panel.sp, "0200");
   // The heading, then 64 memory lines before the register trace.
   const auto heading = std::find(list.items.begin(), list.items.end(), registerTraceHeading());
   ASSERT_NE(heading, list.items.end());
@@ -175,9 +175,9 @@ TEST_F(ExecutionLoopTest, TheEndOfRunDumpListsEveryStep) {
   EXPECT_EQ(
       list.items[1],
       " 0000(1210) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
-  EXPECT_EQ(loop.panel().pr, "3");
-  EXPECT_EQ(loop.panel().comand, "RET");
-  EXPECT_EQ(loop.panel().gr[2], "000A");
+  EXPECT_EQ(panel.pr, "3");
+  EXPECT_EQ(panel.comand, "RET");
+  EXPECT_EQ(panel.gr[2], "000A");
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ class RunFixture : public ::testing::Test {
   MachineState machine{memory};
   VectorMessageList list;
   ScriptedRunDialogs dialogs;
-  ExecutionLoop loop{machine, table, list, dialogs};
+  RegisterPanel panel;
+  ExecutionLoop loop{machine, table, list, dialogs, panel};
 };
 
 }  // namespace casl2wb::runtest

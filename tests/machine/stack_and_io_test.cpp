@@ -17,8 +17,8 @@ TEST_F(StackAndIo, CallPushesTheReturnAddressAndRetTakesItBack) {
   EXPECT_EQ(machine.history[0].sp, "00FF");
   EXPECT_EQ(machine.history[1].pr, 3);
   EXPECT_EQ(machine.history[1].sp, "00FF");  // recorded before the return
-  EXPECT_EQ(loop.panel().pr, "2");           // the main program's RET, on an empty stack
-  EXPECT_EQ(loop.panel().sp, "0100");
+  EXPECT_EQ(panel.pr, "2");           // the main program's RET, on an empty stack
+  EXPECT_EQ(panel.sp, "0100");
 }
 
 TEST_F(StackAndIo, MainProgramRetEndsTheRunWithoutARecord) {
@@ -26,7 +26,7 @@ TEST_F(StackAndIo, MainProgramRetEndsTheRunWithoutARecord) {
   run();
   EXPECT_EQ(machine.replayEnd, 1);
   EXPECT_EQ(gr(1), "0007");
-  EXPECT_EQ(loop.panel().comand, "RET");
+  EXPECT_EQ(panel.comand, "RET");
 }
 
 TEST_F(StackAndIo, RpushAndRpopRestoreEveryRegisterInOneStepEach) {
@@ -41,7 +41,7 @@ TEST_F(StackAndIo, RpushAndRpopRestoreEveryRegisterInOneStepEach) {
   EXPECT_EQ(machine.history[7].sp, "00F9");
   EXPECT_EQ(machine.history[10].pr, 33 + 7);  // the last POP word of RPOP at 33
   EXPECT_EQ(machine.history[10].sp, "0100");
-  EXPECT_EQ(loop.panel().pr, "29");  // RPOP + 8: the RET
+  EXPECT_EQ(panel.pr, "29");  // RPOP + 8: the RET
 }
 
 TEST_F(StackAndIo, PushWithoutIndexWarnsAndPushesTheAddress) {
