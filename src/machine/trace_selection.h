@@ -1,0 +1,37 @@
+// The program-trace text box as the step replay sees it: its text and its
+// selection, counted in characters from 0.
+#pragma once
+
+#include <string>
+
+namespace casl2wb {
+
+class TraceSelection {
+ public:
+  virtual ~TraceSelection() = default;
+  virtual std::string text() const = 0;  // UTF-8
+  virtual int selectionStart() const = 0;
+  virtual int selectionLength() const = 0;
+  virtual void select(int start, int length) = 0;
+  virtual void focus() = 0;
+};
+
+// A trace text with a selection, kept in memory (text front end and tests).
+class StringTraceSelection : public TraceSelection {
+ public:
+  std::string text() const override { return content; }
+  int selectionStart() const override { return start; }
+  int selectionLength() const override { return length; }
+  void select(int newStart, int newLength) override {
+    start = newStart;
+    length = newLength;
+  }
+  void focus() override { ++focusCount; }
+
+  std::string content;
+  int start = 0;
+  int length = 0;
+  int focusCount = 0;
+};
+
+}  // namespace casl2wb

@@ -1,0 +1,115 @@
+// The ">>" replay of a finished run: panel values, the memory of each step
+// and the highlighted line of the program-trace text.
+#include "machine/run_dumps.h"
+#include "machine/step_replay.h"
+#include "run_fixture.h"
+
+namespace casl2wb::runtest {
+namespace {
+
+class StepReplayTest : public RunFixture {
+ protected:
+  void SetUp() override { selection.content = ""; }
+  // Runs the loaded program and hands its trace text to the replay.
+  void runAndPrepare() {
+    run();
+    selection.content = trace.text;
+  }
+  std::string selected() const {
+    const Text text = fromUtf8(selection.content);
+    return toUtf8(text.substr(selection.start, selection.length));
+  }
+
+  StringTraceSelection selection;
+  StepReplay replay{machine, list, selection, panel};
+};
+
+TEST_F(StepReplayTest, BeforeAnyRunNothingHappens) {
+  replay.cmdadd_Click();
+  EXPECT_TRUE(list.items.empty());
+  EXPECT_EQ(panel.pr, "");
+  EXPECT_EQ(selection.focusCount, 0);
+}
+
+TEST_F(StepReplayTest, StepsThroughTheRunAndStartsAgainAfterTheLast) {
+  load({"PRG START", " LAD GR1,1", " LAD GR2,2", " ST GR2,X", " RET", "X DS 1", " END"});
+  runAndPrepare();
+  ASSERT_EQ(machine.replayEnd, 3);
+  const std::vector<std::string> prs = {"0", "2", "4", "0"};
+  const std::vector<std::string> gr2 = {"0000", "0002", "0002", "0000"};
+  for (int press = 0; press < 4; ++press) {
+    SCOPED_TRACE(press);
+    replay.cmdadd_Click();
+    EXPECT_EQ(panel.pr, prs[press]);
+    EXPECT_EQ(panel.gr[2], gr2[press]);
+    EXPECT_EQ(selected(), "000" + prs[press] + " ");
+  }
+  EXPECT_EQ(panel.comand, "LAD");
+  EXPECT_EQ(panel.sp, "0100");
+  EXPECT_EQ(panel.fr, "000");
+}
+
+TEST_F(StepReplayTest, TheListShowsTheMemoryAfterTheStep) {
+  load({"PRG START", " LAD GR1,7", " ST GR1,X", " RET", "X DS 1", " END"});
+  runAndPrepare();
+  replay.cmdadd_Click();  // slot 0: LAD, X still 0000
+  ASSERT_EQ(list.items.size(), 33u);
+  EXPECT_EQ(list.items[0], memoryDumpHeading());
+  EXPECT_EQ(list.items[6].substr(0, 11), " 0005(0000)");
+  replay.cmdadd_Click();  // slot 1: ST, X now 0007
+  ASSERT_EQ(list.items.size(), 33u);
+  EXPECT_EQ(list.items[6].substr(0, 11), " 0005(0007)");
+}
+
+TEST_F(StepReplayTest, PanelShowsPrWithoutLeadingZeros) {
+  load({"PRG START", " DS 10", "L LAD GR1,1", " RET", " END"});
+  memory.write(0, MemoryWord::hex(0x640A));  // JUMP 000A
+  memory.write(1, MemoryWord::hex(0x000A));
+  runAndPrepare();
+  replay.cmdadd_Click();
+  replay.cmdadd_Click();
+  EXPECT_EQ(panel.pr, "A");
+  EXPECT_EQ(selected(), "000A ");
+}
+
+TEST_F(StepReplayTest, AnAddressMissingFromTheTraceLeavesNoLineSelected) {
+  load({"PRG START", " RPUSH", " RPOP", " RET", " END"});
+  runAndPrepare();
+  replay.cmdadd_Click();
+  EXPECT_EQ(selected(), "0000 ");
+  replay.cmdadd_Click();  // RPOP is recorded at 000F + 7 = 0016, not a line of its own
+  EXPECT_EQ(panel.pr, "16");
+  EXPECT_EQ(selection.start, 0);
+  EXPECT_EQ(selection.length, 0);
+}
+
+TEST_F(StepReplayTest, SearchWrapsToTheStartOfTheText) {
+  load({"PRG START", "L LAD GR1,1", " JUMP L", " RET", " END"});
+  loop.jikoum_Click();
+  selection.content = trace.text;
+  replay.cmdadd_Click();  // slot 0 at 0000
+  replay.cmdadd_Click();  // slot 1 at 0002, further down
+  replay.cmdadd_Click();  // slot 2 at 0000 again: found only after the wrap
+  EXPECT_EQ(selection.start, 27);  // after the 25 characters of the START line and CR LF
+  EXPECT_EQ(selected(), "0000 ");
+  EXPECT_EQ(selection.focusCount, 3);
+}
+
+TEST_F(StepReplayTest, ExtendedMemoryShowsSixtyFourLines) {
+  load({"PRG START ;MEX", " NOP", " RET", " END"});
+  runAndPrepare();
+  replay.cmdadd_Click();
+  EXPECT_EQ(list.items.size(), 65u);
+}
+
+TEST_F(StepReplayTest, ANewRunContinuesAReplayUnderWayFromSlotOne) {
+  load({"PRG START", " LAD GR1,1", " LAD GR1,2", " LAD GR1,3", " RET", " END"});
+  runAndPrepare();
+  replay.cmdadd_Click();  // slot 0, replay under way
+  run();                  // the next press shows slot 1 of the new history
+  replay.cmdadd_Click();
+  EXPECT_EQ(panel.gr[1], "0002");
+}
+
+}  // namespace
+}  // namespace casl2wb::runtest
