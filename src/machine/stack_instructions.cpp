@@ -16,7 +16,6 @@ bool ExecutionLoop::stackHasRoom(int words) {
 
 void ExecutionLoop::push() {
   if (!stackHasRoom(1)) return;
-  const std::int64_t a = m_.pr;
   setInstructionDigits();
   --m_.sp;
   if (m_.xDigit == '0') list_.add(msgPushGr0);
@@ -27,7 +26,6 @@ void ExecutionLoop::push() {
 }
 
 void ExecutionLoop::pop() {
-  const std::int64_t a = m_.pr;
   setInstructionDigits();
   const std::int32_t value = signedValue(m_.memory.memText[m_.sp]);
   if (m_.rDigit >= '0' && m_.rDigit <= '7') {

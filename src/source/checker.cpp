@@ -205,19 +205,20 @@ CheckFileResult SyntaxChecker::checkProgram(const std::string& path) {
 }
 
 void SyntaxChecker::checkLines(const std::vector<Text>& lines) {
-  startCheck();
   const int processed =
       static_cast<int>(std::min<std::size_t>(lines.size(), SourceTable::maxLines));
+  startCheck(processed);
   for (int n = 1; n <= processed; ++n) checkLine(n, lines[n - 1]);
   if (lines.size() > static_cast<std::size_t>(SourceTable::maxLines)) addError(msgTooManyLines);
   finishCheck();
 }
 
-void SyntaxChecker::startCheck() {
+// Rows after the last line read stay blank: they end the program.
+void SyntaxChecker::startCheck(int lineCount) {
   table_.errorCount = 0;
   locationCounter_ = 0;
   messages_.clear();
-  table_.resetRows();
+  table_.resetRows(lineCount + 1);
   memory_.resetForCheck();
   retSeen_ = false;
 }

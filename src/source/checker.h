@@ -39,7 +39,7 @@ class SyntaxChecker {
   int errorCount() const { return table_.errorCount; }
 
  private:
-  void startCheck();
+  void startCheck(int lineCount);
   void checkLine(int n, const Text& line);
   void finishCheck();
 

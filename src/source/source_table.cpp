@@ -1,5 +1,7 @@
 #include "source/source_table.h"
 
+#include <algorithm>
+
 namespace casl2wb {
 
 namespace {
@@ -8,8 +10,11 @@ const Text blankText = U" ";
 
 SourceTable::SourceTable() : rows_(maxLines + 1) { resetRows(); }
 
-void SourceTable::resetRows() {
-  for (Row& row : rows_) {
+void SourceTable::resetRows(int lastRow) {
+  const int last = std::min(std::max(lastRow, lastUsedRow_), maxLines);
+  lastUsedRow_ = std::min(lastRow, maxLines);
+  for (int n = 0; n <= last; ++n) {
+    Row& row = rows_[n];
     for (int c = 0; c <= colExtraField; ++c) row.fields[c] = blankText;
     row.fields[colCommentField].clear();
     row.parts.assign(operandPartSlots + 1, blankText);

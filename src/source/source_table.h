@@ -28,9 +28,10 @@ class SourceTable {
 
   SourceTable();
 
-  // Every row blank: columns 1..5 and all operand parts " ", column 6 empty,
-  // flags 0, no address, no label.
-  void resetRows();
+  // Rows 0..lastRow blank (columns 1..5 and all operand parts " ", column 6
+  // empty, flags 0, no address, no label), and with them every row that the
+  // previous use touched, so that all rows past lastRow are blank too.
+  void resetRows(int lastRow = maxLines);
 
   Text& lineFields(int n, int c) { return rows_.at(n).fields.at(c); }
   const Text& lineFields(int n, int c) const { return rows_.at(n).fields.at(c); }
@@ -76,6 +77,7 @@ class SourceTable {
     Text label;
   };
   std::vector<Row> rows_;
+  int lastUsedRow_ = maxLines;  // rows after it are blank
 };
 
 // The text added to the message list for line n:
