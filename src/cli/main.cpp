@@ -7,6 +7,7 @@
 
 #include "cli/check_command.h"
 #include "cli/command.h"
+#include "cli/print_command.h"
 #include "cli/run_command.h"
 #include "cli/usage.h"
 
@@ -27,6 +28,10 @@ const std::array commands = {
             {"FILE", "[--input INFILE]", "[--runs N]"},
             "check, translate and run a program; print the execution list and the CPU panel",
             runRunCommand},
+    Command{"print",
+            {"KIND", "FILE", "[--input INFILE]", "[--pdf OUT.pdf]"},
+            "print a listing as text or into a PDF file; KIND list, program, run or cpu",
+            runPrintCommand},
 };
 
 const Command* findCommand(std::string_view name) {

@@ -1,0 +1,162 @@
+// The four printed documents through the text front end, compared with their
+// expected text, for a program in normal memory and one in extended memory.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "process.h"
+
+namespace casl2wb {
+namespace {
+
+using testing::ProcessResult;
+using testing::runProcess;
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
+
+struct GoldenCase {
+  std::string kind;
+  std::string program;  // print_<program>.txt, expected print_<program>.<kind>.out
+  std::string input;
+};
+
+class PrintGolden : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(PrintGolden, TextOutputMatches) {
+  const GoldenCase& c = GetParam();
+  const ProcessResult result = runProcess(
+      CASL2WB_CLI, {"print", c.kind, golden + "print_" + c.program + ".txt", "--input", c.input});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, readFile(golden + "print_" + c.program + "." + c.kind + ".out"));
+}
+
+std::vector<GoldenCase> goldenCases() {
+  std::vector<GoldenCase> cases;
+  for (const char* kind : {"list", "program", "run", "cpu"}) {
+    cases.push_back({kind, "program", golden + "print_program.input"});
+    cases.push_back({kind, "mex", "/dev/null"});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, PrintGolden, ::testing::ValuesIn(goldenCases()),
+                         [](const ::testing::TestParamInfo<GoldenCase>& info) {
+                           return info.param.kind + "_" + info.param.program;
+                         });
+
+// The listing of bad_register.txt in wide layout: a blank line 0, the four
+// lines, and the blank line after END.
+const std::string badRegisterWideList =
+    "\n"
+    "              PRG       START\n"
+    "0000                    LD             GR8,X\n"
+    "0002                    RET\n"
+    "                        END\n"
+    "\n";
+
+TEST(PrintCommand, ProgramListOfAProgramWithErrorsIsPrintedAndGivesOne) {
+  const ProcessResult result =
+      runProcess(CASL2WB_CLI, {"print", "program", golden + "bad_register.txt"});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, badRegisterWideList);
+}
+
+TEST(PrintCommand, ListOfAProgramWithErrorsPrintsTheBlankMemoryTheCheckLeft) {
+  // Not translated: no address texts, and cells 1 to 3 hold blank words, so
+  // rows 0 to programEnd (3) are empty lines.
+  const ProcessResult result =
+      runProcess(CASL2WB_CLI, {"print", "list", golden + "bad_register.txt"});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.out, badRegisterWideList + "\n\n\n\n");
+}
+
+TEST(PrintCommand, RunAndCpuOfAProgramWithErrorsPrintTheMessagesOnly) {
+  for (const char* kind : {"run", "cpu"}) {
+    const ProcessResult result = runProcess(
+        CASL2WB_CLI, {"print", kind, golden + "bad_register.txt", "--input", "/dev/null"});
+    EXPECT_EQ(result.exitStatus, 1) << kind;
+    EXPECT_EQ(result.out, "") << kind;
+    EXPECT_EQ(result.err,
+              " | |PRG|START|  | |\n"
+              "0000| | |LD|GR8,X | |\n"
+              "***** ｴﾗ- ***** 第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。*****\n"
+              "0002| | |RET|  | |\n"
+              " | | |END|  | |\n"
+              "1個のエラーがあります。\n")
+        << kind;
+  }
+}
+
+TEST(PrintCommand, BadArgumentsShowTheUsage) {
+  const std::string file = golden + "print_program.txt";
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"print"},
+        {"print", file},
+        {"print", "memory", file},
+        {"print", "list"},
+        {"print", "list", file, file},
+        {"print", "list", file, "--pdf"},
+        {"print", "run", file, "--input"},
+        {"print", "list", file, "--pdf", "a.pdf", "--pdf", "b.pdf"},
+        {"print", "cpu", file, "--fast"}}) {
+    const ProcessResult result = runProcess(CASL2WB_CLI, arguments);
+    EXPECT_EQ(result.exitStatus, 2) << ::testing::PrintToString(arguments);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("usage: "), std::string::npos);
+    EXPECT_NE(result.err.find("casl2wb-cli print KIND FILE [--input INFILE] [--pdf OUT.pdf]"),
+              std::string::npos);
+  }
+}
+
+class PrintPdf : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "casl2wb-print-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::filesystem::path dir;
+};
+
+TEST_F(PrintPdf, WritesAPdfFileAndNothingOnStdout) {
+  const std::string pdf = (dir / "cpu.pdf").string();
+  const ProcessResult result = runProcess(CASL2WB_CLI, {"print", "cpu", golden + "print_mex.txt",
+                                                        "--input", "/dev/null", "--pdf", pdf});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.out, "");
+  const std::string written = readFile(pdf);
+  EXPECT_EQ(written.rfind("%PDF-", 0), 0u);
+  // 97 lines of the 10-point font: two pages of at most 72 lines.
+  EXPECT_NE(written.find("/Count 2"), std::string::npos);
+}
+
+TEST_F(PrintPdf, AFileThatCannotBeWrittenIsAnError) {
+  const std::string pdf = (dir / "missing" / "out.pdf").string();
+  const ProcessResult result =
+      runProcess(CASL2WB_CLI, {"print", "program", golden + "print_program.txt", "--pdf", pdf});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find("casl2wb-cli: " + pdf + ": "), std::string::npos) << result.err;
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+}  // namespace
+}  // namespace casl2wb
