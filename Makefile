@@ -15,8 +15,12 @@ test: deps build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
 run: deps build
-	@echo "The desktop program is not built yet, so the text front end is shown: casl2wb-cli check on every example."
-	@for file in examples/*.txt; do \
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	  exec $(BUILD_DIR)/casl2wb; \
+	fi; \
+	echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set), so the desktop program cannot start."; \
+	echo "The text front end is shown instead: casl2wb-cli check on every example."; \
+	for file in examples/*.txt; do \
 	  echo "===== $$file ====="; \
 	  $(CLI) check "$$file"; \
 	  echo "(exit status $$?)"; \

@@ -1,0 +1,41 @@
+// casl2wb: the desktop workbench. The splash comes first; when it hands
+// over, the editor window is the main window until the user ends the program.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+#include "views/editor_window.h"
+#include "views/qt_dialogs.h"
+#include "views/splash_window.h"
+#include "views/workbench_state.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("casl2wb"));
+  QApplication::setApplicationVersion(QStringLiteral(CASL2WB_VERSION));
+  // Qt's own buttons and dialogs in Japanese, where the translations are installed.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
+  // The program ends through the editor window's own end commands.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  casl2wb::WorkbenchState state(casl2wb::defaultWorkFilePath());
+  casl2wb::QtDialogs dialogs;
+  std::unique_ptr<casl2wb::EditorWindow> editor;
+
+  auto* splash = new casl2wb::SplashWindow([&]() -> QWidget* {
+    editor = std::make_unique<casl2wb::EditorWindow>(state, dialogs);
+    QObject::connect(editor.get(), &casl2wb::EditorWindow::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    return editor.get();
+  });
+  QObject::connect(splash, &casl2wb::SplashWindow::closedEarly, &app, &QApplication::quit,
+                   Qt::QueuedConnection);
+  splash->show();
+  return app.exec();
+}

@@ -1,0 +1,53 @@
+// Form3 "COMETⅡ 実行": the CPU panel, the output list, the run command, the
+// ">>" replay and the print menu.
+#pragma once
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <map>
+
+#include "machine/trace_selection.h"
+#include "views/dialogs.h"
+#include "views/workbench_state.h"
+
+namespace casl2wb {
+
+class ExecutionWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `trace` is the text box of the trace window, in which the replay
+  // selects the instruction's line.
+  ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceSelection& trace,
+                  QWidget* parent = nullptr);
+
+  QListWidget* list1() const { return list1_; }
+  // The value label of the panel with this object name (Label1, comand, ...).
+  QLabel* valueLabel(const QString& name) const { return valueLabels_.at(name); }
+
+  // "実行(&E)": one run of the program in the memory image.
+  void jikoum_Click();
+  // ">>": one step of the replay.
+  void cmdadd_Click();
+  // Left edge = screen width - window width.
+  void placeAtRightEdge();
+
+ signals:
+  // The print commands of the menu "印刷メニュー(&M)".
+  void printRequested(const QString& command);
+
+ private:
+  QWidget* makePanel();
+  void showPanel();
+
+  WorkbenchState& state_;
+  Dialogs& dialogs_;
+  TraceSelection& trace_;
+  QListWidget* list1_;
+  QPushButton* cmdadd_;
+  std::map<QString, QLabel*> valueLabels_;
+};
+
+}  // namespace casl2wb

@@ -1,0 +1,20 @@
+// A list box as the message list of a check or a run.
+#pragma once
+
+#include <QListWidget>
+
+#include "source/message_list.h"
+
+namespace casl2wb {
+
+class ListBoxMessages : public MessageList {
+ public:
+  explicit ListBoxMessages(QListWidget& list) : list_(list) {}
+  void clear() override { list_.clear(); }
+  void add(const std::string& item) override { list_.addItem(QString::fromStdString(item)); }
+
+ private:
+  QListWidget& list_;
+};
+
+}  // namespace casl2wb

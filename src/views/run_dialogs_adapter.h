@@ -1,0 +1,33 @@
+// The run's input box and notice as dialogs of the execution window.
+#pragma once
+
+#include <QWidget>
+
+#include "machine/run_dialogs.h"
+#include "views/dialogs.h"
+
+namespace casl2wb {
+
+class RunDialogsAdapter : public RunDialogs {
+ public:
+  RunDialogsAdapter(Dialogs& dialogs, QWidget& window) : dialogs_(dialogs), window_(window) {}
+
+  // A cancelled input box gives the empty text.
+  std::string inputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override {
+    const std::optional<QString> entry =
+        dialogs_.inputBox(&window_, QString::fromStdString(prompt), QString::fromStdString(title),
+                          QString::fromStdString(defaultText));
+    return entry ? entry->toStdString() : std::string();
+  }
+  void errorBox(const std::string& text, const std::string& title) override {
+    dialogs_.message(&window_, Dialogs::Icon::Error, QString::fromStdString(title),
+                     QString::fromStdString(text));
+  }
+
+ private:
+  Dialogs& dialogs_;
+  QWidget& window_;
+};
+
+}  // namespace casl2wb

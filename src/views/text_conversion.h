@@ -1,0 +1,23 @@
+// Conversions between the core's texts (UTF-8 strings, code-point lines) and
+// the texts of the windows.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "source/text.h"
+
+namespace casl2wb {
+
+inline QString fromStd(const std::string& utf8) { return QString::fromStdString(utf8); }
+inline std::string toStd(const QString& text) { return text.toStdString(); }
+
+// The editor holds its lines with plain newlines: CR LF and a lone CR become LF.
+QString withNewlines(QString text);
+
+// The text of the editor for the lines of a file: every line, the last one
+// included, followed by a line end.
+QString editorTextOfLines(const std::vector<Text>& lines);
+
+}  // namespace casl2wb

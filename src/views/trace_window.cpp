@@ -1,0 +1,65 @@
+#include "views/trace_window.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPalette>
+#include <QTextCursor>
+
+#include "views/font_choice.h"
+#include "views/form3_texts.h"
+
+namespace casl2wb {
+
+TraceWindow::TraceWindow(QWidget* home, QWidget* parent) : QMainWindow(parent) {
+  setObjectName("Form7");
+  setWindowTitle(QString::fromUtf8(form3_texts::form7Caption));
+
+  text1_ = new QPlainTextEdit(this);
+  text1_->setObjectName("Text1");
+  text1_->setFont(fixedPitchFont(10));
+  text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The replay's selection stays visible while another window has the focus.
+  QPalette palette = text1_->palette();
+  for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+    palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+  }
+  text1_->setPalette(palette);
+  setCentralWidget(text1_);
+
+  QAction* jobend = menuBar()->addAction(QString::fromUtf8(form3_texts::jobend));
+  jobend->setObjectName("jobend");
+  connect(jobend, &QAction::triggered, qApp, &QApplication::quit);
+  QAction* homemenyu = menuBar()->addAction(QString::fromUtf8(form3_texts::homemenyu));
+  homemenyu->setObjectName("homemenyu");
+  connect(homemenyu, &QAction::triggered, this, [home] {
+    if (home == nullptr) return;
+    home->show();
+    home->raise();
+    home->activateWindow();
+  });
+  resize(640, 480);
+}
+
+void TraceWindow::setText(const std::string& text) {
+  text1_->setPlainText(QString::fromStdString(text));
+}
+
+std::string TraceWindow::text() const { return text1_->toPlainText().toStdString(); }
+
+int TraceWindow::selectionStart() const { return text1_->textCursor().selectionStart(); }
+
+int TraceWindow::selectionLength() const {
+  const QTextCursor cursor = text1_->textCursor();
+  return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void TraceWindow::select(int start, int length) {
+  QTextCursor cursor = text1_->textCursor();
+  cursor.setPosition(start);
+  cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+  text1_->setTextCursor(cursor);
+}
+
+void TraceWindow::focus() { text1_->setFocus(); }
+
+}  // namespace casl2wb

@@ -1,0 +1,35 @@
+// The workbench's own messages about files and the end of the program.
+#pragma once
+
+#include <QString>
+
+namespace casl2wb::view_messages {
+
+inline QString cannotWrite(const QString& path, const QString& reason) {
+  return QStringLiteral("ファイル「%1」に書き込めませんでした。\n%2").arg(path, reason);
+}
+
+inline QString cannotRead(const QString& path, const QString& reason) {
+  return QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2").arg(path, reason);
+}
+
+inline QString workFileFailed(const QString& path, const QString& reason) {
+  return QStringLiteral("作業ファイル「%1」を書き込んで読み戻すことができませんでした。\n%2")
+      .arg(path, reason);
+}
+
+inline QString fileNameNeeded() {
+  return QStringLiteral("ファイル名が入力されていません。ファイル名を入力してください。");
+}
+
+inline QString discardChanges() {
+  return QStringLiteral(
+      "編集中のプログラムはどのファイルにも保存されていません。\n"
+      "保存せずに終了しますか？");
+}
+
+inline QString printingNotReady() {
+  return QStringLiteral("印刷はまだ使えません。次の版で使えるようになります。");
+}
+
+}  // namespace casl2wb::view_messages

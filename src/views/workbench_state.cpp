@@ -1,0 +1,24 @@
+#include "views/workbench_state.h"
+
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include "views/file_paths.h"
+
+namespace casl2wb {
+
+WorkbenchState::WorkbenchState(std::string workFilePath) : workFilePath(std::move(workFilePath)) {}
+
+WorkbenchState::~WorkbenchState() = default;
+
+QPrinter& WorkbenchState::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+std::string defaultWorkFilePath() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  return joinPath(folder.toStdString(), workFileName);
+}
+
+}  // namespace casl2wb

@@ -1,0 +1,118 @@
+// The editor's error check: the typed program goes through the work file and
+// the check, and List1 receives what the text front end prints.
+#include <sys/stat.h>
+
+#include <QFileInfo>
+
+#include "editor_fixture.h"
+#include "source/work_file.h"
+#include "views/file_window.h"
+#include "views/view_messages.h"
+
+namespace casl2wb::testing {
+namespace {
+
+QString example(const char* name) {
+  return QStringLiteral(CASL2WB_EXAMPLES "/") + QString::fromLatin1(name);
+}
+
+class EditorCheckTest : public EditorFixture {
+ protected:
+  // Types the program, checks it, and compares List1 with the text front end
+  // on a file holding the same text.
+  void typeCheckAndCompare(const QString& program) {
+    typeText(txtdpbox(), program);
+    ASSERT_EQ(text(), program);
+    trigger("errchkjika");
+
+    const QString copy = folder.filePath(QStringLiteral("typed.txt"));
+    ASSERT_TRUE(writeFile(copy, program.toUtf8()));
+    const QStringList expected = cliCheck(copy);
+    ASSERT_GT(expected.size(), 1);
+    EXPECT_EQ(listItems(list1()), expected);
+    EXPECT_TRUE(dialogs.messages.empty());
+  }
+};
+
+TEST_F(EditorCheckTest, ProgramWithoutErrorsGivesListingAndDump) {
+  const QString program = readFile(example("hello.txt"));
+  typeCheckAndCompare(program);
+  // The translation ran: the memory dump follows the listing, and the
+  // program-trace text is kept for the trace window.
+  EXPECT_GT(list1()->count(), 12);
+  EXPECT_FALSE(state->traceText.text().empty());
+  // The file window was made for the progress captions but is not shown.
+  auto* form2 = child<FileWindow>("Form2");
+  ASSERT_NE(form2, nullptr);
+  EXPECT_FALSE(form2->isVisible());
+}
+
+TEST_F(EditorCheckTest, ProgramWithErrorsGivesItsMessages) {
+  typeCheckAndCompare(readFile(example("errors.txt")));
+  EXPECT_TRUE(state->traceText.text().empty());
+}
+
+TEST_F(EditorCheckTest, ProgramTypedWithoutFinalNewline) {
+  typeCheckAndCompare(QStringLiteral("PRG START\n LD GR1,A\n RET\nA DC 5\n END"));
+  // The text comes back from the work file with every line ended.
+  EXPECT_EQ(text(), QStringLiteral("PRG START\n LD GR1,A\n RET\nA DC 5\n END\n"));
+}
+
+TEST_F(EditorCheckTest, WorkFileInOwnerOnlyFolderWithCrLf) {
+  typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END"));
+  trigger("errchkjika");
+  EXPECT_EQ(readFile(workPath), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
+  struct stat status {};
+  ASSERT_EQ(::stat(QFileInfo(workPath).absolutePath().toLocal8Bit().constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0700u);
+}
+
+TEST_F(EditorCheckTest, SecondCheckWritesNoExtraLine) {
+  typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END\n"));
+  trigger("errchkjika");
+  trigger("errchkjika");
+  EXPECT_EQ(readFile(workPath), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
+  EXPECT_EQ(text(), QStringLiteral("PRG START\n RET\n END\n"));
+}
+
+TEST_F(EditorCheckTest, FileWindowCaptionsShowProgressWithoutShowingIt) {
+  QStringList captions;
+  FileWindow& form2 = form1->fileWindow();
+  QObject::connect(&form2, &QWidget::windowTitleChanged,
+                   [&](const QString& caption) { captions.append(caption); });
+  typeText(txtdpbox(), QStringLiteral(" RET\n"));
+  trigger("errchkjika");
+  EXPECT_EQ(captions,
+            QStringList({QString::fromUtf8(captionWriting), QString::fromUtf8(captionIdle),
+                         QString::fromUtf8(captionReading), QString::fromUtf8(captionIdle)}));
+  EXPECT_FALSE(form2.isVisible());
+}
+
+TEST_F(EditorCheckTest, WorkFileThatCannotBeWrittenIsReported) {
+  // The work file's place is taken by a folder.
+  state->workFilePath = folder.path().toStdString();
+  list1()->addItem(QStringLiteral("earlier item"));
+  typeText(txtdpbox(), QStringLiteral(" LD GR1,A\n"));
+  trigger("errchkjika");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
+  EXPECT_EQ(dialogs.messages[0].text,
+            view_messages::workFileFailed(folder.path(), QStringLiteral("Is a directory")));
+  EXPECT_EQ(text(), QStringLiteral(" LD GR1,A\n"));
+  EXPECT_EQ(listItems(list1()), QStringList({QStringLiteral("earlier item")}));
+}
+
+TEST_F(EditorCheckTest, WorkFolderThatCannotBeMadeIsReported) {
+  const QString blocker = folder.filePath(QStringLiteral("plain-file"));
+  ASSERT_TRUE(writeFile(blocker, "x"));
+  state->workFilePath = (blocker + QStringLiteral("/casl2wb/workcsl.txt")).toStdString();
+  typeText(txtdpbox(), QStringLiteral(" RET\n"));
+  trigger("errchkjika");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Not a directory")))
+      << dialogs.messages[0].text.toStdString();
+  EXPECT_EQ(list1()->count(), 0);
+}
+
+}  // namespace
+}  // namespace casl2wb::testing

@@ -1,0 +1,114 @@
+// A fresh editor window over a fresh workbench for each test, with scripted
+// dialogs, the work file in a temporary folder, and helpers that type, click
+// and read the controls by their object names.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTimer>
+#include <memory>
+
+#include "scripted_dialogs.h"
+#include "views/editor_window.h"
+#include "views/workbench_state.h"
+
+namespace casl2wb::testing {
+
+// Sends the keys that type the text into the widget; "\n" is the Return key.
+inline void typeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    const bool newline = c == QLatin1Char('\n');
+    const int key = newline ? Qt::Key_Return : 0;
+    const QString keyText = newline ? QStringLiteral("\r") : QString(c);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, keyText);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, keyText);
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+inline QStringList listItems(const QListWidget* list) {
+  QStringList items;
+  for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
+  return items;
+}
+
+inline QString readFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("<unreadable>");
+  return QString::fromUtf8(file.readAll());
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// Runs the event loop once, so that windows closed for good are deleted.
+inline void runEventLoopOnce() {
+  QEventLoop loop;
+  QTimer::singleShot(0, &loop, &QEventLoop::quit);
+  loop.exec();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The message list that `casl2wb-cli check` prints for the file.
+inline QStringList cliCheck(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral(CASL2WB_CLI), {QStringLiteral("check"), path});
+  process.waitForFinished(30000);
+  QString out = QString::fromUtf8(process.readAllStandardOutput());
+  if (out.endsWith(QLatin1Char('\n'))) out.chop(1);
+  return out.split(QLatin1Char('\n'));
+}
+
+class EditorFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    workPath = folder.filePath(QStringLiteral("data/casl2wb/workcsl.txt"));
+    state = std::make_unique<WorkbenchState>(workPath.toStdString());
+    form1 = std::make_unique<EditorWindow>(*state, dialogs);
+    form1->show();
+  }
+
+  template <typename T>
+  T* child(const char* name) const {
+    return form1->findChild<T*>(QString::fromLatin1(name));
+  }
+  QAction* action(const char* name) const { return child<QAction>(name); }
+  void trigger(const char* name) const { action(name)->trigger(); }
+
+  QPlainTextEdit* txtdpbox() const { return child<QPlainTextEdit>("txtdpbox"); }
+  QListWidget* list1() const { return child<QListWidget>("List1"); }
+  QString text() const { return txtdpbox()->toPlainText(); }
+  void select(int start, int length) const {
+    QTextCursor cursor = txtdpbox()->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    txtdpbox()->setTextCursor(cursor);
+  }
+  int selectionStart() const { return txtdpbox()->textCursor().selectionStart(); }
+  int selectionLength() const {
+    const QTextCursor cursor = txtdpbox()->textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+  }
+  QString selectedText() const { return text().mid(selectionStart(), selectionLength()); }
+
+  QTemporaryDir folder;
+  QString workPath;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<WorkbenchState> state;
+  std::unique_ptr<EditorWindow> form1;
+};
+
+}  // namespace casl2wb::testing

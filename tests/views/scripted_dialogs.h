@@ -1,0 +1,75 @@
+// Dialogs for the window tests: every box is recorded and answered from a
+// script, so that no test ever waits for a person.
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "views/dialogs.h"
+
+namespace casl2wb::testing {
+
+struct ShownMessage {
+  Dialogs::Icon icon;
+  QString title;
+  QString text;
+};
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  void message(QWidget*, Icon icon, const QString& title, const QString& text) override {
+    messages.push_back({icon, title, text});
+  }
+  bool question(QWidget*, const QString& title, const QString& text) override {
+    questions.push_back(title + QStringLiteral("\n") + text);
+    if (questionAnswers.empty()) return false;
+    const bool answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
+  }
+  QString saveFileName(QWidget*, const QString& caption, const QString& folder,
+                       const QString& filter) override {
+    saveRequests.push_back(caption + QStringLiteral("|") + folder + QStringLiteral("|") + filter);
+    if (saveNames.empty()) return {};
+    const QString name = saveNames.front();
+    saveNames.pop_front();
+    return name;
+  }
+  std::optional<QString> inputBox(QWidget*, const QString& prompt, const QString& title,
+                                  const QString& defaultText) override {
+    inputRequests.push_back(prompt + QStringLiteral("|") + title + QStringLiteral("|") +
+                            defaultText);
+    if (inputs.empty()) return std::nullopt;
+    const std::optional<QString> entry = inputs.front();
+    inputs.pop_front();
+    return entry;
+  }
+  bool choosePrinter(QWidget*, QPrinter&) override {
+    ++printerDialogs;
+    return acceptPrinter;
+  }
+  bool pageSetup(QWidget*, QPrinter&) override {
+    ++pageSetupDialogs;
+    return acceptPageSetup;
+  }
+
+  // What was shown.
+  std::vector<ShownMessage> messages;
+  std::vector<QString> questions;
+  std::vector<QString> saveRequests;
+  std::vector<QString> inputRequests;
+  int printerDialogs = 0;
+  int pageSetupDialogs = 0;
+
+  // The answers; an empty queue answers No, cancels the file dialog and the
+  // input box.
+  std::deque<bool> questionAnswers;
+  std::deque<QString> saveNames;
+  std::deque<std::optional<QString>> inputs;
+  bool acceptPrinter = true;
+  bool acceptPageSetup = true;
+};
+
+}  // namespace casl2wb::testing
