@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "views/editor_window.h"
+#include "views/execution_windows.h"
 #include "views/qt_dialogs.h"
 #include "views/splash_window.h"
 #include "views/workbench_state.h"
@@ -27,9 +28,11 @@ int main(int argc, char** argv) {
   casl2wb::WorkbenchState state(casl2wb::defaultWorkFilePath());
   casl2wb::QtDialogs dialogs;
   std::unique_ptr<casl2wb::EditorWindow> editor;
+  std::unique_ptr<casl2wb::ExecutionWindows> executionWindows;
 
   auto* splash = new casl2wb::SplashWindow([&]() -> QWidget* {
     editor = std::make_unique<casl2wb::EditorWindow>(state, dialogs);
+    executionWindows = std::make_unique<casl2wb::ExecutionWindows>(*editor, state, dialogs);
     QObject::connect(editor.get(), &casl2wb::EditorWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     return editor.get();

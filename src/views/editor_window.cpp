@@ -11,10 +11,12 @@
 #include <QSplitter>
 #include <QTextCursor>
 
+#include "printing/listings.h"
 #include "source/work_file.h"
 #include "views/dialogs.h"
 #include "views/file_paths.h"
 #include "views/file_window.h"
+#include "views/print_job.h"
 #include "views/find_dialog.h"
 #include "views/font_choice.h"
 #include "views/form2_texts.h"
@@ -212,13 +214,14 @@ void EditorWindow::printsetting_Click() {
   if (dialogs_.choosePrinter(this, printer)) dialogs_.pageSetup(this, printer);
 }
 
-void EditorWindow::printl_Click() { showPrintingNotReady(); }
+void EditorWindow::printl_Click() {
+  printOnChosenPrinter(this, state_, dialogs_,
+                       [this](Printer& printer) { printl(printer, state_.table, state_.memory); });
+}
 
-void EditorWindow::Printlist() { showPrintingNotReady(); }
-
-void EditorWindow::showPrintingNotReady() {
-  dialogs_.message(this, Dialogs::Icon::Information, productTitle(),
-                   view_messages::printingNotReady());
+void EditorWindow::Printlist() {
+  printOnChosenPrinter(this, state_, dialogs_,
+                       [this](Printer& printer) { printList(printer, state_.table); });
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

@@ -89,7 +89,6 @@ class EditorWindow : public QMainWindow {
   void buildMenus();
   void buildToolbar();
   void txtdpbox_Change();
-  void showPrintingNotReady();
 
   WorkbenchState& state_;
   Dialogs& dialogs_;

@@ -6,12 +6,16 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "machine/execution_loop.h"
 #include "machine/step_replay.h"
+#include "printing/listings.h"
 #include "views/font_choice.h"
 #include "views/form3_texts.h"
 #include "views/list_box_messages.h"
+#include "views/print_job.h"
+#include "views/qt_printer.h"
 #include "views/run_dialogs_adapter.h"
 
 namespace casl2wb {
@@ -55,13 +59,14 @@ ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceS
   connect(jikoum, &QAction::triggered, this, &ExecutionWindow::jikoum_Click);
   QMenu* printm = menuBar()->addMenu(text(form3_texts::printm));
   printm->setObjectName("printm");
-  for (const auto& [name, caption] : {std::pair{"printi", form3_texts::printi},
-                                      std::pair{"printg", form3_texts::printg},
-                                      std::pair{"printcpu", form3_texts::printcpu}}) {
+  using Command = void (ExecutionWindow::*)();
+  for (const auto& [name, caption, command] :
+       {std::tuple{"printi", form3_texts::printi, Command{&ExecutionWindow::printi_Click}},
+        std::tuple{"printg", form3_texts::printg, Command{&ExecutionWindow::printg_Click}},
+        std::tuple{"printcpu", form3_texts::printcpu, Command{&ExecutionWindow::printcpu_Click}}}) {
     QAction* action = printm->addAction(text(caption));
     action->setObjectName(name);
-    const QString command = name;
-    connect(action, &QAction::triggered, this, [this, command] { emit printRequested(command); });
+    connect(action, &QAction::triggered, this, command);
   }
 
   state_.machine.replayActive = false;  // a loaded window starts the replay afresh
@@ -107,6 +112,25 @@ void ExecutionWindow::cmdadd_Click() {
   StepReplay replay(state_.machine, list, trace_, state_.panel);
   replay.cmdadd_Click();
   showPanel();
+}
+
+void ExecutionWindow::printi_Click() {
+  printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+    printi(printer, state_.table, state_.machine);
+  });
+}
+
+void ExecutionWindow::printcpu_Click() {
+  printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+    printcpu(printer, state_.table, state_.machine);
+  });
+}
+
+// The window as it is on the screen, taken before the print dialog opens.
+void ExecutionWindow::printg_Click() {
+  const WindowImage image = toWindowImage(grab().toImage());
+  printOnChosenPrinter(this, state_, dialogs_,
+                       [&image](Printer& printer) { printg(printer, image); });
 }
 
 void ExecutionWindow::showPanel() {

@@ -31,12 +31,13 @@ class ExecutionWindow : public QMainWindow {
   void jikoum_Click();
   // ">>": one step of the replay.
   void cmdadd_Click();
+  // The print menu "印刷メニュー(&M)": the program list with the final
+  // registers and the memory, the CPU trace, and an image of this window.
+  void printi_Click();
+  void printcpu_Click();
+  void printg_Click();
   // Left edge = screen width - window width.
   void placeAtRightEdge();
-
- signals:
-  // The print commands of the menu "印刷メニュー(&M)".
-  void printRequested(const QString& command);
 
  private:
   QWidget* makePanel();

@@ -28,8 +28,8 @@ inline QString discardChanges() {
       "保存せずに終了しますか？");
 }
 
-inline QString printingNotReady() {
-  return QStringLiteral("印刷はまだ使えません。次の版で使えるようになります。");
+inline QString printingFailed() {
+  return QStringLiteral("プリンタを使えなかったため、印刷できませんでした。");
 }
 
 }  // namespace casl2wb::view_messages

@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include "views/file_paths.h"
+#include "views/qt_printer.h"
 
 namespace casl2wb {
 
@@ -12,7 +13,11 @@ WorkbenchState::WorkbenchState(std::string workFilePath) : workFilePath(std::mov
 WorkbenchState::~WorkbenchState() = default;
 
 QPrinter& WorkbenchState::printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Room for the 120-column memory rows until the user sets up the page.
+    printer_->setPageLayout(listingPageLayout());
+  }
   return *printer_;
 }
 

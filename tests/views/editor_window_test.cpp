@@ -7,6 +7,8 @@
 #include <QToolBar>
 
 #include "editor_fixture.h"
+#include "pdf_text.h"
+#include "printing/listings.h"
 #include "views/font_choice.h"
 #include "views/form1_texts.h"
 #include "views/help_window.h"
@@ -231,14 +233,30 @@ TEST_F(EditorWindowTest, PrinterSettingsAskForPrinterThenPageSetUp) {
   EXPECT_EQ(dialogs.pageSetupDialogs, 1);
 }
 
-TEST_F(EditorWindowTest, PrintCommandsSayPrintingIsNotThereYet) {
+TEST_F(EditorWindowTest, PrintCommandsWriteTheListingsToTheChosenPdfFile) {
+  typeText(txtdpbox(), QStringLiteral("PRG START\n LD GR1,A\n RET\nA DC 3 ;three\n END\n"));
+  trigger("errchkjika");
+  const QString listFile = folder.filePath(QStringLiteral("list.pdf"));
+  dialogs.printToFile = listFile;
   trigger("printl");
+  EXPECT_EQ(pdfWords(listFile), documentWords([&](Printer& printer) {
+              printl(printer, state->table, state->memory);
+            }));
+  const QString programFile = folder.filePath(QStringLiteral("program.pdf"));
+  dialogs.printToFile = programFile;
   action("Toolbar1Button5")->trigger();
-  ASSERT_EQ(dialogs.messages.size(), 2u);
-  for (const ShownMessage& shown : dialogs.messages) {
-    EXPECT_EQ(shown.icon, Dialogs::Icon::Information);
-    EXPECT_EQ(shown.text, view_messages::printingNotReady());
-  }
+  EXPECT_EQ(pdfWords(programFile),
+            documentWords([&](Printer& printer) { printList(printer, state->table); }));
+  EXPECT_EQ(dialogs.printerDialogs, 2);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(EditorWindowTest, CancelledPrintDialogPrintsNothing) {
+  dialogs.acceptPrinter = false;
+  dialogs.printToFile = folder.filePath(QStringLiteral("never.pdf"));
+  trigger("printl");
+  EXPECT_FALSE(QFile::exists(dialogs.printToFile));
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(EditorWindowTest, HelpShowsUsageWindow) {

@@ -2,6 +2,7 @@
 // script, so that no test ever waits for a person.
 #pragma once
 
+#include <QPrinter>
 #include <QString>
 #include <deque>
 #include <optional>
@@ -46,8 +47,12 @@ class ScriptedDialogs : public Dialogs {
     inputs.pop_front();
     return entry;
   }
-  bool choosePrinter(QWidget*, QPrinter&) override {
+  bool choosePrinter(QWidget*, QPrinter& printer) override {
     ++printerDialogs;
+    if (acceptPrinter && !printToFile.isEmpty()) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(printToFile);
+    }
     return acceptPrinter;
   }
   bool pageSetup(QWidget*, QPrinter&) override {
@@ -69,6 +74,8 @@ class ScriptedDialogs : public Dialogs {
   std::deque<QString> saveNames;
   std::deque<std::optional<QString>> inputs;
   bool acceptPrinter = true;
+  // The PDF file an accepted print dialog chooses, when not empty.
+  QString printToFile;
   bool acceptPageSetup = true;
 };
 

@@ -1,0 +1,30 @@
+#include "views/execution_windows.h"
+
+namespace casl2wb {
+
+ExecutionWindows::ExecutionWindows(EditorWindow& editor, WorkbenchState& state, Dialogs& dialogs)
+    : editor_(editor), state_(state), dialogs_(dialogs) {
+  connect(&editor_, &EditorWindow::executionWindowsRequested, this, &ExecutionWindows::show);
+}
+
+ExecutionWindows::~ExecutionWindows() { state_.traceText.attach(nullptr); }
+
+void ExecutionWindows::show() {
+  if (!trace_) {
+    // Form7 belongs to the editor; Form3 belongs to Form7, so that it stays
+    // in front of the trace window.
+    trace_ = new TraceWindow(&editor_, &editor_);
+    trace_->setWindowFlag(Qt::Window);
+    trace_->setAttribute(Qt::WA_DeleteOnClose, false);
+    state_.traceText.attach(trace_);
+    execution_ = new ExecutionWindow(state_, dialogs_, *trace_, trace_);
+    execution_->setWindowFlag(Qt::Window);
+  }
+  execution_->show();
+  trace_->show();
+  execution_->show();
+  execution_->raise();
+  execution_->placeAtRightEdge();
+}
+
+}  // namespace casl2wb

@@ -1,0 +1,40 @@
+// The execution window Form3 and the trace window Form7, made when the
+// editor's "実行画面(&E)" first asks for them and kept until the program ends.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "views/dialogs.h"
+#include "views/editor_window.h"
+#include "views/execution_window.h"
+#include "views/trace_window.h"
+#include "views/workbench_state.h"
+
+namespace casl2wb {
+
+class ExecutionWindows : public QObject {
+  Q_OBJECT
+
+ public:
+  // Answers the editor's requests from now on.
+  ExecutionWindows(EditorWindow& editor, WorkbenchState& state, Dialogs& dialogs);
+  ~ExecutionWindows() override;
+
+  // Form3 and Form7, or nullptr before the first request.
+  ExecutionWindow* execution() const { return execution_; }
+  TraceWindow* trace() const { return trace_; }
+
+  // Shows Form3, then Form7, then Form3 again in front of Form7 at the right
+  // edge of the screen. Nothing is checked or translated.
+  void show();
+
+ private:
+  EditorWindow& editor_;
+  WorkbenchState& state_;
+  Dialogs& dialogs_;
+  QPointer<TraceWindow> trace_;
+  QPointer<ExecutionWindow> execution_;
+};
+
+}  // namespace casl2wb
