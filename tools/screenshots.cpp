@@ -1,0 +1,74 @@
+// Makes the screenshots of the README: the editor after a check, the
+// execution window after a run, and a replay step with its trace line. Run it
+// under a display (scripts/screenshots starts one with Xvfb).
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cstdio>
+
+#include "views/dialogs.h"
+#include "views/editor_window.h"
+#include "views/execution_windows.h"
+#include "views/workbench_state.h"
+
+namespace {
+
+using namespace casl2wb;
+
+// Answers the input box of IN with one line and never blocks.
+class ScreenshotDialogs : public Dialogs {
+ public:
+  void message(QWidget*, Icon, const QString&, const QString&) override {}
+  bool question(QWidget*, const QString&, const QString&) override { return true; }
+  QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    return {};
+  }
+  std::optional<QString> inputBox(QWidget*, const QString&, const QString&,
+                                  const QString&) override {
+    return QStringLiteral("COMET");
+  }
+  bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+  bool pageSetup(QWidget*, QPrinter&) override { return false; }
+};
+
+bool save(QWidget* window, const QString& path) {
+  QApplication::processEvents();
+  const bool saved = window->grab().save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: casl2wb-screenshots PROGRAM.txt FOLDER\n");
+    return 2;
+  }
+  QFile program(QString::fromLocal8Bit(argv[1]));
+  if (!program.open(QIODevice::ReadOnly)) return 2;
+  const QDir folder(QString::fromLocal8Bit(argv[2]));
+  QDir().mkpath(folder.path());
+
+  WorkbenchState state(QDir::temp().filePath(QStringLiteral("casl2wb-screenshots.txt")).toStdString());
+  ScreenshotDialogs dialogs;
+  EditorWindow editor(state, dialogs);
+  ExecutionWindows windows(editor, state, dialogs);
+  editor.resize(900, 640);
+  editor.show();
+  editor.textBox().setPlainText(QString::fromUtf8(program.readAll()));
+  editor.errchkjika_Click();
+  bool ok = save(&editor, folder.filePath(QStringLiteral("editor.png")));
+
+  editor.jikkoug_Click();
+  windows.execution()->jikoum_Click();
+  ok = save(windows.execution(), folder.filePath(QStringLiteral("execution.png"))) && ok;
+
+  for (int step = 0; step < 4; ++step) windows.execution()->cmdadd_Click();
+  ok = save(windows.execution(), folder.filePath(QStringLiteral("replay.png"))) && ok;
+  ok = save(windows.trace(), folder.filePath(QStringLiteral("trace.png"))) && ok;
+  return ok ? 0 : 1;
+}
