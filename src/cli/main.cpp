@@ -17,7 +17,7 @@ using namespace casl2wb::cli;
 
 const std::array commands = {
     Command{"check",
-            {"FILE"},
+            {"FILE..."},
             "check a CASL II program and print its listing and messages",
             runCheckCommand},
     Command{"trace",
@@ -25,7 +25,7 @@ const std::array commands = {
             "check and translate a program and print its program-trace text",
             runTraceCommand},
     Command{"run",
-            {"FILE", "[--input INFILE]", "[--runs N]"},
+            {"FILE...", "[--input INFILE]", "[--runs N]"},
             "check, translate and run a program; print the execution list and the CPU panel",
             runRunCommand},
     Command{"print",

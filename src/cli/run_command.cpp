@@ -8,6 +8,7 @@
 
 #include "cli/assembled_file.h"
 #include "cli/command.h"
+#include "cli/file_batch.h"
 #include "cli/scripted_dialogs.h"
 #include "machine/execution_loop.h"
 
@@ -16,14 +17,13 @@ namespace casl2wb::cli {
 namespace {
 
 struct RunOptions {
-  std::string file;
+  std::vector<std::string> files;
   std::optional<std::string> inputFile;
   long runs = 1;
 };
 
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& arguments) {
   RunOptions options;
-  bool haveFile = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     const bool hasValue = i + 1 < arguments.size();
@@ -37,14 +37,13 @@ std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& argume
       }
       options.runs = std::stol(value);
       if (options.runs < 1) return std::nullopt;
-    } else if (!haveFile && !argument.starts_with("--")) {
-      options.file = argument;
-      haveFile = true;
+    } else if (!argument.starts_with("--")) {
+      options.files.push_back(argument);
     } else {
       return std::nullopt;
     }
   }
-  if (!haveFile) return std::nullopt;
+  if (options.files.empty()) return std::nullopt;
   return options;
 }
 
@@ -54,6 +53,28 @@ void printPanel(const RegisterPanel& panel, std::ostream& out) {
   out << "FR：" << panel.fr << '\n';
   out << "SP：" << panel.sp << '\n';
   for (int n = 0; n < 8; ++n) out << "GR" << n << "：" << panel.gr[n] << '\n';
+}
+
+// Checks, translates and runs one file `runs` times; prints the execution
+// list and the panel, or the check's message list on err.
+int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostream& out,
+            std::ostream& err) {
+  AssembledFile file;
+  if (!assembleFile(path, file, err)) return exitFailure;
+  if (!file.translated) {
+    for (const std::string& item : file.messages.items) err << item << '\n';
+    return exitErrorsFound;
+  }
+  MachineState machine(file.memory);
+  VectorMessageList list;
+  RegisterPanel panel;
+  ExecutionLoop loop(machine, file.table, list, dialogs, panel);
+  for (long run = 0; run < runs; ++run) loop.jikoum_Click();
+
+  for (const std::string& item : list.items) out << item << '\n';
+  printPanel(panel, out);
+  out.flush();
+  return exitSuccess;
 }
 
 }  // namespace
@@ -70,25 +91,11 @@ int runRunCommand(const std::vector<std::string>& arguments, std::ostream& out, 
       return exitFailure;
     }
   }
-  AssembledFile file;
-  if (!assembleFile(options->file, file, err)) return exitFailure;
-  if (!file.translated) {
-    for (const std::string& item : file.messages.items) err << item << '\n';
-    return exitErrorsFound;
-  }
-
   ScriptedDialogs dialogs(options->inputFile ? static_cast<std::istream&>(inputFile) : std::cin,
                           err);
-  MachineState machine(file.memory);
-  VectorMessageList list;
-  RegisterPanel panel;
-  ExecutionLoop loop(machine, file.table, list, dialogs, panel);
-  for (long run = 0; run < options->runs; ++run) loop.jikoum_Click();
-
-  for (const std::string& item : list.items) out << item << '\n';
-  printPanel(panel, out);
-  out.flush();
-  return exitSuccess;
+  return forEachFile(options->files, out, [&](const std::string& path) {
+    return runFile(path, options->runs, dialogs, out, err);
+  });
 }
 
 }  // namespace casl2wb::cli

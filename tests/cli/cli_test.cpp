@@ -26,13 +26,13 @@ void expectUsageError(const std::vector<std::string>& arguments) {
   const ProcessResult result = runCli(arguments);
   EXPECT_EQ(result.exitStatus, 2);
   EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err.rfind("usage: casl2wb-cli check FILE\n", 0), 0u) << result.err;
+  EXPECT_EQ(result.err.rfind("usage: casl2wb-cli check FILE...\n", 0), 0u) << result.err;
 }
 
 TEST(Cli, HelpGoesToStdout) {
   const ProcessResult result = runCli({"--help"});
   EXPECT_EQ(result.exitStatus, 0);
-  EXPECT_EQ(result.out.rfind("usage: casl2wb-cli check FILE\n", 0), 0u) << result.out;
+  EXPECT_EQ(result.out.rfind("usage: casl2wb-cli check FILE...\n", 0), 0u) << result.out;
   EXPECT_NE(result.out.find("--version"), std::string::npos);
   EXPECT_NE(result.out.find("Exit status"), std::string::npos);
   EXPECT_EQ(result.err, "");
@@ -48,7 +48,30 @@ TEST(Cli, Version) {
 TEST(Cli, NoArguments) { expectUsageError({}); }
 TEST(Cli, UnknownCommand) { expectUsageError({"assemble", "x.txt"}); }
 TEST(Cli, CheckWithoutFile) { expectUsageError({"check"}); }
-TEST(Cli, CheckWithTwoFiles) { expectUsageError({"check", "a.txt", "b.txt"}); }
+TEST(Cli, CheckWithAnOption) { expectUsageError({"check", "a.txt", "--quiet"}); }
+
+TEST(Cli, SeveralFilesAreNamedAndTheWorstStatusWins) {
+  TempDir dir;
+  const std::string good = dir.file("good.txt");
+  const std::string bad = dir.file("bad.txt");
+  const std::string missing = dir.file("missing.txt");
+  writeBytes(good, "PRG START\n RET\n END\n");
+  writeBytes(bad, "PRG START\n RET\n");
+  ProcessResult result = runCli({"check", good, bad});
+  EXPECT_EQ(result.exitStatus, 1);
+  const std::size_t goodHeading = result.out.find("==> " + good + " <==\n");
+  const std::size_t badHeading = result.out.find("==> " + bad + " <==\n");
+  EXPECT_EQ(goodHeading, 0u);
+  ASSERT_NE(badHeading, std::string::npos);
+  EXPECT_NE(result.out.find("機械語に変換する前のエラー個数は0個です。"), std::string::npos);
+  EXPECT_EQ(result.out.substr(result.out.size() - std::string("1個のエラーがあります。\n").size()),
+            "1個のエラーがあります。\n");
+
+  result = runCli({"check", bad, missing, good});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_NE(result.out.find("==> " + missing + " <==\n==> " + good + " <==\n"), std::string::npos);
+  EXPECT_EQ(result.err, "casl2wb-cli: " + missing + ": No such file or directory\n");
+}
 TEST(Cli, HelpWithExtraArgument) { expectUsageError({"--help", "check"}); }
 TEST(Cli, UnknownOption) { expectUsageError({"--verbose"}); }
 

@@ -80,7 +80,7 @@ TEST(RunGolden, BadRunArgumentsShowTheUsage) {
   for (const std::vector<std::string>& arguments : {std::vector<std::string>{"run"},
                                                     {"run", "a.txt", "--runs", "0"},
                                                     {"run", "a.txt", "--runs"},
-                                                    {"run", "a.txt", "b.txt"},
+                                                    {"run", "--input", "x"},
                                                     {"run", "a.txt", "--fast"}}) {
     const ProcessResult result = runProcess(CASL2WB_CLI, arguments);
     EXPECT_EQ(result.exitStatus, 2);
@@ -96,6 +96,19 @@ TEST(RunGolden, MissingInputFileIsAnError) {
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(result.err,
             "casl2wb-cli: " + golden + "no_such_file.input: No such file or directory\n");
+}
+
+TEST(RunGolden, SeveralProgramsShareTheInputAndAreNamed) {
+  const std::string echo = std::string(CASL2WB_EXAMPLES) + "/echo.txt";
+  const std::string twice = golden + "twice.txt";
+  const ProcessResult result = runProcess(
+      CASL2WB_CLI, {"run", twice, echo, "--input", golden + "echo.input"});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  // One run instead of two: the first run's lines and the panel of that run.
+  const std::string expectedStart = "==> " + twice + " <==\n";
+  EXPECT_EQ(result.out.rfind(expectedStart, 0), 0u);
+  EXPECT_NE(result.out.find("==> " + echo + " <==\n" + readFile(golden + "echo.run.out")),
+            std::string::npos);
 }
 
 }  // namespace
