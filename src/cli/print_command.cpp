@@ -87,14 +87,8 @@ int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out
   const std::optional<PrintOptions> options = parsePrintOptions(arguments);
   if (!options) return exitUsage;
 
-  std::ifstream inputFile;
-  if (options->inputFile) {
-    inputFile.open(*options->inputFile, std::ios::binary);
-    if (!inputFile) {
-      err << programName << ": " << *options->inputFile << ": " << std::strerror(errno) << '\n';
-      return exitFailure;
-    }
-  }
+  InputSource input;
+  if (!input.open(options->inputFile, err)) return exitFailure;
   AssembledFile file;
   if (!assembleFile(options->file, file, err)) return exitFailure;
 
@@ -104,8 +98,7 @@ int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out
       for (const std::string& item : file.messages.items) err << item << '\n';
       return exitErrorsFound;
     }
-    ScriptedDialogs dialogs(options->inputFile ? static_cast<std::istream&>(inputFile) : std::cin,
-                            err);
+    ScriptedDialogs dialogs(input.stream(), err);
     VectorMessageList list;
     RegisterPanel panel;
     ExecutionLoop(machine, file.table, list, dialogs, panel).jikoum_Click();

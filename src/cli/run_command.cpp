@@ -83,16 +83,9 @@ int runRunCommand(const std::vector<std::string>& arguments, std::ostream& out, 
   const std::optional<RunOptions> options = parseRunOptions(arguments);
   if (!options) return exitUsage;
 
-  std::ifstream inputFile;
-  if (options->inputFile) {
-    inputFile.open(*options->inputFile, std::ios::binary);
-    if (!inputFile) {
-      err << programName << ": " << *options->inputFile << ": " << std::strerror(errno) << '\n';
-      return exitFailure;
-    }
-  }
-  ScriptedDialogs dialogs(options->inputFile ? static_cast<std::istream&>(inputFile) : std::cin,
-                          err);
+  InputSource input;
+  if (!input.open(options->inputFile, err)) return exitFailure;
+  ScriptedDialogs dialogs(input.stream(), err);
   return forEachFile(options->files, out, [&](const std::string& path) {
     return runFile(path, options->runs, dialogs, out, err);
   });

@@ -1,10 +1,26 @@
 #include "cli/scripted_dialogs.h"
 
+#include <cerrno>
+#include <cstring>
+#include <iostream>
 #include <string>
+
+#include "cli/command.h"
 
 #include "source/source_file.h"
 
 namespace casl2wb::cli {
+
+bool InputSource::open(const std::optional<std::string>& path, std::ostream& err) {
+  fromFile_ = path.has_value();
+  if (!fromFile_) return true;
+  file_.open(*path, std::ios::binary);
+  if (file_) return true;
+  err << programName << ": " << *path << ": " << std::strerror(errno) << '\n';
+  return false;
+}
+
+std::istream& InputSource::stream() { return fromFile_ ? file_ : std::cin; }
 
 std::string ScriptedDialogs::inputBox(const std::string&, const std::string&, const std::string&) {
   std::string line;

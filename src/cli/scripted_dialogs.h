@@ -2,12 +2,28 @@
 // and the 999-step notice goes to the error stream.
 #pragma once
 
+#include <fstream>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "machine/run_dialogs.h"
 
 namespace casl2wb::cli {
+
+// Where the answers of IN come from: the file named by --input, or standard
+// input without it.
+class InputSource {
+ public:
+  // False, with the system's reason on err, when the file cannot be opened.
+  bool open(const std::optional<std::string>& path, std::ostream& err);
+  std::istream& stream();
+
+ private:
+  std::ifstream file_;
+  bool fromFile_ = false;
+};
 
 class ScriptedDialogs : public RunDialogs {
  public:
