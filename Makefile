@@ -1,8 +1,10 @@
 # Convenience targets around the CMake build.
 BUILD_DIR := build
 CLI := $(BUILD_DIR)/casl2wb-cli
+# The package is built apart from the development build: Release, no tests.
+PACKAGE_DIR := build-package
 
-.PHONY: deps build test run clean
+.PHONY: deps build test run package clean
 
 deps:
 	scripts/install-deps
@@ -26,5 +28,13 @@ run: deps build
 	  echo "(exit status $$?)"; \
 	done
 
+# The Debian package casl2wb_VERSION_ARCH.deb, written into $(PACKAGE_DIR).
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCASL2WB_BUILD_TESTS=OFF -DCASL2WB_BUILD_BENCH=OFF
+	cmake --build $(PACKAGE_DIR)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls -1 $(PACKAGE_DIR)/*.deb
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR)

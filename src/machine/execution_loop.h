@@ -26,7 +26,6 @@ class ExecutionLoop {
   // The command "実行(&E)": one complete run.
   void jikoum_Click();
 
-
  private:
   enum class BlockKind {
     Handler,

@@ -29,9 +29,8 @@ void highlightAddress(TraceSelection& trace, const std::string& address) {
   const Text text = fromUtf8(trace.text());
   const Text wanted = fromUtf8(address + " ");
   // Positions here are 1-based like the search; the selection counts from 0.
-  std::size_t found =
-      findFrom(static_cast<std::size_t>(trace.selectionStart() + trace.selectionLength()) + 1,
-               text, wanted);
+  std::size_t found = findFrom(
+      static_cast<std::size_t>(trace.selectionStart() + trace.selectionLength()) + 1, text, wanted);
   if (found == 0) {
     trace.select(0, 0);
     found = find(text, wanted);

@@ -13,8 +13,7 @@ namespace casl2wb {
 
 class StepReplay {
  public:
-  StepReplay(MachineState& machine, MessageList& list, TraceSelection& trace,
-             RegisterPanel& panel);
+  StepReplay(MachineState& machine, MessageList& list, TraceSelection& trace, RegisterPanel& panel);
 
   // One replay step; after the last step the next press starts again at slot 0.
   void cmdadd_Click();

@@ -16,11 +16,11 @@
 #include "views/dialogs.h"
 #include "views/file_paths.h"
 #include "views/file_window.h"
-#include "views/print_job.h"
 #include "views/find_dialog.h"
 #include "views/font_choice.h"
 #include "views/form2_texts.h"
 #include "views/help_window.h"
+#include "views/print_job.h"
 #include "views/product_title.h"
 #include "views/replace_dialog.h"
 #include "views/safe_save.h"
@@ -33,7 +33,7 @@ namespace casl2wb {
 EditorWindow::EditorWindow(WorkbenchState& state, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), state_(state), dialogs_(dialogs) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(productTitle());
+  setWindowTitle(productTitleWithVersion());
   buildControls();
   buildMenus();
   buildToolbar();

@@ -115,9 +115,8 @@ void ExecutionWindow::cmdadd_Click() {
 }
 
 void ExecutionWindow::printi_Click() {
-  printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
-    printi(printer, state_.table, state_.machine);
-  });
+  printOnChosenPrinter(this, state_, dialogs_,
+                       [this](Printer& printer) { printi(printer, state_.table, state_.machine); });
 }
 
 void ExecutionWindow::printcpu_Click() {

@@ -23,18 +23,12 @@ struct PanelCell {
   const char* valueName;
 };
 inline constexpr PanelCell panelCells[] = {
-    {"Label18", "命令語：", "comand"},
-    {"Label13", "SP：", "Label5"},
-    {"Label9", "PR：", "Label1"},
-    {"Label16", "FR：", "Label8"},
-    {"Label10", "GR0：", "Label2"},
-    {"Label15", "GR4：", "Label7"},
-    {"Label11", "GR1：", "Label3"},
-    {"Label23", "GR5：", "Label24"},
-    {"Label12", "GR2：", "Label4"},
-    {"Label27", "GR6：", "Label25"},
-    {"Label14", "GR3：", "Label6"},
-    {"Label28", "GR7：", "Label26"},
+    {"Label18", "命令語：", "comand"}, {"Label13", "SP：", "Label5"},
+    {"Label9", "PR：", "Label1"},      {"Label16", "FR：", "Label8"},
+    {"Label10", "GR0：", "Label2"},    {"Label15", "GR4：", "Label7"},
+    {"Label11", "GR1：", "Label3"},    {"Label23", "GR5：", "Label24"},
+    {"Label12", "GR2：", "Label4"},    {"Label27", "GR6：", "Label25"},
+    {"Label14", "GR3：", "Label6"},    {"Label28", "GR7：", "Label26"},
 };
 
 inline constexpr const char* form7Caption = "プログラムトレース";

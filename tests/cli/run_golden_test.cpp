@@ -101,8 +101,8 @@ TEST(RunGolden, MissingInputFileIsAnError) {
 TEST(RunGolden, SeveralProgramsShareTheInputAndAreNamed) {
   const std::string echo = std::string(CASL2WB_EXAMPLES) + "/echo.txt";
   const std::string twice = golden + "twice.txt";
-  const ProcessResult result = runProcess(
-      CASL2WB_CLI, {"run", twice, echo, "--input", golden + "echo.input"});
+  const ProcessResult result =
+      runProcess(CASL2WB_CLI, {"run", twice, echo, "--input", golden + "echo.input"});
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   // One run instead of two: the first run's lines and the panel of that run.
   const std::string expectedStart = "==> " + twice + " <==\n";

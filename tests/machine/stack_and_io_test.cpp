@@ -17,7 +17,7 @@ TEST_F(StackAndIo, CallPushesTheReturnAddressAndRetTakesItBack) {
   EXPECT_EQ(machine.history[0].sp, "00FF");
   EXPECT_EQ(machine.history[1].pr, 3);
   EXPECT_EQ(machine.history[1].sp, "00FF");  // recorded before the return
-  EXPECT_EQ(panel.pr, "2");           // the main program's RET, on an empty stack
+  EXPECT_EQ(panel.pr, "2");                  // the main program's RET, on an empty stack
   EXPECT_EQ(panel.sp, "0100");
 }
 

@@ -1,7 +1,7 @@
 // The ">>" replay of a finished run: panel values, the memory of each step
 // and the highlighted line of the program-trace text.
-#include "machine/run_dumps.h"
 #include "machine/step_replay.h"
+#include "machine/run_dumps.h"
 #include "run_fixture.h"
 
 namespace casl2wb::runtest {
@@ -87,9 +87,9 @@ TEST_F(StepReplayTest, SearchWrapsToTheStartOfTheText) {
   load({"PRG START", "L LAD GR1,1", " JUMP L", " RET", " END"});
   loop.jikoum_Click();
   selection.content = trace.text;
-  replay.cmdadd_Click();  // slot 0 at 0000
-  replay.cmdadd_Click();  // slot 1 at 0002, further down
-  replay.cmdadd_Click();  // slot 2 at 0000 again: found only after the wrap
+  replay.cmdadd_Click();           // slot 0 at 0000
+  replay.cmdadd_Click();           // slot 1 at 0002, further down
+  replay.cmdadd_Click();           // slot 2 at 0000 again: found only after the wrap
   EXPECT_EQ(selection.start, 27);  // after the 25 characters of the START line and CR LF
   EXPECT_EQ(selected(), "0000 ");
   EXPECT_EQ(selection.focusCount, 3);

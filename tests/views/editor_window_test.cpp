@@ -26,7 +26,7 @@ using EditorWindowTest = EditorFixture;
 
 TEST_F(EditorWindowTest, NamesCaptionAndFonts) {
   EXPECT_EQ(form1->objectName(), QStringLiteral("Form1"));
-  EXPECT_EQ(form1->windowTitle(), productTitle());
+  EXPECT_EQ(form1->windowTitle(), productTitleWithVersion());
   ASSERT_NE(txtdpbox(), nullptr);
   ASSERT_NE(list1(), nullptr);
   ASSERT_NE(child<QToolBar>("Toolbar1"), nullptr);
@@ -239,9 +239,8 @@ TEST_F(EditorWindowTest, PrintCommandsWriteTheListingsToTheChosenPdfFile) {
   const QString listFile = folder.filePath(QStringLiteral("list.pdf"));
   dialogs.printToFile = listFile;
   trigger("printl");
-  EXPECT_EQ(pdfWords(listFile), documentWords([&](Printer& printer) {
-              printl(printer, state->table, state->memory);
-            }));
+  EXPECT_EQ(pdfWords(listFile),
+            documentWords([&](Printer& printer) { printl(printer, state->table, state->memory); }));
   const QString programFile = folder.filePath(QStringLiteral("program.pdf"));
   dialogs.printToFile = programFile;
   action("Toolbar1Button5")->trigger();

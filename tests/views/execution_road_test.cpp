@@ -45,11 +45,10 @@ class ExecutionRoad : public EditorFixture {
   }
   // The panel in the order the text front end prints it.
   QStringList panelLines() const {
-    QStringList lines = {QStringLiteral("命令語：") + label("comand"),
-                         QStringLiteral("PR：") + label("Label1"),
-                         QStringLiteral("FR：") + label("Label8"),
-                         QStringLiteral("SP：") + label("Label5")};
-    const char* grLabels[] = {"Label2", "Label3", "Label4", "Label6",
+    QStringList lines = {
+        QStringLiteral("命令語：") + label("comand"), QStringLiteral("PR：") + label("Label1"),
+        QStringLiteral("FR：") + label("Label8"), QStringLiteral("SP：") + label("Label5")};
+    const char* grLabels[] = {"Label2", "Label3",  "Label4",  "Label6",
                               "Label7", "Label24", "Label25", "Label26"};
     for (int n = 0; n < 8; ++n) lines.append(QStringLiteral("GR%1：").arg(n) + label(grLabels[n]));
     return lines;
@@ -118,8 +117,10 @@ TEST_F(ExecutionRoad, ALongRunShowsTheHistoryNoticeOnce) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
   EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("COMETⅡ 実行"));
-  EXPECT_EQ(dialogs.messages[0].text,
-            QStringLiteral("実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。"));
+  EXPECT_EQ(
+      dialogs.messages[0].text,
+      QStringLiteral(
+          "実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。"));
 }
 
 TEST_F(ExecutionRoad, TheWindowsAreMadeOnceAndTheTraceTextFollowsEveryCheck) {
@@ -136,7 +137,7 @@ TEST_F(ExecutionRoad, TheWindowsAreMadeOnceAndTheTraceTextFollowsEveryCheck) {
 
 TEST_F(ExecutionRoad, CancelledInputGivesTheLengthFFFF) {
   typeCheckAndOpen(QStringLiteral("echo.txt"));
-  form3Action("jikoum")->trigger();  // no scripted entry: the box is cancelled
+  form3Action("jikoum")->trigger();                       // no scripted entry: the box is cancelled
   EXPECT_EQ(state->memory.memText[0x19].text(), "FFFE");  // TWICE: the length FFFF doubled
   EXPECT_EQ(state->memory.memText[0x18].text(), "0001");  // OUT counted only the length word
 }

@@ -286,7 +286,7 @@ TEST_F(FileWindowTest, CancelledSaveAsWritesNothing) {
   typeText(txtdpbox(), QStringLiteral("A"));
   command("mnusaved");
   EXPECT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(form1->windowTitle(), productTitle());
+  EXPECT_EQ(form1->windowTitle(), productTitleWithVersion());
   EXPECT_TRUE(QDir(files).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_TRUE(form1->hasUnsavedChanges());
 }
@@ -299,7 +299,7 @@ TEST_F(FileWindowTest, SaveAsIntoAMissingFolderIsReported) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
             view_messages::cannotWrite(path, QStringLiteral("No such file or directory")));
-  EXPECT_EQ(form1->windowTitle(), productTitle());
+  EXPECT_EQ(form1->windowTitle(), productTitleWithVersion());
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
-#include <sstream>
 #include <functional>
+#include <sstream>
 
 #include "printing/printer.h"
 #include "printing/text_printer.h"
@@ -21,7 +21,8 @@ inline QStringList wordsOf(const QString& text) {
 // The words of the PDF's text, page by page, as the PDF text tool reads them.
 inline QStringList pdfWords(const QString& path) {
   QProcess process;
-  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), path, QStringLiteral("-")});
   if (!process.waitForFinished(30000)) return {QStringLiteral("<pdftotext failed>")};
   return wordsOf(QString::fromUtf8(process.readAllStandardOutput()));
 }

@@ -1,6 +1,6 @@
 // PDF output in a build of the text front end without Qt: not available.
-#include "cli/command.h"
 #include "cli/pdf_output.h"
+#include "cli/command.h"
 
 namespace casl2wb::cli {
 

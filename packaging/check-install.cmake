@@ -1,0 +1,115 @@
+# Installs the build into a scratch prefix and checks what lands where:
+# exactly the expected files, the examples unchanged, the menu entry's keys,
+# and the installed text front end answering --version and checking an
+# installed example.
+#
+# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share
+#       -DEXAMPLES_DIR=share/casl2wb/examples -DSOURCE_EXAMPLES=...
+#       -DDESKTOP=ON|OFF -DVERSION=x.y.z -P check-install.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+function(fail text)
+  message(FATAL_ERROR "${text}")
+endfunction()
+
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  fail("cmake --install failed (${status}):\n${out}${err}")
+endif()
+
+# The expected files, relative to the prefix.
+set(expected ${BINDIR}/casl2wb-cli)
+file(GLOB source_examples RELATIVE ${SOURCE_EXAMPLES} ${SOURCE_EXAMPLES}/*.txt)
+if(NOT source_examples)
+  fail("no examples in ${SOURCE_EXAMPLES}")
+endif()
+foreach(example ${source_examples})
+  list(APPEND expected ${EXAMPLES_DIR}/${example})
+endforeach()
+if(DESKTOP)
+  list(APPEND expected
+       ${BINDIR}/casl2wb
+       ${DATADIR}/applications/casl2wb.desktop
+       ${DATADIR}/icons/hicolor/scalable/apps/casl2wb.svg)
+  foreach(size 16 24 32 48 64 128 256)
+    list(APPEND expected ${DATADIR}/icons/hicolor/${size}x${size}/apps/casl2wb.png)
+  endforeach()
+endif()
+list(SORT expected)
+
+file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
+list(SORT installed)
+if(NOT installed STREQUAL expected)
+  string(REPLACE ";" "\n  " want "${expected}")
+  string(REPLACE ";" "\n  " got "${installed}")
+  fail("installed files differ.\nexpected:\n  ${want}\ninstalled:\n  ${got}")
+endif()
+
+# The examples are copied byte for byte (one of them is CP932, not UTF-8).
+foreach(example ${source_examples})
+  file(SHA256 ${SOURCE_EXAMPLES}/${example} want)
+  file(SHA256 ${PREFIX}/${EXAMPLES_DIR}/${example} got)
+  if(NOT want STREQUAL got)
+    fail("installed example ${example} differs from examples/${example}")
+  endif()
+endforeach()
+
+# The programs are executable.
+set(programs casl2wb-cli)
+if(DESKTOP)
+  list(APPEND programs casl2wb)
+endif()
+foreach(program ${programs})
+  execute_process(COMMAND test -x ${PREFIX}/${BINDIR}/${program} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    fail("${PREFIX}/${BINDIR}/${program} is not executable")
+  endif()
+endforeach()
+
+# The menu entry starts the desktop program and shows its icon. Read whole:
+# some lines hold semicolons, which a CMake list would split.
+if(DESKTOP)
+  file(READ ${PREFIX}/${DATADIR}/applications/casl2wb.desktop entry)
+  string(PREPEND entry "\n")
+  foreach(line
+          "[Desktop Entry]"
+          "Type=Application"
+          "Name=CASL II Workbench"
+          "Name[ja]=CASL II ワークベンチ"
+          "Exec=casl2wb"
+          "Icon=casl2wb"
+          "Terminal=false"
+          "Categories=Education;Development;")
+    string(FIND "${entry}" "\n${line}\n" found)
+    if(found EQUAL -1)
+      fail("casl2wb.desktop lacks the line ${line}")
+    endif()
+  endforeach()
+  foreach(key "Comment=" "Comment\\[ja\\]=")
+    if(NOT entry MATCHES "\n${key}[^\n]+\n")
+      fail("casl2wb.desktop lacks a line ${key}...")
+    endif()
+  endforeach()
+endif()
+
+# The installed text front end.
+set(cli ${PREFIX}/${BINDIR}/casl2wb-cli)
+execute_process(COMMAND ${cli} --version RESULT_VARIABLE status OUTPUT_VARIABLE out)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "casl2wb-cli ${VERSION}\n")
+  fail("installed casl2wb-cli --version: status ${status}, output '${out}'")
+endif()
+execute_process(COMMAND ${cli} check ${PREFIX}/${EXAMPLES_DIR}/hello.txt
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  fail("installed casl2wb-cli check hello.txt: status ${status}\n${out}${err}")
+endif()
+execute_process(COMMAND ${cli} check ${PREFIX}/${EXAMPLES_DIR}/errors.txt
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 1)
+  fail("installed casl2wb-cli check errors.txt: status ${status}, expected 1\n${out}${err}")
+endif()
+
+file(REMOVE_RECURSE ${PREFIX})
