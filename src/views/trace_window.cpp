@@ -28,7 +28,15 @@ TraceWindow::TraceWindow(QWidget* home, QWidget* parent) : QMainWindow(parent) {
 
   QAction* jobend = menuBar()->addAction(QString::fromUtf8(form3_texts::jobend));
   jobend->setObjectName("jobend");
-  connect(jobend, &QAction::triggered, qApp, &QApplication::quit);
+  // Ends the whole program the way the editor's own end command does, so
+  // that unsaved edits are asked about first.
+  connect(jobend, &QAction::triggered, this, [home] {
+    if (home != nullptr) {
+      home->close();
+    } else {
+      QApplication::quit();
+    }
+  });
   QAction* homemenyu = menuBar()->addAction(QString::fromUtf8(form3_texts::homemenyu));
   homemenyu->setObjectName("homemenyu");
   connect(homemenyu, &QAction::triggered, this, [home] {

@@ -169,5 +169,21 @@ TEST_F(ExecutionRoad, PrintCommandsWriteTheCoreDocumentsToPdf) {
   EXPECT_EQ(dialogs.printerDialogs, 3);
 }
 
+TEST_F(ExecutionRoad, TraceWindowMenusShowTheEditorAndEndThroughIt) {
+  bool ended = false;
+  QObject::connect(form1.get(), &EditorWindow::programEnded, [&] { ended = true; });
+  trigger("jikkoug");
+  form1->hide();
+  windows->trace()->findChild<QAction*>(QStringLiteral("homemenyu"))->trigger();
+  EXPECT_TRUE(form1->isVisible());
+  typeText(txtdpbox(), QStringLiteral("X"));  // an edit in no file: ending asks first
+  windows->trace()->findChild<QAction*>(QStringLiteral("jobend"))->trigger();
+  EXPECT_EQ(dialogs.questions.size(), 1u);
+  EXPECT_FALSE(ended);  // the scripted answer is No
+  dialogs.questionAnswers = {true};
+  windows->trace()->findChild<QAction*>(QStringLiteral("jobend"))->trigger();
+  EXPECT_TRUE(ended);
+}
+
 }  // namespace
 }  // namespace casl2wb::testing
