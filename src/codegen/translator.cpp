@@ -15,16 +15,8 @@ namespace {
 
 const Text blank = U" ";
 
-std::uint16_t parseHex(std::string_view digits) {
-  std::uint16_t bits = 0;
-  for (char c : digits) {
-    const int value = c <= '9' ? c - '0' : c - 'A' + 10;
-    bits = static_cast<std::uint16_t>(bits << 4 | value);
-  }
-  return bits;
-}
-
-std::uint16_t addressTextValue(const Text& address) { return parseHex(toUtf8(address)); }
+// The word of an operation code followed by its register digits (all hex).
+std::uint16_t parseHex(const std::string& digits) { return addressTextValue(fromUtf8(digits)); }
 
 MemoryWord addressWordOf(std::int64_t address) {
   return MemoryWord::hex(static_cast<std::uint16_t>(address));
@@ -32,10 +24,6 @@ MemoryWord addressWordOf(std::int64_t address) {
 
 // The register number digit of "GR0".."GR7", or '0'.
 char32_t registerDigit(const Text& part) { return isRegisterName(part) ? part[2] : U'0'; }
-
-bool hasCapitalLetter(TextView text) {
-  return std::any_of(text.begin(), text.end(), [](char32_t c) { return c >= U'A' && c <= U'Z'; });
-}
 
 }  // namespace
 

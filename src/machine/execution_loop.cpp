@@ -8,24 +8,13 @@
 #include "machine/machine_helpers.h"
 #include "machine/run_dumps.h"
 #include "machine/run_messages.h"
+#include "source/address_text.h"
 
 namespace casl2wb {
 
 namespace {
 
 const Text blank = U" ";
-
-std::uint16_t hexTextValue(const Text& text) {
-  std::uint16_t value = 0;
-  for (char32_t c : text) {
-    if (c >= U'0' && c <= U'9') {
-      value = static_cast<std::uint16_t>(value << 4 | (c - U'0'));
-    } else if (c >= U'A' && c <= U'F') {
-      value = static_cast<std::uint16_t>(value << 4 | (c - U'A' + 10));
-    }
-  }
-  return value;
-}
 
 bool isDigits(TextView text) {
   for (char32_t c : text) {
@@ -154,9 +143,9 @@ std::int64_t ExecutionLoop::startAddress() const {
     if (table_.labelTable(n) != entry) continue;
     // A label on a line without an address stands for the next statement.
     for (int line = n; line <= table_.lineCount; ++line) {
-      if (table_.lineAddress(line) != blank) return hexTextValue(table_.lineAddress(line));
+      if (table_.lineAddress(line) != blank) return addressTextValue(table_.lineAddress(line));
     }
-    return hexTextValue(table_.lineAddress(n));
+    return addressTextValue(table_.lineAddress(n));
   }
   return 0;  // no such label: the run starts at address 0
 }

@@ -72,7 +72,7 @@ StatementSize statementSize(const SourceTable& table, int n) {
 StatementSize assignAddress(SourceTable& table, int n, std::int64_t& locationCounter) {
   const StatementSize size = statementSize(table, n);
   if (!size.occupies) {
-    table.lineAddress(n) = U" ";
+    table.lineAddress(n).assign(1, U' ');  // no address
     return size;
   }
   table.lineAddress(n) = fromUtf8(toAddressText(locationCounter));

@@ -20,6 +20,18 @@ std::string toAddressText(std::int64_t value) {
   return zeroFill4(keepRight4(digits));
 }
 
+std::uint16_t addressTextValue(TextView text) {
+  std::uint16_t value = 0;
+  for (char32_t c : text) {
+    if (c >= U'0' && c <= U'9') {
+      value = static_cast<std::uint16_t>(value << 4 | (c - U'0'));
+    } else if (c >= U'A' && c <= U'F') {
+      value = static_cast<std::uint16_t>(value << 4 | (c - U'A' + 10));
+    }
+  }
+  return value;
+}
+
 std::string hexWordText(std::uint16_t bits) {
   static constexpr char digits[] = "0123456789ABCDEF";
   return {digits[bits >> 12], digits[(bits >> 8) & 0xF], digits[(bits >> 4) & 0xF],

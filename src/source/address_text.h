@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "source/text.h"
+
 namespace casl2wb {
 
 // A text longer than 4 characters becomes its rightmost 4; shorter ones stay.
@@ -13,6 +15,9 @@ std::string zeroFill4(const std::string& text);
 // Hex digits of the value (negative values in 32-bit two's complement),
 // then keepRight4 and zeroFill4: 10 gives 000A, -10 gives FFF6, 65536 gives 0000.
 std::string toAddressText(std::int64_t value);
+// The value of an address text (hex digits; anything else, such as the
+// " " of a line without an address, counts as nothing).
+std::uint16_t addressTextValue(TextView text);
 // The four hex digits of a 16-bit word.
 std::string hexWordText(std::uint16_t bits);
 

@@ -190,12 +190,9 @@ std::int16_t toInt16(std::int64_t value) {
 }  // namespace
 
 SyntaxChecker::SyntaxChecker(SourceTable& table, MemoryImage& memory, MessageList& messages)
-    : table_(table), memory_(memory), messages_(messages) {}
+    : table_(table), memory_(memory), messages_(messages), errors_(messages, table.errorCount) {}
 
-void SyntaxChecker::addError(const std::string& text) {
-  messages_.add(text);
-  ++table_.errorCount;
-}
+void SyntaxChecker::addError(const std::string& text) { errors_.add(text); }
 
 CheckFileResult SyntaxChecker::checkProgram(const std::string& path) {
   SourceReadResult file = readSourceFile(path);
@@ -229,8 +226,7 @@ void SyntaxChecker::checkLine(int n, const Text& line) {
   if (assignAddress(table_, n, locationCounter_).badDsCount) addError(msgDsCountBad);
   normaliseOperands(table_, n);
   messages_.add(lineListItem(table_, n));
-  ErrorLog errors(messages_, table_.errorCount);
-  StatementCheck(table_, n, errors, retSeen_).run();
+  StatementCheck(table_, n, errors_, retSeen_).run();
 }
 
 void SyntaxChecker::finishCheck() {
@@ -265,8 +261,7 @@ void SyntaxChecker::finishCheck() {
     for (int k = 1; k <= 3; ++k) dropTrailingSpace(t.operandParts(n, k));
     t.labelTable(n) = t.lineFields(n, colLabel);
   }
-  ErrorLog errors(messages_, t.errorCount);
-  resolveLabels(t, errors);
+  resolveLabels(t, errors_);
 
   if (t.errorCount < 1) {
     messages_.add(msgNoErrors);

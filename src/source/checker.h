@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "codegen/memory_image.h"
+#include "source/error_log.h"
 #include "source/message_list.h"
 #include "source/source_table.h"
 #include "source/text.h"
@@ -46,6 +47,7 @@ class SyntaxChecker {
   SourceTable& table_;
   MemoryImage& memory_;
   MessageList& messages_;
+  ErrorLog errors_;
   std::int64_t locationCounter_ = 0;
   bool retSeen_ = false;
 };

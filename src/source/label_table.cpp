@@ -11,10 +11,6 @@ namespace {
 
 bool isLabelCharacter(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z'); }
 
-bool hasCapitalLetter(TextView text) {
-  return std::any_of(text.begin(), text.end(), [](char32_t c) { return c >= U'A' && c <= U'Z'; });
-}
-
 // Looks up operand `operand` (1 or 2) of line n; returns false when undefined.
 bool resolveReference(const SourceTable& table, const LabelIndex& labels, int n, int operand,
                       ErrorLog& errors) {

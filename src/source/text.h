@@ -36,6 +36,10 @@ bool endsWith(TextView text, TextView suffix);
 inline bool isOneOf(TextView text, std::initializer_list<TextView> names) {
   return std::find(names.begin(), names.end(), text) != names.end();
 }
+// True when the text holds an upper-case letter A-Z.
+inline bool hasCapitalLetter(TextView text) {
+  return std::any_of(text.begin(), text.end(), [](char32_t c) { return c >= U'A' && c <= U'Z'; });
+}
 // Removes one trailing space, when there is one.
 void dropTrailingSpace(Text& text);
 
