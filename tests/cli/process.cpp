@@ -1,5 +1,8 @@
 #include "process.h"
 
+#include <fstream>
+#include <sstream>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -13,6 +16,13 @@
 extern char** environ;
 
 namespace casl2wb::testing {
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 namespace {
 
 std::array<int, 2> makePipe() {

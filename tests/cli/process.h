@@ -13,6 +13,9 @@ struct ProcessResult {
   std::string err;
 };
 
+// The whole content of a file (empty when it cannot be read).
+std::string readFile(const std::string& path);
+
 // Runs `program` with `arguments` (argv[1] onwards), stdin closed.
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments);
 

@@ -12,14 +12,8 @@ namespace casl2wb {
 namespace {
 
 using testing::ProcessResult;
+using testing::readFile;
 using testing::runProcess;
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
 
