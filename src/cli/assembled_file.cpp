@@ -11,11 +11,15 @@ bool assembleFile(const std::string& path, AssembledFile& file, std::ostream& er
     err << programName << ": " << path << ": " << source.error << '\n';
     return false;
   }
-  file.assembler.checker.translate = [&file] {
-    file.translated = true;
-    file.assembler.translator.translate();
-  };
   file.assembler.checker.checkLines(source.lines);
+  return true;
+}
+
+bool reportErrors(const AssembledFile& file, std::ostream& err) {
+  // The translation runs only after a check without errors and adds its own
+  // errors to the same count.
+  if (file.table.errorCount == 0) return false;
+  for (const std::string& item : file.messages.items) err << item << '\n';
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "cli/arguments.h"
 #include "cli/assembled_file.h"
 #include "cli/command.h"
 #include "cli/file_batch.h"
@@ -8,11 +9,11 @@ namespace casl2wb::cli {
 
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err) {
-  if (arguments.empty()) return exitUsage;
-  for (const std::string& argument : arguments) {
-    if (argument.starts_with("--")) return exitUsage;
-  }
-  return forEachFile(arguments, out, [&](const std::string& path) {
+  CommandArguments parsed;
+  std::string problem;
+  if (!splitArguments(arguments, {}, parsed, problem)) return usageError(err, "check: " + problem);
+  if (parsed.positional.empty()) return usageError(err, "check needs at least one FILE");
+  return forEachFile(parsed.positional, out, [&](const std::string& path) {
     AssembledFile file;
     if (!assembleFile(path, file, err)) return static_cast<int>(exitFailure);
     for (const std::string& item : file.messages.items) out << item << '\n';
@@ -23,16 +24,19 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
 
 int runTraceCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err) {
-  if (arguments.size() != 1) return exitUsage;
+  CommandArguments parsed;
+  std::string problem;
+  if (!splitArguments(arguments, {}, parsed, problem)) return usageError(err, "trace: " + problem);
+  if (parsed.positional.size() != 1) return usageError(err, "trace needs exactly one FILE");
   AssembledFile file;
-  if (!assembleFile(arguments[0], file, err)) return exitFailure;
-  if (!file.translated) return exitErrorsFound;
+  if (!assembleFile(parsed.positional[0], file, err)) return exitFailure;
+  if (reportErrors(file, err)) return exitErrorsFound;
   // The trace text ends its lines with CR LF; the terminal gets LF.
   for (char c : file.trace.text) {
     if (c != '\r') out << c;
   }
   out.flush();
-  return file.table.errorCount == 0 ? exitSuccess : exitErrorsFound;
+  return exitSuccess;
 }
 
 }  // namespace casl2wb::cli

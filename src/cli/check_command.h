@@ -12,7 +12,8 @@ namespace casl2wb::cli {
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err);
 
-// Prints nothing and gives 1 when the check found errors.
+// When the check or the translation found errors, prints the message list on
+// err instead and gives 1.
 int runTraceCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err);
 

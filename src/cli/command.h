@@ -15,7 +15,6 @@ enum ExitStatus : int {
   exitSuccess = 0,      // the command did its work and found no errors
   exitErrorsFound = 1,  // the program was checked and has errors
   exitFailure = 2,      // wrong arguments, or a file could not be read
-  exitUsage = -1,       // returned by a command whose arguments are wrong: show the usage
 };
 
 struct Command {
@@ -23,8 +22,8 @@ struct Command {
   // The arguments after the command name, as shown in the usage text.
   std::vector<std::string_view> arguments;
   std::string_view summary;
-  // Runs the command with the arguments after its name (at least the ones
-  // not in brackets); gives exitUsage when they are wrong.
+  // Runs the command with the arguments after its name; wrong arguments are
+  // reported on err in one line (usageError) and give exitFailure.
   int (*run)(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 };
 

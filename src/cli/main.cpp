@@ -5,9 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/check_command.h"
 #include "cli/command.h"
 #include "cli/print_command.h"
+#include "cli/replay_command.h"
 #include "cli/run_command.h"
 #include "cli/usage.h"
 
@@ -28,6 +30,11 @@ const std::array commands = {
             {"FILE...", "[--input INFILE]", "[--runs N]"},
             "check, translate and run a program; print the execution list and the CPU panel",
             runRunCommand},
+    Command{"replay",
+            {"FILE", "[--input INFILE]", "[--presses N]"},
+            "run a program once, then press \">>\" N times (default: once through the run) and "
+            "print the panel, the trace selection and the list after each press",
+            runReplayCommand},
     Command{"print",
             {"KIND", "FILE", "[--input INFILE]", "[--pdf OUT.pdf]"},
             "print a listing as text or into a PDF file; KIND list, program, run or cpu",
@@ -42,24 +49,24 @@ const Command* findCommand(std::string_view name) {
 }
 
 int run(const std::vector<std::string>& arguments) {
-  if (arguments.size() == 1 && arguments[0] == "--help") {
-    std::cout << helpText(commands);
+  if (arguments.empty()) return usageError(std::cerr, "no command given");
+  const std::string& first = arguments[0];
+  if (first == "--help" || first == "--version") {
+    if (arguments.size() > 1) return usageError(std::cerr, first + " takes no further arguments");
+    if (first == "--help") {
+      std::cout << helpText(commands);
+    } else {
+      std::cout << programName << ' ' << CASL2WB_VERSION << '\n';
+    }
     return exitSuccess;
   }
-  if (arguments.size() == 1 && arguments[0] == "--version") {
-    std::cout << programName << ' ' << CASL2WB_VERSION << '\n';
-    return exitSuccess;
+  const Command* command = findCommand(first);
+  if (command == nullptr) {
+    return usageError(std::cerr,
+                      (first.starts_with("--") ? "unknown option " : "unknown command ") + first);
   }
-  const Command* command = arguments.empty() ? nullptr : findCommand(arguments[0]);
-  const std::vector<std::string> commandArguments(
-      arguments.empty() ? arguments.end() : arguments.begin() + 1, arguments.end());
-  const int status =
-      command == nullptr ? exitUsage : command->run(commandArguments, std::cout, std::cerr);
-  if (status == exitUsage) {
-    std::cerr << usageText(commands);
-    return exitFailure;
-  }
-  return status;
+  return command->run(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout,
+                      std::cerr);
 }
 
 }  // namespace

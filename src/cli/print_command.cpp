@@ -1,16 +1,12 @@
 #include "cli/print_command.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iostream>
 #include <optional>
 
-#include "cli/assembled_file.h"
+#include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/execution_session.h"
 #include "cli/pdf_output.h"
 #include "cli/scripted_dialogs.h"
-#include "machine/execution_loop.h"
 #include "printing/listings.h"
 #include "printing/text_printer.h"
 
@@ -20,44 +16,12 @@ namespace {
 
 enum class Kind { List, Program, Run, Cpu };
 
-struct PrintOptions {
-  Kind kind = Kind::List;
-  std::string file;
-  std::optional<std::string> inputFile;
-  std::optional<std::string> pdfFile;
-};
-
 std::optional<Kind> kindNamed(const std::string& name) {
   if (name == "list") return Kind::List;
   if (name == "program") return Kind::Program;
   if (name == "run") return Kind::Run;
   if (name == "cpu") return Kind::Cpu;
   return std::nullopt;
-}
-
-std::optional<PrintOptions> parsePrintOptions(const std::vector<std::string>& arguments) {
-  if (arguments.empty()) return std::nullopt;
-  const std::optional<Kind> kind = kindNamed(arguments[0]);
-  if (!kind) return std::nullopt;
-  PrintOptions options;
-  options.kind = *kind;
-  bool haveFile = false;
-  for (std::size_t i = 1; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    const bool hasValue = i + 1 < arguments.size();
-    if (argument == "--input" && hasValue && !options.inputFile) {
-      options.inputFile = arguments[++i];
-    } else if (argument == "--pdf" && hasValue && !options.pdfFile) {
-      options.pdfFile = arguments[++i];
-    } else if (!haveFile && !argument.starts_with("--")) {
-      options.file = argument;
-      haveFile = true;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (!haveFile) return std::nullopt;
-  return options;
 }
 
 bool runsTheProgram(Kind kind) { return kind == Kind::Run || kind == Kind::Cpu; }
@@ -84,37 +48,36 @@ void printDocument(Kind kind, Printer& printer, const AssembledFile& file,
 
 int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err) {
-  const std::optional<PrintOptions> options = parsePrintOptions(arguments);
-  if (!options) return exitUsage;
+  CommandArguments parsed;
+  std::string problem;
+  if (!splitArguments(arguments, {"--input", "--pdf"}, parsed, problem)) {
+    return usageError(err, "print: " + problem);
+  }
+  const std::optional<Kind> kind =
+      parsed.positional.empty() ? std::nullopt : kindNamed(parsed.positional[0]);
+  if (!kind) return usageError(err, "print needs a KIND first: list, program, run or cpu");
+  if (parsed.positional.size() != 2) return usageError(err, "print needs exactly one FILE");
 
   InputSource input;
-  if (!input.open(options->inputFile, err)) return exitFailure;
-  AssembledFile file;
-  if (!assembleFile(options->file, file, err)) return exitFailure;
-
-  MachineState machine(file.memory);
-  if (runsTheProgram(options->kind)) {
-    if (!file.translated) {
-      for (const std::string& item : file.messages.items) err << item << '\n';
-      return exitErrorsFound;
-    }
-    ScriptedDialogs dialogs(input.stream(), err);
-    VectorMessageList list;
-    RegisterPanel panel;
-    ExecutionLoop(machine, file.table, list, dialogs, panel).jikoum_Click();
+  if (!input.open(parsed.option("--input"), err)) return exitFailure;
+  ScriptedDialogs dialogs(input.stream(), err);
+  ExecutionSession session(dialogs);
+  if (!assembleFile(parsed.positional[1], session.file, err)) return exitFailure;
+  if (runsTheProgram(*kind)) {
+    if (reportErrors(session.file, err)) return exitErrorsFound;
+    session.loop.jikoum_Click();
   }
 
   const auto print = [&](Printer& printer) {
-    printDocument(options->kind, printer, file, machine);
+    printDocument(*kind, printer, session.file, session.machine);
   };
-  if (options->pdfFile) {
-    if (!writePdf(*options->pdfFile, print, err)) return exitFailure;
+  if (const auto pdfFile = parsed.option("--pdf")) {
+    if (!writePdf(*pdfFile, print, err)) return exitFailure;
   } else {
     TextPrinter printer(out);
     print(printer);
   }
-  if (!runsTheProgram(options->kind) && file.table.errorCount != 0) return exitErrorsFound;
-  return exitSuccess;
+  return session.file.table.errorCount == 0 ? exitSuccess : exitErrorsFound;
 }
 
 }  // namespace casl2wb::cli

@@ -130,7 +130,7 @@ void Translator::writeFixedWords(std::initializer_list<std::uint16_t> words) {
 }
 
 void Translator::writeDs(int n) {
-  const std::int64_t count = dsWordCount(table_.operandParts(n, 1));
+  const std::int64_t count = dsWordCount(table_.operandParts(n, 1)).value;
   if (count <= 0) return;
   const std::int64_t last = q_ + count - 1;
   for (std::int64_t a = std::max<std::int64_t>(q_, 0);

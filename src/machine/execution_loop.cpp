@@ -27,49 +27,49 @@ bool isDigits(TextView text) {
 
 // The blocks of a pass, in the order in which they are offered the word at PR.
 const std::array<ExecutionLoop::Block, 43> ExecutionLoop::blocks = {{
-    {0x10, BlockKind::Handler, ld2, 2, true, false},
-    {0x14, BlockKind::Handler, ld1, 1, false, false},
-    {0x11, BlockKind::Handler, st2, 2, true, true},
-    {0x12, BlockKind::Handler, lad2, 2, false, false},
-    {0x20, BlockKind::Handler, adda2, 2, true, false},
-    {0x24, BlockKind::Handler, adda1, 1, false, false},
-    {0x22, BlockKind::Handler, addl2, 2, true, false},
-    {0x26, BlockKind::Handler, addl1, 1, false, false},
-    {0x21, BlockKind::Handler, SUBA2, 2, true, false},
-    {0x25, BlockKind::Handler, suba1, 1, false, false},
-    {0x23, BlockKind::Handler, subl2, 2, true, false},
-    {0x27, BlockKind::Handler, subl1, 1, false, false},
-    {0x30, BlockKind::Handler, acclogen, 2, true, false},
-    {0x31, BlockKind::Handler, acclogen, 2, true, false},
-    {0x32, BlockKind::Handler, acclogen, 2, true, false},
-    {0x34, BlockKind::Handler, acclogen1, 1, false, false},
-    {0x35, BlockKind::Handler, acclogen1, 1, false, false},
-    {0x36, BlockKind::Handler, acclogen1, 1, false, false},
-    {0x40, BlockKind::Compare, mm3cp, 2, true, false},
-    {0x44, BlockKind::Compare, mm3cp, 1, false, false},
-    {0x41, BlockKind::Compare, mm3cpl, 2, true, false},
-    {0x45, BlockKind::Compare, mm3cpl, 1, false, false},
-    {0x50, BlockKind::Shift, mm4sft, 2, false, false},
-    {0x51, BlockKind::Shift, mm4sft, 2, false, false},
-    {0x52, BlockKind::Shift, mm4sft, 2, false, false},
-    {0x53, BlockKind::Shift, mm4sft, 2, false, false},
-    {0x61, BlockKind::Jump, nullptr, 2, true, false},
-    {0x65, BlockKind::Jump, nullptr, 2, true, false},
-    {0x62, BlockKind::Jump, nullptr, 2, true, false},
-    {0x63, BlockKind::Jump, nullptr, 2, true, false},
-    {0x66, BlockKind::Jump, nullptr, 2, true, false},
-    {0x64, BlockKind::Jump, nullptr, 2, true, false},
-    {0x70, BlockKind::Push, nullptr, 2, false, true},
-    {0x95, BlockKind::RPush, nullptr, 15, false, true},
-    {0x71, BlockKind::Pop, nullptr, 1, false, false},
-    {0x96, BlockKind::RPop, nullptr, 8, false, false},
-    {0x80, BlockKind::Call, nullptr, 2, true, true},
-    {0x81, BlockKind::Ret, nullptr, 1, false, false},
-    {0x91, BlockKind::Out, nullptr, 3, false, true},
-    {0x90, BlockKind::In, nullptr, 3, false, true},
-    {0x00, BlockKind::RecordOnly, nullptr, 1, false, false},
-    {0xF0, BlockKind::RecordOnly, nullptr, 2, false, false},
-    {0x93, BlockKind::Dmp, nullptr, 1, false, false},
+    {0x10, BlockKind::Handler, ld2, 2, Eff::Checked, false},
+    {0x14, BlockKind::Handler, ld1, 1, Eff::None, false},
+    {0x11, BlockKind::Handler, st2, 2, Eff::Checked, true},
+    {0x12, BlockKind::Handler, lad2, 2, Eff::Shown, false},
+    {0x20, BlockKind::Handler, adda2, 2, Eff::Checked, false},
+    {0x24, BlockKind::Handler, adda1, 1, Eff::None, false},
+    {0x22, BlockKind::Handler, addl2, 2, Eff::Checked, false},
+    {0x26, BlockKind::Handler, addl1, 1, Eff::None, false},
+    {0x21, BlockKind::Handler, SUBA2, 2, Eff::Checked, false},
+    {0x25, BlockKind::Handler, suba1, 1, Eff::None, false},
+    {0x23, BlockKind::Handler, subl2, 2, Eff::Checked, false},
+    {0x27, BlockKind::Handler, subl1, 1, Eff::None, false},
+    {0x30, BlockKind::Handler, acclogen, 2, Eff::Checked, false},
+    {0x31, BlockKind::Handler, acclogen, 2, Eff::Checked, false},
+    {0x32, BlockKind::Handler, acclogen, 2, Eff::Checked, false},
+    {0x34, BlockKind::Handler, acclogen1, 1, Eff::None, false},
+    {0x35, BlockKind::Handler, acclogen1, 1, Eff::None, false},
+    {0x36, BlockKind::Handler, acclogen1, 1, Eff::None, false},
+    {0x40, BlockKind::Compare, mm3cp, 2, Eff::Checked, false},
+    {0x44, BlockKind::Compare, mm3cp, 1, Eff::None, false},
+    {0x41, BlockKind::Compare, mm3cpl, 2, Eff::Checked, false},
+    {0x45, BlockKind::Compare, mm3cpl, 1, Eff::None, false},
+    {0x50, BlockKind::Shift, mm4sft, 2, Eff::Shown, false},
+    {0x51, BlockKind::Shift, mm4sft, 2, Eff::Shown, false},
+    {0x52, BlockKind::Shift, mm4sft, 2, Eff::Shown, false},
+    {0x53, BlockKind::Shift, mm4sft, 2, Eff::Shown, false},
+    {0x61, BlockKind::Jump, nullptr, 2, Eff::Checked, false},
+    {0x65, BlockKind::Jump, nullptr, 2, Eff::Checked, false},
+    {0x62, BlockKind::Jump, nullptr, 2, Eff::Checked, false},
+    {0x63, BlockKind::Jump, nullptr, 2, Eff::Checked, false},
+    {0x66, BlockKind::Jump, nullptr, 2, Eff::Checked, false},
+    {0x64, BlockKind::Jump, nullptr, 2, Eff::Checked, false},
+    {0x70, BlockKind::Push, nullptr, 2, Eff::Shown, true},
+    {0x95, BlockKind::RPush, nullptr, 15, Eff::None, true},
+    {0x71, BlockKind::Pop, nullptr, 1, Eff::None, false},
+    {0x96, BlockKind::RPop, nullptr, 8, Eff::None, false},
+    {0x80, BlockKind::Call, nullptr, 2, Eff::Checked, true},
+    {0x81, BlockKind::Ret, nullptr, 1, Eff::None, false},
+    {0x91, BlockKind::Out, nullptr, 3, Eff::None, true},
+    {0x90, BlockKind::In, nullptr, 3, Eff::None, true},
+    {0x00, BlockKind::RecordOnly, nullptr, 1, Eff::None, false},
+    {0xF0, BlockKind::RecordOnly, nullptr, 2, Eff::Shown, false},
+    {0x93, BlockKind::Dmp, nullptr, 1, Eff::None, false},
 }};
 
 ExecutionLoop::ExecutionLoop(MachineState& machine, const SourceTable& table, MessageList& list,
@@ -168,8 +168,10 @@ bool ExecutionLoop::runPass() {
   for (const Block& block : blocks) {
     if (opcodeAt(m_, m_.pr) != block.opcode) continue;
     if (!addressesInRange(block)) return false;
-    runBlock(block);
+    // Marked before the block records its slot, so that the history row of
+    // this very step takes a fresh copy of the memory it writes.
     if (block.writesMemory) m_.memoryChanged = true;
+    runBlock(block);
     if (!running_) return false;
   }
   return true;
@@ -283,12 +285,12 @@ void ExecutionLoop::record(int advance) {
 bool ExecutionLoop::addressesInRange(const Block& block) {
   const int highest = m_.highestAddress();
   std::int64_t eff = 0;
-  bool inRange = m_.pr >= 0 && m_.pr <= highest && m_.sp >= 0 && m_.sp <= m_.memTop;
-  if (block.checksEff) {
+  if (block.eff != Eff::None) {
     setInstructionDigits();
     eff = effectiveAddress(m_);
-    inRange = inRange && eff >= 0 && eff <= highest;
   }
+  bool inRange = m_.pr >= 0 && m_.pr <= highest && m_.sp >= 0 && m_.sp <= m_.memTop;
+  if (block.eff == Eff::Checked) inRange = inRange && eff >= 0 && eff <= highest;
   if (!inRange) reportAddressError(eff);
   return inRange;
 }

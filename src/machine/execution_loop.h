@@ -43,12 +43,18 @@ class ExecutionLoop {
     RecordOnly,
     Dmp
   };
+  // What the address check does with the instruction's effective address.
+  enum class Eff {
+    None,     // the instruction has none: an error line shows 0000
+    Shown,    // not checked, but shown by the error line (LAD, shifts, PUSH, SVC)
+    Checked,  // must lie in the usable memory
+  };
   struct Block {
     int opcode;  // first byte of the instruction word
     BlockKind kind;
     void (*handler)(MachineState&);
     int advance;
-    bool checksEff;     // the effective address must lie in the usable memory
+    Eff eff;
     bool writesMemory;  // the block may change a memory word
   };
   static const std::array<Block, 43> blocks;

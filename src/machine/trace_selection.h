@@ -16,6 +16,16 @@ class TraceSelection {
   virtual void focus() = 0;
 };
 
+// Where a selection lies in the text: line and column of its start (both
+// counted from 1, in characters, lines ended by LF or CR LF) and its length.
+struct SelectionPlace {
+  int line = 1;
+  int column = 1;
+  int length = 0;
+  bool operator==(const SelectionPlace&) const = default;
+};
+SelectionPlace selectionPlace(const TraceSelection& trace);
+
 // A trace text with a selection, kept in memory (text front end and tests).
 class StringTraceSelection : public TraceSelection {
  public:

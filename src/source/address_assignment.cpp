@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 #include "source/address_text.h"
 #include "source/registers.h"
@@ -11,31 +10,42 @@ namespace casl2wb {
 
 namespace {
 
-std::int64_t dcWordCount(const SourceTable& table, int n) {
+WordCount dcWordCount(const SourceTable& table, int n) {
   const Text& operand = table.lineFields(n, colOperandField);
   if (contains(operand, U"'") && !contains(operand, U"#")) {
     // The two quotes and the appended space are not counted.
-    return static_cast<std::int64_t>(operand.size()) - 3;
+    return WordCount::of(static_cast<std::int64_t>(operand.size()) - 3);
   }
-  if (!contains(operand, U",")) return 1;
-  return table.dcConstantCount;
+  if (!contains(operand, U",")) return WordCount::of(1);
+  return WordCount::of(table.dcConstantCount);
 }
 
 }  // namespace
 
-std::int64_t dsWordCount(TextView operand) {
-  constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+WordCount& WordCount::operator+=(const WordCount& other) {
+  value = std::clamp(value + other.value, -saturation, saturation);
+  lowBits = static_cast<std::uint16_t>(lowBits + other.lowBits);
+  return *this;
+}
+
+WordCount dsWordCount(TextView operand) {
   std::size_t at = 0;
   bool negative = false;
   if (at < operand.size() && (operand[at] == U'+' || operand[at] == U'-')) {
     negative = operand[at] == U'-';
     ++at;
   }
-  std::int64_t value = 0;
+  WordCount count;
   for (; at < operand.size() && operand[at] >= U'0' && operand[at] <= U'9'; ++at) {
-    value = std::min(limit, value * 10 + (operand[at] - U'0'));
+    const int digit = static_cast<int>(operand[at] - U'0');
+    count.value = std::min(WordCount::saturation, count.value * 10 + digit);
+    count.lowBits = static_cast<std::uint16_t>(count.lowBits * 10 + digit);
   }
-  return negative ? -value : value;
+  if (negative) {
+    count.value = -count.value;
+    count.lowBits = static_cast<std::uint16_t>(-count.lowBits);
+  }
+  return count;
 }
 
 StatementSize statementSize(const SourceTable& table, int n) {
@@ -45,38 +55,38 @@ StatementSize statementSize(const SourceTable& table, int n) {
     size.occupies = false;
   } else if (op == U"DS") {
     size.words = dsWordCount(table.operandParts(n, 1));
-    if (size.words < 0) {
-      size.words = 0;
+    if (size.words.value < 0) {
+      size.words = WordCount{};
       size.badDsCount = true;
     }
   } else if (op == U"DC") {
     size.words = dcWordCount(table, n);
   } else if (isOneOf(op, {U"IN", U"OUT"})) {
-    size.words = 3;
+    size.words = WordCount::of(3);
   } else if (op == U"RPUSH") {
-    size.words = 15;
+    size.words = WordCount::of(15);
   } else if (op == U"RPOP") {
-    size.words = 8;
+    size.words = WordCount::of(8);
   } else if (isRegisterMemoryOperation(op)) {
     size.twoWord = !isRegisterName(table.operandParts(n, 2));
-    size.words = size.twoWord ? 2 : 1;
+    size.words = WordCount::of(size.twoWord ? 2 : 1);
   } else if (isOneOf(op, {U"NOP", U"POP", U"RET", U"DMP"})) {
-    size.words = 1;
+    size.words = WordCount::of(1);
   } else {
-    size.words = 2;
+    size.words = WordCount::of(2);
     size.twoWord = true;
   }
   return size;
 }
 
-StatementSize assignAddress(SourceTable& table, int n, std::int64_t& locationCounter) {
+StatementSize assignAddress(SourceTable& table, int n, LocationCounter& locationCounter) {
   const StatementSize size = statementSize(table, n);
   if (!size.occupies) {
     table.lineAddress(n).assign(1, U' ');  // no address
     return size;
   }
-  table.lineAddress(n) = fromUtf8(toAddressText(locationCounter));
-  table.lineLocation(n) = locationCounter;
+  table.lineAddress(n) = fromUtf8(hexWordText(locationCounter.lowBits));
+  table.lineLocation(n) = locationCounter.value;
   table.twoWordFlag(n) = size.twoWord ? 1 : 0;
   locationCounter += size.words;
   return size;

@@ -8,21 +8,38 @@
 
 namespace casl2wb {
 
+// A number of words, or an address, as the assignment counts it: its value,
+// saturated far above any address of the memory image, and its exact low 16
+// bits, the four hex digits that an address text shows however large the
+// true value is.
+struct WordCount {
+  static constexpr std::int64_t saturation = std::int64_t{1} << 48;
+
+  std::int64_t value = 0;
+  std::uint16_t lowBits = 0;
+
+  static WordCount of(std::int64_t words) { return {words, static_cast<std::uint16_t>(words)}; }
+  WordCount& operator+=(const WordCount& other);
+};
+
+// The location counter: 0 at the start of each check.
+using LocationCounter = WordCount;
+
 struct StatementSize {
-  std::int64_t words = 0;
+  WordCount words;
   bool twoWord = false;     // counted as a two-word instruction
   bool occupies = true;     // false for START, END and lines without an operation
   bool badDsCount = false;  // DS with a negative count (counted as 0 words)
 };
 
 // The DS count: an optionally signed decimal integer at the start of the
-// text; 0 when there is none. Very large values saturate.
-std::int64_t dsWordCount(TextView operand);
+// text; 0 when there is none. Its value saturates; its low bits stay exact.
+WordCount dsWordCount(TextView operand);
 
 // Words that line n occupies, from its operation and operand parts as split.
 StatementSize statementSize(const SourceTable& table, int n);
 
 // Gives line n its address text and twoWordFlag, and advances the counter.
-StatementSize assignAddress(SourceTable& table, int n, std::int64_t& locationCounter);
+StatementSize assignAddress(SourceTable& table, int n, LocationCounter& locationCounter);
 
 }  // namespace casl2wb

@@ -213,7 +213,7 @@ void SyntaxChecker::checkLines(const std::vector<Text>& lines) {
 // Rows after the last line read stay blank: they end the program.
 void SyntaxChecker::startCheck(int lineCount) {
   table_.errorCount = 0;
-  locationCounter_ = 0;
+  locationCounter_ = LocationCounter{};
   messages_.clear();
   table_.resetRows(lineCount + 1);
   memory_.resetForCheck();
@@ -231,7 +231,7 @@ void SyntaxChecker::checkLine(int n, const Text& line) {
 
 void SyntaxChecker::finishCheck() {
   SourceTable& t = table_;
-  t.programEnd = locationCounter_;
+  t.programEnd = locationCounter_.value;
 
   // The first line without operation and extra field ends the program.
   t.lineCount = SourceTable::maxLines;
@@ -251,7 +251,7 @@ void SyntaxChecker::finishCheck() {
     if (t.lineFields(n, colOperation) != U"OUT") continue;
     const auto ds = lastDsWithLabel.find(t.operandParts(n, 1));
     if (ds != lastDsWithLabel.end())
-      t.outSize = toInt16(dsWordCount(t.operandParts(ds->second, 1)));
+      t.outSize = toInt16(dsWordCount(t.operandParts(ds->second, 1)).value);
   }
 
   if (!retSeen_) addError(msgNoRet);

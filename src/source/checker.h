@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "codegen/memory_image.h"
+#include "source/address_assignment.h"
 #include "source/error_log.h"
 #include "source/message_list.h"
 #include "source/source_table.h"
@@ -48,7 +49,7 @@ class SyntaxChecker {
   MemoryImage& memory_;
   MessageList& messages_;
   ErrorLog errors_;
-  std::int64_t locationCounter_ = 0;
+  LocationCounter locationCounter_;
   bool retSeen_ = false;
 };
 

@@ -52,19 +52,42 @@ void TraceWindow::setText(const std::string& text) {
   text1_->setPlainText(QString::fromStdString(text));
 }
 
+namespace {
+
+// The replay counts characters; the text box counts UTF-16 units, two for a
+// character beyond the Basic Multilingual Plane.
+int charactersBefore(const QString& text, int unitPosition) {
+  return static_cast<int>(QStringView(text).left(unitPosition).toUcs4().size());
+}
+
+int unitsBefore(const QString& text, int characterPosition) {
+  int units = 0;
+  for (int characters = 0; characters < characterPosition && units < text.size(); ++characters) {
+    units += text.at(units).isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+  }
+  return units;
+}
+
+}  // namespace
+
 std::string TraceWindow::text() const { return text1_->toPlainText().toStdString(); }
 
-int TraceWindow::selectionStart() const { return text1_->textCursor().selectionStart(); }
+int TraceWindow::selectionStart() const {
+  return charactersBefore(text1_->toPlainText(), text1_->textCursor().selectionStart());
+}
 
 int TraceWindow::selectionLength() const {
   const QTextCursor cursor = text1_->textCursor();
-  return cursor.selectionEnd() - cursor.selectionStart();
+  const QString text = text1_->toPlainText();
+  return charactersBefore(text, cursor.selectionEnd()) -
+         charactersBefore(text, cursor.selectionStart());
 }
 
 void TraceWindow::select(int start, int length) {
+  const QString text = text1_->toPlainText();
   QTextCursor cursor = text1_->textCursor();
-  cursor.setPosition(start);
-  cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+  cursor.setPosition(unitsBefore(text, start));
+  cursor.setPosition(unitsBefore(text, start + length), QTextCursor::KeepAnchor);
   text1_->setTextCursor(cursor);
 }
 

@@ -22,13 +22,6 @@ ProcessResult runCli(const std::vector<std::string>& arguments) {
   return runProcess(CASL2WB_CLI, arguments);
 }
 
-void expectUsageError(const std::vector<std::string>& arguments) {
-  const ProcessResult result = runCli(arguments);
-  EXPECT_EQ(result.exitStatus, 2);
-  EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err.rfind("usage: casl2wb-cli check FILE...\n", 0), 0u) << result.err;
-}
-
 TEST(Cli, HelpGoesToStdout) {
   const ProcessResult result = runCli({"--help"});
   EXPECT_EQ(result.exitStatus, 0);
@@ -45,10 +38,51 @@ TEST(Cli, Version) {
   EXPECT_EQ(result.err, "");
 }
 
-TEST(Cli, NoArguments) { expectUsageError({}); }
-TEST(Cli, UnknownCommand) { expectUsageError({"assemble", "x.txt"}); }
-TEST(Cli, CheckWithoutFile) { expectUsageError({"check"}); }
-TEST(Cli, CheckWithAnOption) { expectUsageError({"check", "a.txt", "--quiet"}); }
+// Wrong arguments: one line on standard error that says what is wrong and
+// where to read more, nothing on standard output, exit status 2.
+TEST(Cli, WrongArgumentsAreReportedInOneLine) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string problem;
+  };
+  const std::vector<Case> cases = {
+      {{}, "no command given"},
+      {{"assemble", "x.txt"}, "unknown command assemble"},
+      {{"--verbose"}, "unknown option --verbose"},
+      {{"--help", "check"}, "--help takes no further arguments"},
+      {{"check"}, "check needs at least one FILE"},
+      {{"check", "a.txt", "--quiet"}, "check: unknown option --quiet"},
+      {{"trace", "a.txt", "b.txt"}, "trace needs exactly one FILE"},
+      {{"run"}, "run needs at least one FILE"},
+      {{"run", "a.txt", "--runs", "0"}, "run: --runs takes a whole number from 1 to 999999"},
+      {{"run", "a.txt", "--runs", "1000000"}, "run: --runs takes a whole number from 1 to 999999"},
+      {{"run", "a.txt", "--runs"}, "run: --runs needs a value"},
+      {{"run", "--input", "x"}, "run needs at least one FILE"},
+      {{"run", "a.txt", "--fast"}, "run: unknown option --fast"},
+      {{"replay"}, "replay needs exactly one FILE"},
+      {{"replay", "a.txt", "b.txt"}, "replay needs exactly one FILE"},
+      {{"replay", "a.txt", "--presses", "0"}, "replay: --presses takes a positive whole number"},
+      {{"replay", "a.txt", "--presses", "-3"}, "replay: --presses takes a positive whole number"},
+      {{"replay", "a.txt", "--presses", "2x"}, "replay: --presses takes a positive whole number"},
+      {{"replay", "a.txt", "--input", "i", "--input", "j"}, "replay: --input is given twice"},
+      {{"print"}, "print needs a KIND first: list, program, run or cpu"},
+      {{"print", "a.txt"}, "print needs a KIND first: list, program, run or cpu"},
+      {{"print", "memory", "a.txt"}, "print needs a KIND first: list, program, run or cpu"},
+      {{"print", "list"}, "print needs exactly one FILE"},
+      {{"print", "list", "a.txt", "b.txt"}, "print needs exactly one FILE"},
+      {{"print", "list", "a.txt", "--pdf"}, "print: --pdf needs a value"},
+      {{"print", "list", "a.txt", "--pdf", "a.pdf", "--pdf", "b.pdf"},
+       "print: --pdf is given twice"},
+      {{"print", "cpu", "a.txt", "--fast"}, "print: unknown option --fast"},
+  };
+  for (const Case& c : cases) {
+    const ProcessResult result = runCli(c.arguments);
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "casl2wb-cli: " + c.problem + " (casl2wb-cli --help for more)\n");
+  }
+}
 
 TEST(Cli, SeveralFilesAreNamedAndTheWorstStatusWins) {
   TempDir dir;
@@ -72,8 +106,6 @@ TEST(Cli, SeveralFilesAreNamedAndTheWorstStatusWins) {
   EXPECT_NE(result.out.find("==> " + missing + " <==\n==> " + good + " <==\n"), std::string::npos);
   EXPECT_EQ(result.err, "casl2wb-cli: " + missing + ": No such file or directory\n");
 }
-TEST(Cli, HelpWithExtraArgument) { expectUsageError({"--help", "check"}); }
-TEST(Cli, UnknownOption) { expectUsageError({"--verbose"}); }
 
 TEST(Cli, MissingFile) {
   TempDir dir;

@@ -97,27 +97,6 @@ TEST(PrintCommand, RunAndCpuOfAProgramWithErrorsPrintTheMessagesOnly) {
   }
 }
 
-TEST(PrintCommand, BadArgumentsShowTheUsage) {
-  const std::string file = golden + "print_program.txt";
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"print"},
-        {"print", file},
-        {"print", "memory", file},
-        {"print", "list"},
-        {"print", "list", file, file},
-        {"print", "list", file, "--pdf"},
-        {"print", "run", file, "--input"},
-        {"print", "list", file, "--pdf", "a.pdf", "--pdf", "b.pdf"},
-        {"print", "cpu", file, "--fast"}}) {
-    const ProcessResult result = runProcess(CASL2WB_CLI, arguments);
-    EXPECT_EQ(result.exitStatus, 2) << ::testing::PrintToString(arguments);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("usage: "), std::string::npos);
-    EXPECT_NE(result.err.find("casl2wb-cli print KIND FILE [--input INFILE] [--pdf OUT.pdf]"),
-              std::string::npos);
-  }
-}
-
 class PrintPdf : public ::testing::Test {
  protected:
   void SetUp() override {

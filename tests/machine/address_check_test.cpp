@@ -40,6 +40,27 @@ TEST_F(AddressCheck, LadIsNotChecked) {
   EXPECT_EQ(gr(1), "FFFF");
 }
 
+// With SP already out of range after a POP on the empty stack, the next
+// instruction stops the run; the line shows its effective address when it
+// has one, checked or not, and 0000 when it has none.
+TEST_F(AddressCheck, TheErrorLineShowsTheEffectiveAddressOfEveryInstructionThatHasOne) {
+  struct Case {
+    std::string instruction;
+    std::string eff;
+  };
+  for (const Case& c :
+       {Case{" LAD GR1,5,GR2", "0008"}, Case{" SLA GR1,2,GR2", "0005"},
+        Case{" SRL GR1,#FFFF,GR2", "0002"}, Case{" PUSH 1,GR2", "0004"}, Case{" SVC 9", "0009"},
+        Case{" LD GR1,5,GR2", "0008"}, Case{" JUMP 1,GR2", "0004"}, Case{" NOP", "0000"},
+        Case{" POP GR1", "0000"}, Case{" LD GR1,GR2", "0000"}}) {
+    SCOPED_TRACE(c.instruction);
+    list.items.clear();
+    load({"EFF START", " LAD GR2,3", " POP GR1", c.instruction, " RET", " END"});
+    run();
+    EXPECT_EQ(runLines(), Lines{rangeError("00FF", 3, c.eff, "0101")});
+  }
+}
+
 TEST_F(AddressCheck, JumpToTheMemoryTopStopsAtTheJump) {
   load({"PRG START", " NOP", " JUMP #0100", " RET", " END"});
   run();

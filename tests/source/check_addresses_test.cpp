@@ -87,6 +87,16 @@ TEST_F(CheckAddresses, AddressesKeepTheirLowFourHexDigits) {
   EXPECT_EQ(lastItem(), msgNoErrors);
 }
 
+TEST_F(CheckAddresses, HugeDsCountsKeepTheExactLowDigitsOfTheCounter) {
+  // 2^32 + 1, 2^64 + 1 and 2^128 + 1 each move the shown digits by one;
+  // 10^30 = 2^30 * 5^30 moves them by nothing.
+  checkAll({"PRG START", " NOP", "A DS 4294967297", "B DS 18446744073709551617",
+            "C DS 340282366920938463463374607431768211457", "D DS 1000000000000000000000000000000",
+            " NOP", " RET", " END"});
+  EXPECT_EQ(addresses(), (Items{" ", "0000", "0001", "0002", "0003", "0004", "0004", "0005", " "}));
+  EXPECT_GT(table.programEnd, MemoryImage::lastAddress);  // the translation reports it too large
+}
+
 TEST_F(CheckAddresses, LinesWithoutAnOperationTakeNoAddress) {
   checkAll({"PRG START", ";note", " NOP", "  ;x", " RET", " END"});
   EXPECT_EQ(addresses(), (Items{" ", " ", "0000", " ", "0001", " "}));

@@ -25,10 +25,14 @@ namespace casl2wb::testing {
 
 // Sends the keys that type the text into the widget; "\n" is the Return key.
 inline void typeText(QWidget* widget, const QString& text) {
-  for (const QChar c : text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
     const bool newline = c == QLatin1Char('\n');
     const int key = newline ? Qt::Key_Return : 0;
-    const QString keyText = newline ? QStringLiteral("\r") : QString(c);
+    // A character beyond the Basic Multilingual Plane is one key of two units.
+    const qsizetype units = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString keyText = newline ? QStringLiteral("\r") : text.mid(i, units);
+    i += units - 1;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, keyText);
     QApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, keyText);

@@ -3,6 +3,7 @@
 // step by step; compared with the text front end on the same program.
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBlock>
 
 #include "editor_fixture.h"
 #include "pdf_text.h"
@@ -29,7 +30,10 @@ class ExecutionRoad : public EditorFixture {
 
   // Types the example into the editor, checks it and opens the windows.
   void typeCheckAndOpen(const QString& example) {
-    const QString source = readFile(QStringLiteral(CASL2WB_EXAMPLES "/") + example);
+    typeCheckAndOpenFile(QStringLiteral(CASL2WB_EXAMPLES "/") + example);
+  }
+  void typeCheckAndOpenFile(const QString& path) {
+    const QString source = readFile(path);
     typeText(txtdpbox(), QString(source).remove(QLatin1Char('\r')));
     trigger("errchkjika");
     trigger("jikkoug");
@@ -52,6 +56,18 @@ class ExecutionRoad : public EditorFixture {
                               "Label7", "Label24", "Label25", "Label26"};
     for (int n = 0; n < 8; ++n) lines.append(QStringLiteral("GR%1：").arg(n) + label(grLabels[n]));
     return lines;
+  }
+  // The trace window's selection as the text front end's replay shows it:
+  // line and column (in characters) of its start, and its length.
+  QString selectionPlace() const {
+    const QTextCursor cursor = form7->text1()->textCursor();
+    const QTextBlock block = form7->text1()->document()->findBlock(cursor.selectionStart());
+    const auto column =
+        block.text().left(cursor.selectionStart() - block.position()).toUcs4().size() + 1;
+    return QStringLiteral("選択：%1,%2,%3")
+        .arg(block.blockNumber() + 1)
+        .arg(column)
+        .arg(cursor.selectedText().toUcs4().size());
   }
   QString selectedTrace() const {
     const QTextCursor cursor = form7->text1()->textCursor();
@@ -106,6 +122,28 @@ TEST_F(ExecutionRoad, RunAndReplayMatchTheTextFrontEnd) {
   pressStep();  // past the last step: the first step again
   EXPECT_EQ(label("Label1"), QStringLiteral("0"));
   EXPECT_EQ(selectedTrace(), QStringLiteral("0000 "));
+}
+
+TEST_F(ExecutionRoad, ReplayMatchesTheTextFrontEndPressByPress) {
+  // IN, PUSH, CALL, RPUSH and RPOP, after a comment with a character that
+  // the text box holds as two UTF-16 units.
+  const QString program = QStringLiteral(CASL2WB_TEST_DATA "/golden/replay_stack.txt");
+  const QString input = QStringLiteral(CASL2WB_TEST_DATA "/golden/replay_stack.input");
+  typeCheckAndOpenFile(program);
+  dialogs.inputs = {QStringLiteral("AB")};
+  form3Action("jikoum")->trigger();
+  QStringList shown;
+  const int presses = 11;  // nine steps, then the first two again
+  for (int press = 1; press <= presses; ++press) {
+    pressStep();
+    shown << QStringLiteral(">> %1").arg(press) << panelLines() << selectionPlace()
+          << listItems(form3->list1());
+  }
+  const QString cli = cliOutput({QStringLiteral("replay"), program, QStringLiteral("--input"),
+                                 input, QStringLiteral("--presses"), QString::number(presses)});
+  EXPECT_EQ((shown.join(QLatin1Char('\n')) + QLatin1Char('\n')).toStdString(), cli.toStdString());
+  EXPECT_TRUE(cli.contains(QStringLiteral("\n選択：1,1,0\n")));  // the RPOP step
+  EXPECT_TRUE(cli.contains(QStringLiteral(" 00FF(0005)")));      // the PUSH at its own step
 }
 
 TEST_F(ExecutionRoad, ALongRunShowsTheHistoryNoticeOnce) {

@@ -1,0 +1,61 @@
+#include "cli/replay_command.h"
+
+#include <optional>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/execution_session.h"
+#include "cli/scripted_dialogs.h"
+#include "machine/step_replay.h"
+
+namespace casl2wb::cli {
+
+namespace {
+
+void printPress(long press, const ExecutionSession& session, const StringTraceSelection& trace,
+                std::ostream& out) {
+  out << ">> " << press << '\n';
+  printPanel(session.panel, out);
+  const SelectionPlace place = selectionPlace(trace);
+  out << "選択：" << place.line << ',' << place.column << ',' << place.length << '\n';
+  for (const std::string& item : session.list.items) out << item << '\n';
+}
+
+}  // namespace
+
+int runReplayCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) {
+  CommandArguments parsed;
+  std::string problem;
+  if (!splitArguments(arguments, {"--input", "--presses"}, parsed, problem)) {
+    return usageError(err, "replay: " + problem);
+  }
+  if (parsed.positional.size() != 1) return usageError(err, "replay needs exactly one FILE");
+  std::optional<long> presses;
+  if (const auto value = parsed.option("--presses")) {
+    presses = positiveNumber(*value, 999999999);
+    if (!presses) return usageError(err, "replay: --presses takes a positive whole number");
+  }
+
+  InputSource input;
+  if (!input.open(parsed.option("--input"), err)) return exitFailure;
+  ScriptedDialogs dialogs(input.stream(), err);
+  ExecutionSession session(dialogs);
+  if (!assembleFile(parsed.positional[0], session.file, err)) return exitFailure;
+  if (reportErrors(session.file, err)) return exitErrorsFound;
+  session.loop.jikoum_Click();
+
+  // The trace window's text as the translation set it: nothing selected yet.
+  StringTraceSelection trace;
+  trace.content = session.file.trace.text;
+  StepReplay replay(session.machine, session.list, trace, session.panel);
+  const long count = presses.value_or(session.machine.replayEnd);
+  for (long press = 1; press <= count; ++press) {
+    replay.cmdadd_Click();
+    printPress(press, session, trace, out);
+  }
+  out.flush();
+  return exitSuccess;
+}
+
+}  // namespace casl2wb::cli
