@@ -53,8 +53,7 @@ int main(int argc, char** argv) {
   const QDir folder(QString::fromLocal8Bit(argv[2]));
   QDir().mkpath(folder.path());
 
-  WorkbenchState state(
-      QDir::temp().filePath(QStringLiteral("casl2wb-screenshots.txt")).toStdString());
+  WorkbenchState state(QDir::tempPath().toStdString());
   ScreenshotDialogs dialogs;
   EditorWindow editor(state, dialogs);
   ExecutionWindows windows(editor, state, dialogs);

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   // The program ends through the editor window's own end commands.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  casl2wb::WorkbenchState state(casl2wb::defaultWorkFilePath());
+  casl2wb::WorkbenchState state(casl2wb::defaultWorkFolder());
   casl2wb::QtDialogs dialogs;
   std::unique_ptr<casl2wb::EditorWindow> editor;
   std::unique_ptr<casl2wb::ExecutionWindows> executionWindows;

@@ -1,5 +1,9 @@
 // casl2wb-cli: the text front end of the workbench.
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -7,6 +11,7 @@
 
 #include "cli/arguments.h"
 #include "cli/check_command.h"
+#include "cli/checked_output.h"
 #include "cli/command.h"
 #include "cli/print_command.h"
 #include "cli/replay_command.h"
@@ -48,15 +53,15 @@ const Command* findCommand(std::string_view name) {
   return nullptr;
 }
 
-int run(const std::vector<std::string>& arguments) {
+int run(const std::vector<std::string>& arguments, std::ostream& out) {
   if (arguments.empty()) return usageError(std::cerr, "no command given");
   const std::string& first = arguments[0];
   if (first == "--help" || first == "--version") {
     if (arguments.size() > 1) return usageError(std::cerr, first + " takes no further arguments");
     if (first == "--help") {
-      std::cout << helpText(commands);
+      out << helpText(commands);
     } else {
-      std::cout << programName << ' ' << CASL2WB_VERSION << '\n';
+      out << programName << ' ' << CASL2WB_VERSION << '\n';
     }
     return exitSuccess;
   }
@@ -65,7 +70,7 @@ int run(const std::vector<std::string>& arguments) {
     return usageError(std::cerr,
                       (first.starts_with("--") ? "unknown option " : "unknown command ") + first);
   }
-  return command->run(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout,
+  return command->run(std::vector<std::string>(arguments.begin() + 1, arguments.end()), out,
                       std::cerr);
 }
 
@@ -73,5 +78,14 @@ int run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  return run(std::vector<std::string>(argv + 1, argv + argc));
+  CheckedOutputBuffer outBuffer(STDOUT_FILENO);
+  std::ostream out(&outBuffer);
+  const int status = run(std::vector<std::string>(argv + 1, argv + argc), out);
+  out.flush();
+  // A reader that quit early (EPIPE) is no failure of ours.
+  if (outBuffer.error() != 0 && outBuffer.error() != EPIPE) {
+    std::cerr << programName << ": standard output: " << std::strerror(outBuffer.error()) << '\n';
+    return exitFailure;
+  }
+  return status;
 }

@@ -1,7 +1,6 @@
 #include "cli/pdf_output.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QGuiApplication>
 #include <QString>
 
@@ -20,17 +19,11 @@ bool writePdf(const std::string& path, const std::function<void(Printer&)>& docu
   static char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
 
-  PdfPrinter printer(QFile::decodeName(path.c_str()));
-  if (!printer.isOpen()) {
-    err << programName << ": " << path << ": " << printer.errorString().toStdString() << '\n';
-    return false;
-  }
-  document(printer);
-  if (!printer.ok()) {
-    err << programName << ": " << path << ": the PDF could not be written\n";
-    return false;
-  }
-  return true;
+  PdfPrinter printer(path);
+  if (printer.isOpen()) document(printer);
+  if (printer.ok()) return true;
+  err << programName << ": " << path << ": " << printer.errorString().toStdString() << '\n';
+  return false;
 }
 
 }  // namespace casl2wb::cli

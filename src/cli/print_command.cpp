@@ -1,5 +1,7 @@
 #include "cli/print_command.h"
 
+#include <sys/stat.h>
+
 #include <optional>
 
 #include "cli/arguments.h"
@@ -22,6 +24,14 @@ std::optional<Kind> kindNamed(const std::string& name) {
   if (name == "run") return Kind::Run;
   if (name == "cpu") return Kind::Cpu;
   return std::nullopt;
+}
+
+// Whether both names lead to one file (the same device and inode).
+bool sameFile(const std::string& first, const std::string& second) {
+  struct stat a {};
+  struct stat b {};
+  return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
+         a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 bool runsTheProgram(Kind kind) { return kind == Kind::Run || kind == Kind::Cpu; }
@@ -58,11 +68,18 @@ int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out
   if (!kind) return usageError(err, "print needs a KIND first: list, program, run or cpu");
   if (parsed.positional.size() != 2) return usageError(err, "print needs exactly one FILE");
 
+  const std::string& source = parsed.positional[1];
+  const std::optional<std::string> pdfFile = parsed.option("--pdf");
+  if (pdfFile && sameFile(*pdfFile, source)) {
+    err << programName << ": " << *pdfFile << ": is the program file itself; nothing is written\n";
+    return exitFailure;
+  }
+
   InputSource input;
   if (!input.open(parsed.option("--input"), err)) return exitFailure;
   ScriptedDialogs dialogs(input.stream(), err);
   ExecutionSession session(dialogs);
-  if (!assembleFile(parsed.positional[1], session.file, err)) return exitFailure;
+  if (!assembleFile(source, session.file, err)) return exitFailure;
   if (runsTheProgram(*kind)) {
     if (reportErrors(session.file, err)) return exitErrorsFound;
     session.loop.jikoum_Click();
@@ -71,7 +88,7 @@ int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out
   const auto print = [&](Printer& printer) {
     printDocument(*kind, printer, session.file, session.machine);
   };
-  if (const auto pdfFile = parsed.option("--pdf")) {
+  if (pdfFile) {
     if (!writePdf(*pdfFile, print, err)) return exitFailure;
   } else {
     TextPrinter printer(out);

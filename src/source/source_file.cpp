@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "source/file_replacement.h"
+
 namespace casl2wb {
 namespace {
 
@@ -24,19 +26,13 @@ class FileDescriptor {
     if (fd_ >= 0) ::close(fd_);
   }
   int get() const { return fd_; }
-  // Closes now and gives 0, or the error of the close.
-  int close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0 ? 0 : errno;
-  }
 
  private:
   int fd_;
 };
 
 // Reads everything from the descriptor; gives 0 or the error.
-int readAll(int fd, std::string& bytes) {
+int readAll(int fd, std::string& bytes, std::size_t limit) {
   char buffer[64 * 1024];
   for (;;) {
     const ssize_t count = ::read(fd, buffer, sizeof buffer);
@@ -45,23 +41,12 @@ int readAll(int fd, std::string& bytes) {
       if (errno == EINTR) continue;
       return errno;
     }
-    if (bytes.size() + static_cast<std::size_t>(count) > maxSourceFileBytes) return EFBIG;
+    if (bytes.size() + static_cast<std::size_t>(count) > limit) return EFBIG;
     bytes.append(buffer, static_cast<std::size_t>(count));
   }
 }
 
-// Writes all bytes; gives 0 or the error.
-int writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(count));
-  }
-  return 0;
-}
+}  // namespace
 
 std::string withCrLfLineEnds(std::string_view text) {
   std::string result;
@@ -80,8 +65,6 @@ std::string withCrLfLineEnds(std::string_view text) {
   return result;
 }
 
-}  // namespace
-
 std::vector<Text> splitSourceLines(TextView text) {
   std::vector<Text> lines;
   std::size_t start = 0;
@@ -98,25 +81,34 @@ std::vector<Text> splitSourceLines(TextView text) {
 
 SourceReadResult readSourceFile(const std::string& path) {
   SourceReadResult result;
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) {
-    result.error = systemErrorText(errno);
-    return result;
-  }
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat status {};
-  if (::fstat(file.get(), &status) != 0) {
+  if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+    result.problem = ReadProblem::System;
     result.error = systemErrorText(errno);
     return result;
   }
   if (S_ISDIR(status.st_mode)) {
+    result.problem = ReadProblem::Folder;
     result.error = systemErrorText(EISDIR);
-    return result;
+  } else if (!S_ISREG(status.st_mode)) {
+    result.problem = ReadProblem::NotRegularFile;
+    result.error = "Not a regular file";
+  } else if (static_cast<std::size_t>(status.st_size) > maxSourceFileBytes) {
+    result.problem = ReadProblem::TooLarge;
+    result.error = systemErrorText(EFBIG);
+  } else {
+    return readSourceDescriptor(file.get(), maxSourceFileBytes);
   }
+  return result;
+}
+
+SourceReadResult readSourceDescriptor(int fd, std::size_t limit) {
+  SourceReadResult result;
   std::string bytes;
-  if (S_ISREG(status.st_mode) && static_cast<std::size_t>(status.st_size) <= maxSourceFileBytes) {
-    bytes.reserve(static_cast<std::size_t>(status.st_size));
-  }
-  if (const int error = readAll(file.get(), bytes); error != 0) {
+  if (const int error = readAll(fd, bytes, limit); error != 0) {
+    result.problem = error == EFBIG ? ReadProblem::TooLarge : ReadProblem::System;
     result.error = systemErrorText(error);
     return result;
   }
@@ -126,22 +118,15 @@ SourceReadResult readSourceFile(const std::string& path) {
 }
 
 FileWriteResult writeTextFile(const std::string& path, std::string_view utf8Text) {
-  FileWriteResult result;
-  FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (file.get() < 0) {
-    result.error = systemErrorText(errno);
-    return result;
-  }
-  if (const int error = writeAll(file.get(), withCrLfLineEnds(utf8Text)); error != 0) {
-    result.error = systemErrorText(error);
-    return result;
-  }
-  if (const int error = file.close(); error != 0) {
-    result.error = systemErrorText(error);
-    return result;
-  }
-  result.ok = true;
-  return result;
+  FileReplacement file(path);
+  if (file.begin() && file.write(withCrLfLineEnds(utf8Text)) && file.commit()) return {true, ""};
+  return {false, file.error()};
+}
+
+FileWriteResult saveTextFile(const std::string& path, std::string_view utf8Text) {
+  std::string text(utf8Text);
+  if (text.empty() || (text.back() != '\n' && text.back() != '\r')) text += "\r\n";
+  return writeTextFile(path, text);
 }
 
 }  // namespace casl2wb

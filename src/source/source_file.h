@@ -20,18 +20,36 @@ Text decodeSourceBytes(std::string_view bytes);
 // end is still a line; a text ending in a line end has no empty line after it.
 std::vector<Text> splitSourceLines(TextView text);
 
+// What kept a file from being read.
+enum class ReadProblem {
+  None,
+  System,          // the system's error: not found, no permission, ...
+  Folder,          // the name is that of a folder
+  NotRegularFile,  // a FIFO, device or socket: never opened for reading
+  TooLarge,        // larger than maxSourceFileBytes
+};
+
 struct SourceReadResult {
   bool ok = false;
   std::vector<Text> lines;
-  // The system's error text when the file could not be read.
+  ReadProblem problem = ReadProblem::None;
+  // The reason in the system's words ("Is a directory", "File too large", ...).
   std::string error;
 };
 
-// Reads a whole source file and returns its lines without line ends.
-// Directories and files larger than maxSourceFileBytes cannot be read.
+// The largest source file that is read: far more than the 1013 lines a check
+// looks at, and little enough that its check, translation and listing stay
+// quick. The editor checks a text only up to this many characters (a line
+// end counting as one), so whatever it loaded it can check.
+inline constexpr std::size_t maxSourceFileBytes = 1024 * 1024;
+
+// Reads a whole source file and returns its lines without line ends. Only
+// regular files are read, and opening never waits (a FIFO is refused at once).
 SourceReadResult readSourceFile(const std::string& path);
 
-inline constexpr std::size_t maxSourceFileBytes = 16 * 1024 * 1024;
+// The lines of what the descriptor holds from its current position, read up
+// to its end; at most `limit` bytes.
+SourceReadResult readSourceDescriptor(int fd, std::size_t limit);
 
 struct FileWriteResult {
   bool ok = false;
@@ -39,8 +57,16 @@ struct FileWriteResult {
   std::string error;
 };
 
-// Replaces the file with the UTF-8 text, every line end (CR LF, LF or a lone
-// CR) written as CR LF. Nothing else is added.
+// The text with every line end (CR LF, LF or a lone CR) written as CR LF.
+std::string withCrLfLineEnds(std::string_view utf8Text);
+
+// Replaces the file with the UTF-8 text, every line end written as CR LF,
+// through a temporary file (FileReplacement): on failure the old file stays.
+// Nothing else is added.
 FileWriteResult writeTextFile(const std::string& path, std::string_view utf8Text);
+
+// A save of the editor text: as writeTextFile, with exactly one line end at
+// the end (one is added when the text has none).
+FileWriteResult saveTextFile(const std::string& path, std::string_view utf8Text);
 
 }  // namespace casl2wb

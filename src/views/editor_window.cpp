@@ -12,9 +12,10 @@
 #include <QTextCursor>
 
 #include "printing/listings.h"
+#include "source/file_paths.h"
+#include "source/source_file.h"
 #include "source/work_file.h"
 #include "views/dialogs.h"
-#include "views/file_paths.h"
 #include "views/file_window.h"
 #include "views/find_dialog.h"
 #include "views/font_choice.h"
@@ -23,7 +24,6 @@
 #include "views/print_job.h"
 #include "views/product_title.h"
 #include "views/replace_dialog.h"
-#include "views/safe_save.h"
 #include "views/text_conversion.h"
 #include "views/view_messages.h"
 #include "views/workbench_state.h"
@@ -135,17 +135,23 @@ void EditorWindow::saveAs() {
 }
 
 void EditorWindow::errchkjika_Click() {
-  const std::string& workPath = state_.workFilePath;
-  if (std::string error = makeOwnerOnlyFolder(folderOf(workPath)); !error.empty()) {
+  const std::string& folder = state_.workFolder;
+  if (std::string error = makeOwnerOnlyFolder(folder); !error.empty()) {
     dialogs_.message(this, Dialogs::Icon::Error, productTitle(),
-                     view_messages::workFileFailed(fromStd(workPath), fromStd(error)));
+                     view_messages::workFileFailed(fromStd(folder), fromStd(error)));
     return;
   }
   const EditorCheckResult result =
-      checkEditorText(toStd(sourceText()), workPath, fileWindow(), assembler_->checker);
-  if (!result.ok) {
+      checkEditorText(toStd(sourceText()), folder, fileWindow(), assembler_->checker);
+  if (result.textTooLarge) {
     dialogs_.message(this, Dialogs::Icon::Error, productTitle(),
-                     view_messages::workFileFailed(fromStd(workPath), fromStd(result.error)));
+                     view_messages::textTooLargeToCheck(maxSourceFileBytes));
+    return;
+  }
+  if (!result.ok) {
+    dialogs_.message(
+        this, Dialogs::Icon::Error, productTitle(),
+        view_messages::workFileFailed(fromStd(result.workFile), fromStd(result.error)));
     return;
   }
   showFileText(fromStd(result.editorText));

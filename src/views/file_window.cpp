@@ -9,16 +9,15 @@
 #include <QListWidget>
 #include <QMenuBar>
 
+#include "source/file_paths.h"
 #include "source/source_file.h"
 #include "source/work_file.h"
 #include "views/dialogs.h"
 #include "views/drive_list.h"
 #include "views/editor_window.h"
-#include "views/file_paths.h"
 #include "views/folder_list.h"
 #include "views/form2_texts.h"
 #include "views/product_title.h"
-#include "views/safe_save.h"
 #include "views/text_conversion.h"
 #include "views/view_messages.h"
 

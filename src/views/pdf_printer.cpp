@@ -2,10 +2,17 @@
 
 namespace casl2wb {
 
-PdfPrinter::PdfPrinter(const QString& path) : file_(path), writer_(&file_), printer_(writer_) {
-  opened_ = file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
-  writer_.setPageLayout(listingPageLayout());
+PdfPrinter::PdfPrinter(const std::string& path, const QPageLayout& layout)
+    : replacement_(path), writer_(&file_), printer_(writer_) {
+  opened_ = replacement_.begin() && file_.open(replacement_.descriptor(), QIODevice::WriteOnly,
+                                               QFileDevice::DontCloseHandle);
+  writer_.setPageLayout(layout);
   writer_.setCreator(QStringLiteral("casl2wb"));
+}
+
+QString PdfPrinter::errorString() const {
+  if (!replacement_.error().empty()) return QString::fromStdString(replacement_.error());
+  return file_.errorString();
 }
 
 void PdfPrinter::setFont(const std::string& name, int pointSize) {
@@ -19,7 +26,9 @@ void PdfPrinter::printLine(const PrintLine& items) {
 void PdfPrinter::endDocument() {
   if (!file_.isOpen()) return;
   printer_.endDocument();
+  const bool written = file_.flush() && file_.error() == QFileDevice::NoError && printer_.ok();
   file_.close();
+  done_ = written && replacement_.commit();
 }
 
 void PdfPrinter::printWindowImage(const WindowImage& image) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 
 namespace casl2wb::view_messages {
 
@@ -16,6 +17,13 @@ inline QString cannotRead(const QString& path, const QString& reason) {
 inline QString workFileFailed(const QString& path, const QString& reason) {
   return QStringLiteral("作業ファイル「%1」を書き込んで読み戻すことができませんでした。\n%2")
       .arg(path, reason);
+}
+
+inline QString textTooLargeToCheck(std::size_t limit) {
+  return QStringLiteral(
+             "プログラムが大きすぎるため、エラーチェックできません。\n"
+             "エラーチェックできるのは%1文字までです。")
+      .arg(limit);
 }
 
 inline QString fileNameNeeded() {

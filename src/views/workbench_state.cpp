@@ -3,12 +3,11 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
-#include "views/file_paths.h"
 #include "views/qt_printer.h"
 
 namespace casl2wb {
 
-WorkbenchState::WorkbenchState(std::string workFilePath) : workFilePath(std::move(workFilePath)) {}
+WorkbenchState::WorkbenchState(std::string workFolder) : workFolder(std::move(workFolder)) {}
 
 WorkbenchState::~WorkbenchState() = default;
 
@@ -21,9 +20,8 @@ QPrinter& WorkbenchState::printer() {
   return *printer_;
 }
 
-std::string defaultWorkFilePath() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-  return joinPath(folder.toStdString(), workFileName);
+std::string defaultWorkFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
 }
 
 }  // namespace casl2wb

@@ -20,7 +20,7 @@ namespace casl2wb {
 
 class WorkbenchState {
  public:
-  explicit WorkbenchState(std::string workFilePath);
+  explicit WorkbenchState(std::string workFolder);
   ~WorkbenchState();
   WorkbenchState(const WorkbenchState&) = delete;
   WorkbenchState& operator=(const WorkbenchState&) = delete;
@@ -31,8 +31,9 @@ class WorkbenchState {
   RegisterPanel panel;
   TraceTextStore traceText;
 
-  // The file the editor's error check writes and reads back.
-  std::string workFilePath;
+  // The folder of the work files that the editor's error check writes and
+  // reads back (one new file a check).
+  std::string workFolder;
 
   // The printer and page set-up of the next prints; made on first use with
   // the system's default printer.
@@ -42,7 +43,7 @@ class WorkbenchState {
   std::unique_ptr<QPrinter> printer_;
 };
 
-// workcsl.txt in the user's own data folder of the application.
-std::string defaultWorkFilePath();
+// The user's own data folder of the application.
+std::string defaultWorkFolder();
 
 }  // namespace casl2wb

@@ -1,5 +1,6 @@
 // The text front end, run as its own process.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <iterator>
@@ -166,6 +167,39 @@ TEST(Cli, CheckedFileIsNotRewritten) {
   const auto entries = std::distance(std::filesystem::directory_iterator(dir.path()),
                                      std::filesystem::directory_iterator());
   EXPECT_EQ(entries, 1);
+}
+
+TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
+  const std::string program = std::string(CASL2WB_EXAMPLES) + "/echo.txt";
+  struct Case {
+    std::vector<std::string> arguments;
+    testing::StandardOutput output;
+    std::string reason;
+  };
+  const std::vector<Case> cases = {
+      {{"check", program}, {"/dev/full"}, "No space left on device"},
+      {{"run", program, "--input", "/dev/null"}, {"/dev/full"}, "No space left on device"},
+      {{"replay", program, "--input", "/dev/null"}, {"/dev/full"}, "No space left on device"},
+      {{"print", "list", program}, {"/dev/full"}, "No space left on device"},
+      {{"trace", program}, {"", true}, "Bad file descriptor"},
+      {{"--help"}, {"", true}, "Bad file descriptor"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    const ProcessResult result = runProcess(CASL2WB_CLI, c.arguments, c.output);
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.err, "casl2wb-cli: standard output: " + c.reason + "\n");
+  }
+}
+
+TEST(Cli, OnlyRegularFilesAreRead) {
+  TempDir dir;
+  const std::string fifo = dir.file("pipe.txt");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // Nobody writes to the FIFO: the command must not wait for a writer.
+  const ProcessResult result = runCli({"check", fifo});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.err, "casl2wb-cli: " + fifo + ": Not a regular file\n");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../source/small_file_system.h"
 #include "process.h"
 
 namespace casl2wb {
@@ -128,8 +129,44 @@ TEST_F(PrintPdf, AFileThatCannotBeWrittenIsAnError) {
       runProcess(CASL2WB_CLI, {"print", "program", golden + "print_program.txt", "--pdf", pdf});
   EXPECT_EQ(result.exitStatus, 2);
   EXPECT_EQ(result.out, "");
-  EXPECT_NE(result.err.find("casl2wb-cli: " + pdf + ": "), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("casl2wb-cli: " + pdf + ": No such file or directory\n"),
+            std::string::npos)
+      << result.err;
   EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(PrintPdf, TheProgramFileItselfIsNeverOverwritten) {
+  // Also when the PDF is named through a link to the program.
+  const std::string program = (dir / "same.txt").string();
+  std::filesystem::copy_file(golden + "print_program.txt", program);
+  std::filesystem::create_symlink(program, dir / "link.pdf");
+  for (const std::string& pdf : {program, (dir / "link.pdf").string()}) {
+    const ProcessResult result = runProcess(CASL2WB_CLI, {"print", "list", program, "--pdf", pdf});
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err,
+              "casl2wb-cli: " + pdf + ": is the program file itself; nothing is written\n");
+  }
+  EXPECT_EQ(readFile(program), readFile(golden + "print_program.txt"));
+}
+
+TEST_F(PrintPdf, AFullDiskKeepsTheOldPdfAndTellsWhy) {
+  if (!CASL2WB_HAVE_PDF) GTEST_SKIP() << "this build has no PDF output";
+  testing::SmallFileSystem disk;
+  if (!disk.mounted()) GTEST_SKIP() << "a small file system cannot be mounted here";
+  testing::writeBytes(disk.file("keep.pdf"), "%PDF-old");
+  disk.fill();
+  for (const std::string& pdf : {disk.file("keep.pdf"), disk.file("new.pdf")}) {
+    const ProcessResult result =
+        runProcess(CASL2WB_CLI, {"print", "list", golden + "print_program.txt", "--pdf", pdf});
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_NE(result.err.find("casl2wb-cli: " + pdf + ": No space left on device\n"),
+              std::string::npos)
+        << result.err;
+  }
+  EXPECT_EQ(readFile(disk.file("keep.pdf")), "%PDF-old");
+  EXPECT_FALSE(std::filesystem::exists(disk.file("new.pdf")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.path()), {}), 2);
 }
 
 }  // namespace

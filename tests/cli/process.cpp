@@ -58,7 +58,8 @@ void drain(int outFd, int errFd, std::string& out, std::string& err) {
 
 }  // namespace
 
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments) {
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const StandardOutput& output) {
   std::vector<std::string> argvStrings{program};
   argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
@@ -70,7 +71,13 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+  if (output.closed) {
+    posix_spawn_file_actions_addclose(&actions, 1);
+  } else if (!output.file.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 1, output.file.c_str(), O_WRONLY, 0);
+  } else {
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+  }
   posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
 
   pid_t pid = 0;

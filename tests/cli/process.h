@@ -16,7 +16,15 @@ struct ProcessResult {
 // The whole content of a file (empty when it cannot be read).
 std::string readFile(const std::string& path);
 
-// Runs `program` with `arguments` (argv[1] onwards), stdin closed.
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments);
+// Where the program's standard output goes: captured (the default), into
+// a file that is opened for writing (such as /dev/full), or nowhere (closed).
+struct StandardOutput {
+  std::string file;  // empty: captured
+  bool closed = false;
+};
+
+// Runs `program` with `arguments` (argv[1] onwards), stdin from /dev/null.
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const StandardOutput& output = {});
 
 }  // namespace casl2wb::testing

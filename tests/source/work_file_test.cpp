@@ -5,10 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "codegen/memory_image.h"
+#include "small_file_system.h"
 #include "source/message_list.h"
 #include "source/source_file.h"
 #include "source/source_table.h"
@@ -35,13 +38,15 @@ class CheckEditorTextTest : public ::testing::Test {
   CheckEditorTextTest() { messages.add(notChecked); }
 
   EditorCheckResult check(const std::string& editorText) {
-    return checkEditorText(editorText, workPath, caption, checker);
+    return checkEditorText(editorText, dir.path().string(), caption, checker);
   }
 
   bool wasChecked() const { return messages.items.empty() || messages.items.front() != notChecked; }
 
+  // The folder holds no file before a check and none after it.
+  bool folderIsEmpty() const { return std::filesystem::is_empty(dir.path()); }
+
   TempDir dir;
-  std::string workPath = dir.file("workcsl.txt");
   RecordingCaption caption;
   SourceTable table;
   MemoryImage memory;
@@ -59,17 +64,16 @@ TEST_F(CheckEditorTextTest, ShowsCaptionsInOrder) {
 TEST_F(CheckEditorTextTest, AddsOneLineEndWhenTheTextHasNone) {
   const EditorCheckResult result = check("PRG START\n RET\n END");
   ASSERT_TRUE(result.ok);
-  EXPECT_EQ(readBytes(workPath), "PRG START\r\n RET\r\n END\r\n");
   EXPECT_EQ(result.editorText, "PRG START\r\n RET\r\n END\r\n");
   EXPECT_EQ(result.error, "");
+  EXPECT_TRUE(folderIsEmpty());
 }
 
 TEST_F(CheckEditorTextTest, AddsNoLineEndWhenTheTextEndsWithOne) {
   for (const std::string ending : {"\r\n", "\n", "\r"}) {
     const EditorCheckResult result = check("PRG START" + ending + " END" + ending);
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ(readBytes(workPath), "PRG START\r\n END\r\n") << "ending " << ending.size();
-    EXPECT_EQ(result.editorText, "PRG START\r\n END\r\n");
+    EXPECT_EQ(result.editorText, "PRG START\r\n END\r\n") << "ending " << ending.size();
   }
 }
 
@@ -93,7 +97,6 @@ TEST_F(CheckEditorTextTest, CheckingTwiceDoesNotGrowTheText) {
 TEST_F(CheckEditorTextTest, EmptyTextBecomesOneEmptyLine) {
   const EditorCheckResult result = check("");
   ASSERT_TRUE(result.ok);
-  EXPECT_EQ(readBytes(workPath), "\r\n");
   EXPECT_EQ(result.editorText, "\r\n");
   EXPECT_TRUE(wasChecked());
 }
@@ -116,11 +119,52 @@ TEST_F(CheckEditorTextTest, InvalidUtf8InTheEditorTextBecomesReplacementCharacte
             "B\r\n");
 }
 
-TEST_F(CheckEditorTextTest, ReplacesTheWorkFile) {
-  writeBytes(workPath, std::string(5000, 'x') + "\r\n");
-  const EditorCheckResult result = check(" END");
-  ASSERT_TRUE(result.ok);
-  EXPECT_EQ(readBytes(workPath), " END\r\n");
+TEST_F(CheckEditorTextTest, NeverWritesThroughWhatIsInTheFolder) {
+  // Files and links at the names of older work files stay as they are.
+  TempDir elsewhere;
+  const std::string victim = elsewhere.file("victim.txt");
+  writeBytes(victim, "mine");
+  writeBytes(dir.file("workcsl.txt"), "old");
+  ASSERT_EQ(symlink(victim.c_str(), dir.file("workcsl-link.txt").c_str()), 0);
+  ASSERT_EQ(symlink(elsewhere.file("dangling").c_str(), dir.file("workcsl-gone.txt").c_str()), 0);
+  for (int round = 0; round < 20; ++round) ASSERT_TRUE(check(" END").ok);
+  EXPECT_EQ(readBytes(victim), "mine");
+  EXPECT_EQ(readBytes(dir.file("workcsl.txt")), "old");
+  EXPECT_FALSE(std::filesystem::exists(elsewhere.file("dangling")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+}
+
+TEST_F(CheckEditorTextTest, ConcurrentChecksInOneFolderEachReadTheirOwnText) {
+  // Two programs of one user check at the same moment: neither may see the
+  // other's text, not even a part of it.
+  auto program = [](char label, int lines) {
+    std::string text;
+    for (int n = 0; n < lines; ++n)
+      text += std::string(1, label) + " DC " + std::to_string(n) + "\n";
+    return text;
+  };
+  const std::string first = program('A', 60000);
+  const std::string second = program('B', 40000);
+  for (int round = 0; round < 5; ++round) {
+    EditorCheckResult firstResult;
+    EditorCheckResult secondResult;
+    std::thread other([&] {
+      RecordingCaption otherCaption;
+      SourceTable otherTable;
+      MemoryImage otherMemory;
+      VectorMessageList otherMessages;
+      SyntaxChecker otherChecker{otherTable, otherMemory, otherMessages};
+      secondResult = checkEditorText(second, dir.path().string(), otherCaption, otherChecker);
+    });
+    firstResult = check(first);
+    other.join();
+    ASSERT_TRUE(firstResult.ok) << firstResult.error;
+    ASSERT_TRUE(secondResult.ok) << secondResult.error;
+    EXPECT_EQ(firstResult.editorText, withCrLfLineEnds(first));
+    EXPECT_EQ(secondResult.editorText, withCrLfLineEnds(second));
+    EXPECT_NE(firstResult.workFile, secondResult.workFile);
+  }
+  EXPECT_TRUE(folderIsEmpty());
 }
 
 TEST_F(CheckEditorTextTest, ChecksTheLinesThatWereReadBack) {
@@ -138,37 +182,51 @@ TEST_F(CheckEditorTextTest, ChecksTheLinesThatWereReadBack) {
 
 TEST_F(CheckEditorTextTest, WriteErrorIsReportedAndNothingIsChecked) {
   table.errorCount = 7;
-  const std::string missingDir = dir.file("missing/workcsl.txt");
+  const std::string missingDir = dir.file("missing");
   const EditorCheckResult result = checkEditorText("PRG START\n", missingDir, caption, checker);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "No such file or directory");
+  EXPECT_EQ(result.workFile, missingDir);
   EXPECT_EQ(result.editorText, "");
   EXPECT_EQ(caption.captions, std::vector<std::string>({"書き込み中・・・", "ファイル"}));
   EXPECT_FALSE(wasChecked());
   EXPECT_EQ(table.errorCount, 7);
 }
 
-TEST_F(CheckEditorTextTest, ReadErrorIsReportedAndNothingIsChecked) {
-  // The text is written completely but is too large to be read back.
-  table.errorCount = 7;
-  const EditorCheckResult result = check(std::string(maxSourceFileBytes, 'A'));
+TEST_F(CheckEditorTextTest, AFullDiskIsReportedAndLeavesNoWorkFile) {
+  testing::SmallFileSystem disk;
+  if (!disk.mounted()) GTEST_SKIP() << "a small file system cannot be mounted here";
+  disk.fill();
+  const EditorCheckResult result =
+      checkEditorText(std::string(20000, 'A'), disk.path().string(), caption, checker);
   EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.error, "File too large");
-  EXPECT_EQ(result.editorText, "");
-  EXPECT_EQ(caption.captions, std::vector<std::string>({"書き込み中・・・", "ファイル",
-                                                        "読み込み中・・・", "ファイル"}));
+  EXPECT_EQ(result.error, "No space left on device");
   EXPECT_FALSE(wasChecked());
-  EXPECT_EQ(table.errorCount, 7);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.path()), {}), 1);  // the filler
 }
 
-TEST_F(CheckEditorTextTest, UnreadableWorkFileIsReportedAndNothingIsChecked) {
-  if (geteuid() == 0) GTEST_SKIP() << "file permissions do not stop the superuser from reading";
-  writeBytes(workPath, "");
-  ASSERT_EQ(chmod(workPath.c_str(), S_IWUSR), 0);
-  const EditorCheckResult result = check("PRG START\n");
+TEST_F(CheckEditorTextTest, WhatAFileCouldHoldCanBeChecked) {
+  // The limit counts characters, a CR LF as one: a file of the largest size
+  // that can be loaded always fits, whatever its characters and line ends.
+  EXPECT_EQ(editorTextLength("A\r\nテ\n\r"), 5u);
+  std::string largest;
+  for (std::size_t n = 0; n < maxSourceFileBytes / 2; ++n) largest += "\r\n";
+  EXPECT_TRUE(editorTextFits(largest));
+  const EditorCheckResult fits = check(std::string(maxSourceFileBytes - 2, 'A'));
+  EXPECT_TRUE(fits.ok) << fits.error;
+  EXPECT_TRUE(folderIsEmpty());
+}
+
+TEST_F(CheckEditorTextTest, TooLongATextIsRefusedBeforeAnythingIsWritten) {
+  table.errorCount = 7;
+  const EditorCheckResult result = check(std::string(maxSourceFileBytes + 1, 'A'));
   EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.error, "Permission denied");
+  EXPECT_TRUE(result.textTooLarge);
+  EXPECT_EQ(result.error, "File too large");
+  EXPECT_TRUE(caption.captions.empty());
   EXPECT_FALSE(wasChecked());
+  EXPECT_EQ(table.errorCount, 7);
+  EXPECT_TRUE(folderIsEmpty());
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 // the check, and List1 receives what the text front end prints.
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "editor_fixture.h"
+#include "source/source_file.h"
 #include "source/work_file.h"
 #include "views/file_window.h"
 #include "views/view_messages.h"
@@ -58,20 +60,31 @@ TEST_F(EditorCheckTest, ProgramTypedWithoutFinalNewline) {
   EXPECT_EQ(text(), QStringLiteral("PRG START\n LD GR1,A\n RET\nA DC 5\n END\n"));
 }
 
-TEST_F(EditorCheckTest, WorkFileInOwnerOnlyFolderWithCrLf) {
+TEST_F(EditorCheckTest, WorkFilesLiveInAnOwnerOnlyFolderAndAreRemoved) {
   typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END"));
   trigger("errchkjika");
-  EXPECT_EQ(readFile(workPath), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
   struct stat status {};
-  ASSERT_EQ(::stat(QFileInfo(workPath).absolutePath().toLocal8Bit().constData(), &status), 0);
+  ASSERT_EQ(::stat(workFolder.toLocal8Bit().constData(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0700u);
+  EXPECT_TRUE(QDir(workFolder)
+                  .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+
+  // A link where the older fixed work file was is never written through.
+  const QString victim = folder.filePath(QStringLiteral("victim.txt"));
+  ASSERT_TRUE(writeFile(victim, "mine"));
+  ASSERT_TRUE(QFile::link(victim, workFolder + QStringLiteral("/workcsl.txt")));
+  trigger("errchkjika");
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(readFile(victim), QStringLiteral("mine"));
+  EXPECT_EQ(QDir(workFolder)
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList({QStringLiteral("workcsl.txt")}));
 }
 
 TEST_F(EditorCheckTest, SecondCheckWritesNoExtraLine) {
   typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END\n"));
   trigger("errchkjika");
   trigger("errchkjika");
-  EXPECT_EQ(readFile(workPath), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
   EXPECT_EQ(text(), QStringLiteral("PRG START\n RET\n END\n"));
 }
 
@@ -89,23 +102,35 @@ TEST_F(EditorCheckTest, FileWindowCaptionsShowProgressWithoutShowingIt) {
 }
 
 TEST_F(EditorCheckTest, WorkFileThatCannotBeWrittenIsReported) {
-  // The work file's place is taken by a folder.
-  state->workFilePath = folder.path().toStdString();
+  // The work folder is a file that no new file can be made in.
+  const QString plain = folder.filePath(QStringLiteral("plain"));
+  ASSERT_TRUE(writeFile(plain, "x"));
+  state->workFolder = plain.toStdString();
   list1()->addItem(QStringLiteral("earlier item"));
   typeText(txtdpbox(), QStringLiteral(" LD GR1,A\n"));
   trigger("errchkjika");
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
   EXPECT_EQ(dialogs.messages[0].text,
-            view_messages::workFileFailed(folder.path(), QStringLiteral("Is a directory")));
+            view_messages::workFileFailed(plain, QStringLiteral("Not a directory")));
   EXPECT_EQ(text(), QStringLiteral(" LD GR1,A\n"));
   EXPECT_EQ(listItems(list1()), QStringList({QStringLiteral("earlier item")}));
+}
+
+TEST_F(EditorCheckTest, TextLongerThanACheckTakesIsRefusedBeforeAnythingIsWritten) {
+  txtdpbox()->setPlainText(
+      QString(static_cast<qsizetype>(maxSourceFileBytes) + 1, QLatin1Char('A')));
+  trigger("errchkjika");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, view_messages::textTooLargeToCheck(maxSourceFileBytes));
+  EXPECT_EQ(list1()->count(), 0);
+  EXPECT_TRUE(QDir(workFolder).isEmpty());
 }
 
 TEST_F(EditorCheckTest, WorkFolderThatCannotBeMadeIsReported) {
   const QString blocker = folder.filePath(QStringLiteral("plain-file"));
   ASSERT_TRUE(writeFile(blocker, "x"));
-  state->workFilePath = (blocker + QStringLiteral("/casl2wb/workcsl.txt")).toStdString();
+  state->workFolder = (blocker + QStringLiteral("/casl2wb")).toStdString();
   typeText(txtdpbox(), QStringLiteral(" RET\n"));
   trigger("errchkjika");
   ASSERT_EQ(dialogs.messages.size(), 1u);

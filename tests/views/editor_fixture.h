@@ -79,8 +79,8 @@ class EditorFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
-    workPath = folder.filePath(QStringLiteral("data/casl2wb/workcsl.txt"));
-    state = std::make_unique<WorkbenchState>(workPath.toStdString());
+    workFolder = folder.filePath(QStringLiteral("data/casl2wb"));
+    state = std::make_unique<WorkbenchState>(workFolder.toStdString());
     form1 = std::make_unique<EditorWindow>(*state, dialogs);
     form1->show();
   }
@@ -109,7 +109,7 @@ class EditorFixture : public ::testing::Test {
   QString selectedText() const { return text().mid(selectionStart(), selectionLength()); }
 
   QTemporaryDir folder;
-  QString workPath;
+  QString workFolder;  // of the work files
   ScriptedDialogs dialogs;
   std::unique_ptr<WorkbenchState> state;
   std::unique_ptr<EditorWindow> form1;

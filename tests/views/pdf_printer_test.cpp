@@ -2,6 +2,7 @@
 // puts them, and the window image on a page of its own.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "../machine/run_fixture.h"
+#include "../source/small_file_system.h"
 #include "printing/listings.h"
 #include "printing/text_printer.h"
 #include "views/font_choice.h"
@@ -53,7 +55,7 @@ TEST_F(PdfPrinterTest, WritesAPdfFileOfOnePage) {
   run();
   const QString path = pdfPath("run.pdf");
   {
-    PdfPrinter printer(path);
+    PdfPrinter printer(path.toStdString());
     ASSERT_TRUE(printer.isOpen());
     printi(printer, table, machine);
     EXPECT_TRUE(printer.ok());
@@ -95,7 +97,7 @@ TEST_F(PdfPrinterTest, LongCpuTraceBreaksIntoPagesOfWholeLines) {
   }
 
   const QString path = pdfPath("cpu.pdf");
-  PdfPrinter printer(path);
+  PdfPrinter printer(path.toStdString());
   printcpu(printer, table, machine);
   EXPECT_TRUE(printer.ok());
   EXPECT_EQ(printer.pageCount(), expectedPages);
@@ -110,7 +112,7 @@ TEST_F(PdfPrinterTest, WindowImageIsOnePage) {
   EXPECT_EQ(image.pixels[0], QColor(Qt::darkBlue).rgba());
 
   const QString path = pdfPath("window.pdf");
-  PdfPrinter printer(path);
+  PdfPrinter printer(path.toStdString());
   printg(printer, image);
   EXPECT_TRUE(printer.ok());
   const QByteArray pdf = readAll(path);
@@ -120,7 +122,7 @@ TEST_F(PdfPrinterTest, WindowImageIsOnePage) {
 
 TEST_F(PdfPrinterTest, LinesAfterAWindowImageStartANewPage) {
   const QString path = pdfPath("image_then_lines.pdf");
-  PdfPrinter printer(path);
+  PdfPrinter printer(path.toStdString());
   printer.printLine({PrintItem::text("before")});
   QImage window(10, 10, QImage::Format_ARGB32);
   window.fill(Qt::white);
@@ -132,12 +134,32 @@ TEST_F(PdfPrinterTest, LinesAfterAWindowImageStartANewPage) {
 }
 
 TEST_F(PdfPrinterTest, AFileThatCannotBeCreatedIsReported) {
-  PdfPrinter printer(dir.filePath("no_such_dir/out.pdf"));
+  PdfPrinter printer(dir.filePath("no_such_dir/out.pdf").toStdString());
   EXPECT_FALSE(printer.isOpen());
   EXPECT_FALSE(printer.ok());
   EXPECT_FALSE(printer.errorString().isEmpty());
   printer.printLine({PrintItem::text("ignored")});
   printer.endDocument();
+}
+
+TEST_F(PdfPrinterTest, AFullDiskKeepsTheOldPdfWholeAndLeavesNoNewOne) {
+  testing::SmallFileSystem disk;
+  if (!disk.mounted()) GTEST_SKIP() << "a small file system cannot be mounted here";
+  load({"ECHO     START", "         LD       GR1,=5", "         RET", "         END"});
+  run();
+  testing::writeBytes(disk.file("keep.pdf"), "%PDF-old");
+  disk.fill();
+  for (const char* name : {"keep.pdf", "new.pdf"}) {
+    SCOPED_TRACE(name);
+    PdfPrinter printer(disk.file(name));
+    printcpu(printer, table, machine);
+    EXPECT_FALSE(printer.ok());
+    EXPECT_EQ(printer.errorString(), QStringLiteral("No space left on device"));
+  }
+  EXPECT_EQ(testing::readBytes(disk.file("keep.pdf")), "%PDF-old");
+  EXPECT_EQ(QDir(QString::fromStdString(disk.path().string()))
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({QStringLiteral(".filler"), QStringLiteral("keep.pdf")}));
 }
 
 }  // namespace

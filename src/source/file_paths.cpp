@@ -1,4 +1,4 @@
-#include "views/file_paths.h"
+#include "source/file_paths.h"
 
 #include <sys/stat.h>
 

@@ -1,0 +1,34 @@
+// Standard output as the commands write it: buffered, with the first write
+// error kept, so that a full disk or a closed output is reported instead of
+// passing for success.
+#pragma once
+
+#include <array>
+#include <streambuf>
+
+namespace casl2wb::cli {
+
+class CheckedOutputBuffer : public std::streambuf {
+ public:
+  explicit CheckedOutputBuffer(int fd);
+  ~CheckedOutputBuffer() override;
+  CheckedOutputBuffer(const CheckedOutputBuffer&) = delete;
+  CheckedOutputBuffer& operator=(const CheckedOutputBuffer&) = delete;
+
+  // The error number of the first write that failed, or 0. Later output is
+  // dropped.
+  int error() const { return error_; }
+
+ protected:
+  int_type overflow(int_type c) override;
+  int sync() override;
+
+ private:
+  bool flushBuffer();
+
+  int fd_;
+  int error_ = 0;
+  std::array<char, 64 * 1024> buffer_{};
+};
+
+}  // namespace casl2wb::cli
