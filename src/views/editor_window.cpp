@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -15,6 +16,7 @@
 #include "source/file_paths.h"
 #include "source/source_file.h"
 #include "source/work_file.h"
+#include "views/busy_cursor.h"
 #include "views/dialogs.h"
 #include "views/file_window.h"
 #include "views/find_dialog.h"
@@ -104,10 +106,10 @@ void EditorWindow::reportWriteError(const QString& path, const std::string& reas
                    view_messages::cannotWrite(path, fromStd(reason)));
 }
 
-void EditorWindow::reportReadError(const QString& path, const std::string& reason,
+void EditorWindow::reportReadError(const QString& path, const SourceReadResult& read,
                                    QWidget* parent) {
   dialogs_.message(parent != nullptr ? parent : this, Dialogs::Icon::Error, productTitle(),
-                   view_messages::cannotRead(path, fromStd(reason)));
+                   view_messages::cannotRead(path, view_messages::readProblem(read)));
 }
 
 void EditorWindow::fileopen_Click() {
@@ -124,7 +126,10 @@ void EditorWindow::saveAs() {
   const QString path = dialogs_.saveFileName(this, QString::fromUtf8(form2_texts::mnusaved), folder,
                                              QString::fromUtf8(form2_texts::fileFilter));
   if (path.isEmpty()) return;
-  const FileWriteResult written = saveTextFile(toStd(path), toStd(sourceText()));
+  const FileWriteResult written = [&] {
+    const BusyCursor busy;
+    return saveTextFile(QFile::encodeName(path).toStdString(), toStd(sourceText()));
+  }();
   if (!written.ok) {
     reportWriteError(path, written.error);
     return;
@@ -141,8 +146,10 @@ void EditorWindow::errchkjika_Click() {
                      view_messages::workFileFailed(fromStd(folder), fromStd(error)));
     return;
   }
+  BusyCursor busy;
   const EditorCheckResult result =
       checkEditorText(toStd(sourceText()), folder, fileWindow(), assembler_->checker);
+  if (!result.ok) busy.release();
   if (result.textTooLarge) {
     dialogs_.message(this, Dialogs::Icon::Error, productTitle(),
                      view_messages::textTooLargeToCheck(maxSourceFileBytes));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "codegen/assembler.h"
+#include "source/source_file.h"
 #include "source/text.h"
 #include "views/list_box_messages.h"
 
@@ -55,7 +56,8 @@ class EditorWindow : public QMainWindow {
   // Reports a file that could not be written or read, with the system's
   // reason, in a message box over `parent` (this window when null).
   void reportWriteError(const QString& path, const std::string& reason, QWidget* parent = nullptr);
-  void reportReadError(const QString& path, const std::string& reason, QWidget* parent = nullptr);
+  void reportReadError(const QString& path, const SourceReadResult& read,
+                       QWidget* parent = nullptr);
 
  signals:
   // The user ended the program ("閉じる", "終了" or closing the window).

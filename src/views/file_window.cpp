@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,9 +12,11 @@
 #include "source/file_paths.h"
 #include "source/source_file.h"
 #include "source/work_file.h"
+#include "views/busy_cursor.h"
 #include "views/dialogs.h"
 #include "views/drive_list.h"
 #include "views/editor_window.h"
+#include "views/file_names.h"
 #include "views/folder_list.h"
 #include "views/form2_texts.h"
 #include "views/product_title.h"
@@ -25,6 +27,8 @@ namespace casl2wb {
 namespace {
 
 namespace texts = form2_texts;
+
+constexpr int nameRole = Qt::UserRole;  // the file name's bytes
 
 }  // namespace
 
@@ -93,7 +97,7 @@ void FileWindow::setCaption(const std::string& caption) { setWindowTitle(fromStd
 QString FileWindow::folderPath() const { return dir1_->path(); }
 
 void FileWindow::setFolderPath(const QString& folder) {
-  dir1_->setPath(folder);
+  dir1_->setPath(QFile::encodeName(folder).toStdString());
   const QString drive = driveOf(dir1_->path(), driveRoots());
   int index = drive1_->findText(drive);
   if (index < 0) {
@@ -103,19 +107,31 @@ void FileWindow::setFolderPath(const QString& folder) {
   drive1_->setCurrentIndex(index);
 }
 
-QString FileWindow::fullPath() const {
-  return fromStd(joinPath(toStd(folderPath()), toStd(txttargetfile_->text())));
+QString FileWindow::fullPath() const { return displayName(fullPathBytes()); }
+
+std::string FileWindow::fullPathBytes() const {
+  const QString name = txttargetfile_->text();
+  for (int row = 0; row < file1_->count(); ++row) {
+    const QListWidgetItem* item = file1_->item(row);
+    if (item->text() == name) {
+      return joinPath(dir1_->pathBytes(), item->data(nameRole).toByteArray().toStdString());
+    }
+  }
+  return joinPath(dir1_->pathBytes(), toStd(name));
 }
 
-void FileWindow::Drive1_Change() { dir1_->setPath(drive1_->currentText()); }
+void FileWindow::Drive1_Change() {
+  dir1_->setPath(QFile::encodeName(drive1_->currentText()).toStdString());
+}
 
 void FileWindow::Dir1_Change() { refreshFiles(); }
 
 void FileWindow::refreshFiles() {
   file1_->clear();
-  const QDir folder(dir1_->path());
-  file1_->addItems(folder.entryList({QString::fromLatin1(texts::fileFilter)}, QDir::Files,
-                                    QDir::Name | QDir::IgnoreCase));
+  for (const std::string& name : folderEntries(dir1_->pathBytes(), EntryKind::TextFile)) {
+    auto* item = new QListWidgetItem(displayName(name), file1_);
+    item->setData(nameRole, QByteArray::fromStdString(name));
+  }
 }
 
 void FileWindow::File1_Click() {
@@ -125,7 +141,10 @@ void FileWindow::File1_Click() {
 bool FileWindow::writeEditorText() {
   const QString path = fullPath();
   setCaption(captionWriting);
-  const FileWriteResult written = saveTextFile(toStd(path), toStd(editor_.sourceText()));
+  const FileWriteResult written = [&] {
+    const BusyCursor busy;
+    return saveTextFile(fullPathBytes(), toStd(editor_.sourceText()));
+  }();
   setCaption(captionIdle);
   if (!written.ok) {
     editor_.reportWriteError(path, written.error, this);
@@ -142,11 +161,13 @@ void FileWindow::readerrorchk_Click() {
     if (!writeEditorText()) return;
   }
   const QString path = fullPath();
+  BusyCursor busy;
   setCaption(captionReading);
-  const SourceReadResult read = readSourceFile(toStd(path));
+  const SourceReadResult read = readSourceFile(fullPathBytes());
   setCaption(captionIdle);
   if (!read.ok) {
-    editor_.reportReadError(path, read.error, this);
+    busy.release();
+    editor_.reportReadError(path, read, this);
     return;
   }
   editor_.showFileText(editorTextOfLines(read.lines));

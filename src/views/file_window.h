@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <string>
 
 #include "source/caption_sink.h"
 
@@ -27,10 +28,14 @@ class FileWindow : public QMainWindow, public CaptionSink {
 
   void setCaption(const std::string& caption) override;
 
+  // The folder as it is shown.
   QString folderPath() const;
   void setFolderPath(const QString& folder);
-  // The folder, "/" unless the folder ends in one, then the file name.
+  // The folder, "/" unless the folder ends in one, then the file name: as it
+  // is shown, and as the bytes that name the file (a name shown in the file
+  // list stands for that file's own bytes, whatever its encoding).
   QString fullPath() const;
+  std::string fullPathBytes() const;
   // Lists the folder's files again (after a file was written).
   void refreshFiles();
 

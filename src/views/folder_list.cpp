@@ -1,7 +1,7 @@
 #include "views/folder_list.h"
 
-#include <QDir>
-
+#include "source/file_paths.h"
+#include "views/file_names.h"
 #include "views/tool_icons.h"
 
 namespace casl2wb {
@@ -9,24 +9,27 @@ namespace {
 
 constexpr int pathRole = Qt::UserRole;
 
-QListWidgetItem* folderItem(const QString& name, const QString& path, int depth,
+QListWidgetItem* folderItem(const std::string& name, const std::string& path, int depth,
                             const QIcon& icon) {
-  auto* item = new QListWidgetItem(icon, QString(depth * 2, QLatin1Char(' ')) + name);
-  item->setData(pathRole, path);
+  auto* item = new QListWidgetItem(icon, QString(depth * 2, QLatin1Char(' ')) + displayName(name));
+  item->setData(pathRole, QByteArray::fromStdString(path));
   return item;
 }
 
 }  // namespace
 
 FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
-  connect(this, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { setPath(item->data(pathRole).toString()); });
+  connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    setPath(item->data(pathRole).toByteArray().toStdString());
+  });
 }
 
-void FolderList::setPath(const QString& path) {
-  path_ = QDir::cleanPath(QDir(path).absolutePath());
+QString FolderList::path() const { return displayName(path_); }
+
+void FolderList::setPath(const std::string& pathBytes) {
+  path_ = cleanFolderPath(pathBytes);
   fill();
-  emit pathChanged(path_);
+  emit pathChanged();
 }
 
 void FolderList::fill() {
@@ -34,21 +37,19 @@ void FolderList::fill() {
   const QIcon openIcon = toolIcon(ToolIcon::Open);
   const QIcon closedIcon = toolIcon(ToolIcon::Folder);
 
-  QStringList names = path_.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-  addItem(folderItem(QStringLiteral("/"), QStringLiteral("/"), 0, openIcon));
-  QString walked;
-  for (int i = 0; i < names.size(); ++i) {
-    walked += QLatin1Char('/') + names[i];
-    addItem(folderItem(names[i], walked, i + 1, openIcon));
+  addItem(folderItem("/", "/", 0, openIcon));
+  int depth = 1;
+  std::string walked;
+  for (std::size_t start = 1; start < path_.size(); ++depth) {
+    const std::size_t slash = std::min(path_.find('/', start), path_.size());
+    walked = path_.substr(0, slash);
+    addItem(folderItem(path_.substr(start, slash - start), walked, depth, openIcon));
+    start = slash + 1;
   }
   setCurrentRow(count() - 1);
 
-  const int depth = static_cast<int>(names.size()) + 1;
-  const QDir folder(path_);
-  const QStringList children =
-      folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-  for (const QString& child : children) {
-    addItem(folderItem(child, folder.filePath(child), depth, closedIcon));
+  for (const std::string& child : folderEntries(path_, EntryKind::Folder)) {
+    addItem(folderItem(child, joinPath(path_, child), depth, closedIcon));
   }
 }
 

@@ -1,9 +1,11 @@
 // The folder list of the file window: the folders from the root down to the
 // current folder, then the current folder's subfolders. Opening an entry
-// (double click or Enter) makes it the current folder.
+// (double click or Enter) makes it the current folder. Paths are kept as the
+// file system's bytes and shown by displayName.
 #pragma once
 
 #include <QListWidget>
+#include <string>
 
 namespace casl2wb {
 
@@ -13,17 +15,19 @@ class FolderList : public QListWidget {
  public:
   explicit FolderList(QWidget* parent = nullptr);
 
-  QString path() const { return path_; }
-  // Shows the folder (an absolute path) and tells of the change.
-  void setPath(const QString& path);
+  // The current folder: its bytes, and as it is shown.
+  const std::string& pathBytes() const { return path_; }
+  QString path() const;
+  // Shows the folder (made absolute and clean) and tells of the change.
+  void setPath(const std::string& pathBytes);
 
  signals:
-  void pathChanged(const QString& path);
+  void pathChanged();
 
  private:
   void fill();
 
-  QString path_;
+  std::string path_;
 };
 
 }  // namespace casl2wb

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPrinter>
 
+#include "views/busy_cursor.h"
 #include "views/pdf_printer.h"
 #include "views/product_title.h"
 #include "views/qt_printer.h"
@@ -18,14 +19,20 @@ bool printOnChosenPrinter(QWidget* parent, WorkbenchState& state, Dialogs& dialo
     // A PDF file is written whole or not at all, and a failure is told with its reason.
     const QString path = printer.outputFileName();
     PdfPrinter pdf(QFile::encodeName(path).toStdString(), printer.pageLayout());
-    document(pdf);
+    {
+      const BusyCursor busy;
+      document(pdf);
+    }
     if (pdf.ok()) return true;
     dialogs.message(parent, Dialogs::Icon::Error, productTitle(),
                     view_messages::cannotWrite(path, pdf.errorString()));
     return false;
   }
   QtPrinter pages(printer);
-  document(pages);
+  {
+    const BusyCursor busy;
+    document(pages);
+  }
   if (pages.ok()) return true;
   dialogs.message(parent, Dialogs::Icon::Error, productTitle(), view_messages::printingFailed());
   return false;

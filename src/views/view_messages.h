@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstddef>
 
+#include "source/source_file.h"
+
 namespace casl2wb::view_messages {
 
 inline QString cannotWrite(const QString& path, const QString& reason) {
@@ -12,6 +14,24 @@ inline QString cannotWrite(const QString& path, const QString& reason) {
 
 inline QString cannotRead(const QString& path, const QString& reason) {
   return QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2").arg(path, reason);
+}
+
+// Why a file could not be read: in Japanese where the workbench itself
+// refused it, else in the system's words.
+inline QString readProblem(const SourceReadResult& read) {
+  switch (read.problem) {
+    case ReadProblem::Folder:
+      return QStringLiteral("フォルダは読み込めません。");
+    case ReadProblem::NotRegularFile:
+      return QStringLiteral("通常のファイルではありません。パイプや装置などは読み込めません。");
+    case ReadProblem::TooLarge:
+      return QStringLiteral("ファイルが大きすぎます。読み込めるのは%1バイトまでです。")
+          .arg(maxSourceFileBytes);
+    case ReadProblem::None:
+    case ReadProblem::System:
+      break;
+  }
+  return QString::fromStdString(read.error);
 }
 
 inline QString workFileFailed(const QString& path, const QString& reason) {

@@ -1,17 +1,21 @@
 // The file window: drives, folders and "*.txt" files, loading and checking a
 // file, saving, saving under a new name, and the failures of each.
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <csignal>
+#include <fstream>
 
 #include "editor_fixture.h"
+#include "source/source_file.h"
 #include "source/work_file.h"
 #include "views/file_window.h"
 #include "views/folder_list.h"
@@ -191,8 +195,88 @@ TEST_F(FileWindowTest, UnreadableFileIsReportedAndNothingChanges) {
   txttargetfile()->setText(QStringLiteral("folder.txt"));
   command("readerrorchk");
   ASSERT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("Is a directory")));
+  EXPECT_EQ(
+      dialogs.messages[1].text,
+      view_messages::cannotRead(file("folder.txt"), QStringLiteral("フォルダは読み込めません。")));
   EXPECT_EQ(text(), QStringLiteral("kept"));
+}
+
+TEST_F(FileWindowTest, PipesDevicesAndHugeFilesAreRefusedAtOnceInJapanese) {
+  // Nobody writes to the FIFO: loading it must not wait.
+  ASSERT_EQ(::mkfifo(file("pipe.txt").toLocal8Bit().constData(), 0600), 0);
+  ASSERT_TRUE(writeFile(file("huge.txt"), QByteArray(maxSourceFileBytes + 1, 'A')));
+  typeText(txtdpbox(), QStringLiteral("kept"));
+  struct Case {
+    QString path;
+    QString reason;
+  };
+  for (const Case& c :
+       {Case{file("pipe.txt"),
+             QStringLiteral("通常のファイルではありません。パイプや装置などは読み込めません。")},
+        Case{QStringLiteral("/dev/zero"),
+             QStringLiteral("通常のファイルではありません。パイプや装置などは読み込めません。")},
+        Case{file("huge.txt"),
+             QStringLiteral("ファイルが大きすぎます。読み込めるのは1048576バイトまでです。")}}) {
+    dialogs.messages.clear();
+    form2->setFolderPath(QFileInfo(c.path).path());
+    txttargetfile()->setText(QFileInfo(c.path).fileName());
+    command("readerrorchk");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, view_messages::cannotRead(c.path, c.reason));
+    EXPECT_EQ(text(), QStringLiteral("kept"));
+  }
+}
+
+TEST_F(FileWindowTest, NamesThatAreNotUtf8AreShownAsShiftJisAndOpened) {
+  // 「漢字」 in CP932, as a file from a Windows machine names it, in a folder
+  // named the same way.
+  const std::string kanji = "\x8A\xBF\x8E\x9A";
+  const std::string folderBytes = files.toStdString() + "/" + kanji;
+  ASSERT_EQ(::mkdir(folderBytes.c_str(), 0700), 0);
+  const std::string fileBytes = folderBytes + "/" + kanji + ".txt";
+  {
+    std::ofstream out(fileBytes, std::ios::binary);
+    out << "KANJI START\r\n RET\r\n END\r\n";
+  }
+  form2->setFolderPath(files);
+  auto* dir1 = control<FolderList>("Dir1");
+  QListWidgetItem* folderItem = nullptr;
+  for (int i = 0; i < dir1->count(); ++i) {
+    if (dir1->item(i)->text().trimmed() == QStringLiteral("漢字")) folderItem = dir1->item(i);
+  }
+  ASSERT_NE(folderItem, nullptr);
+  emit dir1->itemActivated(folderItem);
+  EXPECT_EQ(form2->folderPath(), files + QStringLiteral("/漢字"));
+  ASSERT_EQ(listItems(file1()), QStringList({QStringLiteral("漢字.txt")}));
+
+  clickFile(QStringLiteral("漢字.txt"));
+  EXPECT_EQ(form2->fullPathBytes(), fileBytes);
+  command("readerrorchk");
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(text(), QStringLiteral("KANJI START\n RET\n END\n"));
+
+  // Typed by hand, the shown name opens the same file; a save keeps its bytes.
+  txttargetfile()->setText(QStringLiteral("漢字.txt"));
+  EXPECT_EQ(form2->fullPathBytes(), fileBytes);
+  command("mnuupdated");
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(listItems(file1()), QStringList({QStringLiteral("漢字.txt")}));
+}
+
+TEST_F(FileWindowTest, LoadingShowsTheBusyCursorOnlyWhileItWorks) {
+  ASSERT_TRUE(writeFile(file("prog.txt"), "PRG START\r\n RET\r\n END\r\n"));
+  QList<bool> busyAtCaption;
+  QObject::connect(form2, &QWidget::windowTitleChanged, [&] {
+    const QCursor* cursor = QApplication::overrideCursor();
+    busyAtCaption.append(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
+  });
+  txttargetfile()->setText(QStringLiteral("prog.txt"));
+  command("readerrorchk");
+  EXPECT_EQ(busyAtCaption, QList<bool>({true, true}));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  txttargetfile()->setText(QStringLiteral("missing.txt"));
+  command("readerrorchk");  // the message box is shown with the usual cursor
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(FileWindowTest, SaveWritesTheEditorTextWithCrLf) {
