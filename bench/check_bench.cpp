@@ -2,12 +2,8 @@
 // that follows a check without errors.
 #include <benchmark/benchmark.h>
 
-#include "codegen/assembler.h"
-#include "codegen/memory_image.h"
+#include "assembler/assembler.h"
 #include "generated_program.h"
-#include "source/checker.h"
-#include "source/message_list.h"
-#include "source/source_table.h"
 
 namespace {
 
@@ -15,14 +11,11 @@ using namespace casl2wb;
 
 void checkLines(benchmark::State& state) {
   const std::vector<Text> program = bench::generateProgram(static_cast<int>(state.range(0)));
-  SourceTable table;
-  MemoryImage memory;
-  VectorMessageList messages;
-  StringTraceText trace;
-  Assembler assembler(table, memory, messages, trace);
+  Assembler assembler;
+  const MemoryImage image;
   for (auto _ : state) {
-    assembler.checker.checkLines(program);
-    benchmark::DoNotOptimize(messages.items.data());
+    const AssembledProgram assembled = assembler.assemble(program, image);
+    benchmark::DoNotOptimize(assembled.messages.data());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }

@@ -17,13 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "codegen/assembler.h"
+#include "assembler/assembler.h"
+#include "assembler/work_file.h"
+#include "base/source_file.h"
+#include "documents/listings.h"
 #include "generated_program.h"
-#include "printing/listings.h"
-#include "source/source_file.h"
-#include "source/work_file.h"
-#include "views/pdf_printer.h"
-#include "views/text_conversion.h"
+#include "qtprint/pdf_printer.h"
 
 namespace {
 
@@ -69,7 +68,11 @@ double showInEditor(const std::string& path) {
   const auto start = std::chrono::steady_clock::now();
   QPlainTextEdit editor;
   editor.setLineWrapMode(QPlainTextEdit::NoWrap);
-  editor.setPlainText(editorTextOfLines(readSourceFile(path).lines));
+  QString loaded;
+  for (const Text& line : readSourceFile(path).lines) {
+    loaded += QString::fromStdString(toUtf8(line)) + QLatin1Char('\n');
+  }
+  editor.setPlainText(loaded);
   editor.show();
   QApplication::processEvents();
   const std::string text = editor.toPlainText().toStdString();
@@ -81,14 +84,9 @@ double showInEditor(const std::string& path) {
 double checkAndPrint(const std::string& path, const std::string& pdf) {
   const auto start = std::chrono::steady_clock::now();
   const SourceReadResult source = readSourceFile(path);
-  SourceTable table;
-  MemoryImage memory;
-  VectorMessageList messages;
-  StringTraceText trace;
-  Assembler assembler(table, memory, messages, trace);
-  assembler.checker.checkLines(source.lines);
+  const AssembledProgram program = Assembler().assemble(source.lines);
   PdfPrinter printer(pdf);
-  printl(printer, table, memory);
+  printProgramAndMemory(printer, program.source, program.image);
   const double seconds = secondsSince(start);
   if (!source.ok || !printer.ok()) std::fprintf(stderr, "failed: %s\n", source.error.c_str());
   return seconds;

@@ -1,13 +1,13 @@
 // Time of whole runs at the pass limit LMT99999, end-of-run dumps included:
-// a two-instruction loop, and a loop whose body walks all 43 blocks in one
-// pass in extended memory.
+// a two-instruction loop, and a loop whose body walks all 43 instructions of
+// a pass in extended memory.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
-#include "codegen/assembler.h"
-#include "machine/execution_loop.h"
-#include "source/source_file.h"
+#include "assembler/assembler.h"
+#include "base/source_file.h"
+#include "simulator/execution_loop.h"
 
 #ifndef CASL2WB_BENCH_PROGRAMS
 #error "CASL2WB_BENCH_PROGRAMS must name the folder of the benchmark programs"
@@ -22,7 +22,7 @@ class CancelledDialogs : public RunDialogs {
   std::string inputBox(const std::string&, const std::string&, const std::string&) override {
     return "";
   }
-  void errorBox(const std::string&, const std::string&) override {}
+  void errorBox(const std::string&) override {}
 };
 
 void runProgram(benchmark::State& state, const char* name) {
@@ -31,25 +31,18 @@ void runProgram(benchmark::State& state, const char* name) {
     state.SkipWithError(source.error.c_str());
     return;
   }
-  SourceTable table;
-  MemoryImage memory;
-  VectorMessageList messages;
-  StringTraceText trace;
-  Assembler assembler(table, memory, messages, trace);
-  assembler.checker.checkLines(source.lines);
-  if (table.errorCount != 0) {
+  const AssembledProgram program = Assembler().assemble(source.lines);
+  if (!program.runnable()) {
     state.SkipWithError("the benchmark program has errors");
     return;
   }
-  const MemoryImage translated = memory;
   CancelledDialogs dialogs;
   for (auto _ : state) {
-    memory = translated;
-    MachineState machine(memory);
+    Machine machine;
+    machine.load(program);
     VectorMessageList list;
     RegisterPanel panel;
-    ExecutionLoop loop(machine, table, list, dialogs, panel);
-    loop.jikoum_Click();
+    Simulator(machine, list, dialogs, panel).run();
     benchmark::DoNotOptimize(list.items.data());
   }
 }

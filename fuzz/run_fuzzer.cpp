@@ -1,14 +1,14 @@
 // Fuzz target: arbitrary bytes as a source file, checked, translated and run
-// with scripted IN answers and a small pass limit.
+// with scripted IN answers and a small pass limit, then replayed.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "codegen/assembler.h"
-#include "machine/execution_loop.h"
-#include "machine/step_replay.h"
-#include "source/source_file.h"
+#include "assembler/assembler.h"
+#include "base/source_file.h"
+#include "simulator/execution_loop.h"
+#include "simulator/step_replay.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ class ScriptedAnswers : public RunDialogs {
     static const std::string answers[] = {"ABC", "", "-1", std::string(120, 'Z'), "あｱ\t"};
     return answers[next_++ % 5];
   }
-  void errorBox(const std::string&, const std::string&) override {}
+  void errorBox(const std::string&) override {}
 
  private:
   int next_ = 0;
@@ -29,29 +29,25 @@ class ScriptedAnswers : public RunDialogs {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  SourceTable table;
-  MemoryImage memory;
-  VectorMessageList messages;
-  StringTraceText trace;
-  Assembler assembler(table, memory, messages, trace);
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  assembler.checker.checkLines(splitSourceLines(decodeSourceBytes(bytes)));
+  AssembledProgram program = Assembler().assemble(splitSourceLines(decodeSourceBytes(bytes)));
 
   // A small pass limit keeps every input fast; MEX stays as the source says.
-  Text& parameters = table.lineFields(1, colExtraField);
-  parameters = (contains(parameters, U"MEX") ? U"MEX" : U"") + Text(U"LMT00040");
+  program.run.passLimit = 40;
+  program.run.passLimitMalformed = false;
 
-  MachineState machine(memory);
+  Machine machine;
+  machine.load(program);
   VectorMessageList list;
   ScriptedAnswers answers;
   RegisterPanel panel;
-  ExecutionLoop loop(machine, table, list, answers, panel);
-  loop.jikoum_Click();
-  loop.jikoum_Click();  // a second run on the memory the first one left
+  Simulator simulator(machine, list, answers, panel);
+  simulator.run();
+  simulator.run();  // a second run on the memory the first one left
 
   StringTraceSelection selection;
-  selection.content = trace.text;
+  selection.content = program.traceText.value_or("");
   StepReplay replay(machine, list, selection, panel);
-  for (int press = 0; press <= machine.replayEnd; ++press) replay.cmdadd_Click();
+  for (int press = 0; press <= machine.recordedSteps; ++press) replay.stepForward();
   return 0;
 }

@@ -59,15 +59,15 @@ int main(int argc, char** argv) {
   ExecutionWindows windows(editor, state, dialogs);
   editor.resize(900, 640);
   editor.show();
-  editor.textBox().setPlainText(QString::fromUtf8(program.readAll()));
-  editor.errchkjika_Click();
+  editor.sourceEdit().setPlainText(QString::fromUtf8(program.readAll()));
+  editor.checkProgram();
   bool ok = save(&editor, folder.filePath(QStringLiteral("editor.png")));
 
-  editor.jikkoug_Click();
-  windows.execution()->jikoum_Click();
+  editor.showExecutionWindows();
+  windows.execution()->run();
   ok = save(windows.execution(), folder.filePath(QStringLiteral("execution.png"))) && ok;
 
-  for (int step = 0; step < 4; ++step) windows.execution()->cmdadd_Click();
+  for (int step = 0; step < 4; ++step) windows.execution()->stepForward();
   ok = save(windows.execution(), folder.filePath(QStringLiteral("replay.png"))) && ok;
   ok = save(windows.trace(), folder.filePath(QStringLiteral("trace.png"))) && ok;
   return ok ? 0 : 1;

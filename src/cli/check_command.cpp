@@ -14,11 +14,11 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
   if (!splitArguments(arguments, {}, parsed, problem)) return usageError(err, "check: " + problem);
   if (parsed.positional.empty()) return usageError(err, "check needs at least one FILE");
   return forEachFile(parsed.positional, out, [&](const std::string& path) {
-    AssembledFile file;
-    if (!assembleFile(path, file, err)) return static_cast<int>(exitFailure);
-    for (const std::string& item : file.messages.items) out << item << '\n';
+    AssembledProgram program;
+    if (!assembleFile(path, program, err)) return static_cast<int>(exitFailure);
+    for (const std::string& item : program.messages) out << item << '\n';
     out.flush();
-    return static_cast<int>(file.table.errorCount == 0 ? exitSuccess : exitErrorsFound);
+    return static_cast<int>(program.errorCount == 0 ? exitSuccess : exitErrorsFound);
   });
 }
 
@@ -28,11 +28,11 @@ int runTraceCommand(const std::vector<std::string>& arguments, std::ostream& out
   std::string problem;
   if (!splitArguments(arguments, {}, parsed, problem)) return usageError(err, "trace: " + problem);
   if (parsed.positional.size() != 1) return usageError(err, "trace needs exactly one FILE");
-  AssembledFile file;
-  if (!assembleFile(parsed.positional[0], file, err)) return exitFailure;
-  if (reportErrors(file, err)) return exitErrorsFound;
+  AssembledProgram program;
+  if (!assembleFile(parsed.positional[0], program, err)) return exitFailure;
+  if (reportErrors(program, err)) return exitErrorsFound;
   // The trace text ends its lines with CR LF; the terminal gets LF.
-  for (char c : file.trace.text) {
+  for (char c : program.traceText.value_or("")) {
     if (c != '\r') out << c;
   }
   out.flush();

@@ -1,26 +1,28 @@
 // A program on the execution window as the text front end drives it: the
-// file checked and translated, a fresh machine, the window's list and CPU
-// panel, and the run command.
+// file assembled, a fresh machine with the program loaded, the window's
+// list and CPU panel, and the run command.
 #pragma once
 
 #include <ostream>
 
-#include "cli/assembled_file.h"
-#include "machine/execution_loop.h"
+#include "assembler/assembled_program.h"
+#include "base/message_list.h"
+#include "simulator/execution_loop.h"
+#include "simulator/machine.h"
 
 namespace casl2wb::cli {
 
 struct ExecutionSession {
-  explicit ExecutionSession(RunDialogs& dialogs) : dialogs(dialogs) {}
+  explicit ExecutionSession(RunDialogs& runDialogs) : dialogs(runDialogs) {}
   ExecutionSession(const ExecutionSession&) = delete;
   ExecutionSession& operator=(const ExecutionSession&) = delete;
 
   RunDialogs& dialogs;
-  AssembledFile file;
-  MachineState machine{file.memory};
+  AssembledProgram program;
+  Machine machine;
   VectorMessageList list;  // the execution window's list
   RegisterPanel panel;
-  ExecutionLoop loop{machine, file.table, list, dialogs, panel};
+  Simulator simulator{machine, list, dialogs, panel};
 };
 
 // The twelve lines of the CPU panel: "命令語：", "PR：", "FR：", "SP：",

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "cli/command.h"
-#include "views/pdf_printer.h"
+#include "qtprint/pdf_printer.h"
 
 namespace casl2wb::cli {
 

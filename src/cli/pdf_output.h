@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "printing/printer.h"
+#include "documents/printer.h"
 
 namespace casl2wb::cli {
 

@@ -5,12 +5,13 @@
 #include <optional>
 
 #include "cli/arguments.h"
+#include "cli/assembled_file.h"
 #include "cli/command.h"
 #include "cli/execution_session.h"
 #include "cli/pdf_output.h"
 #include "cli/scripted_dialogs.h"
-#include "printing/listings.h"
-#include "printing/text_printer.h"
+#include "documents/listings.h"
+#include "documents/text_printer.h"
 
 namespace casl2wb::cli {
 
@@ -36,20 +37,20 @@ bool sameFile(const std::string& first, const std::string& second) {
 
 bool runsTheProgram(Kind kind) { return kind == Kind::Run || kind == Kind::Cpu; }
 
-void printDocument(Kind kind, Printer& printer, const AssembledFile& file,
-                   const MachineState& machine) {
+void printDocument(Kind kind, Printer& printer, const AssembledProgram& program,
+                   const Machine& machine) {
   switch (kind) {
     case Kind::List:
-      printl(printer, file.table, file.memory);
+      printProgramAndMemory(printer, program.source, program.image);
       break;
     case Kind::Program:
-      printList(printer, file.table);
+      printProgramList(printer, program.source);
       break;
     case Kind::Run:
-      printi(printer, file.table, machine);
+      printRunResult(printer, program.source, machine);
       break;
     case Kind::Cpu:
-      printcpu(printer, file.table, machine);
+      printCpuTrace(printer, program.source, machine);
       break;
   }
 }
@@ -79,14 +80,15 @@ int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out
   if (!input.open(parsed.option("--input"), err)) return exitFailure;
   ScriptedDialogs dialogs(input.stream(), err);
   ExecutionSession session(dialogs);
-  if (!assembleFile(source, session.file, err)) return exitFailure;
+  if (!assembleFile(source, session.program, err)) return exitFailure;
   if (runsTheProgram(*kind)) {
-    if (reportErrors(session.file, err)) return exitErrorsFound;
-    session.loop.jikoum_Click();
+    if (reportErrors(session.program, err)) return exitErrorsFound;
+    session.machine.load(session.program);
+    session.simulator.run();
   }
 
   const auto print = [&](Printer& printer) {
-    printDocument(*kind, printer, session.file, session.machine);
+    printDocument(*kind, printer, session.program, session.machine);
   };
   if (pdfFile) {
     if (!writePdf(*pdfFile, print, err)) return exitFailure;
@@ -94,7 +96,7 @@ int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out
     TextPrinter printer(out);
     print(printer);
   }
-  return session.file.table.errorCount == 0 ? exitSuccess : exitErrorsFound;
+  return session.program.errorCount == 0 ? exitSuccess : exitErrorsFound;
 }
 
 }  // namespace casl2wb::cli

@@ -3,10 +3,11 @@
 #include <optional>
 
 #include "cli/arguments.h"
+#include "cli/assembled_file.h"
 #include "cli/command.h"
 #include "cli/execution_session.h"
 #include "cli/scripted_dialogs.h"
-#include "machine/step_replay.h"
+#include "simulator/step_replay.h"
 
 namespace casl2wb::cli {
 
@@ -41,17 +42,18 @@ int runReplayCommand(const std::vector<std::string>& arguments, std::ostream& ou
   if (!input.open(parsed.option("--input"), err)) return exitFailure;
   ScriptedDialogs dialogs(input.stream(), err);
   ExecutionSession session(dialogs);
-  if (!assembleFile(parsed.positional[0], session.file, err)) return exitFailure;
-  if (reportErrors(session.file, err)) return exitErrorsFound;
-  session.loop.jikoum_Click();
+  if (!assembleFile(parsed.positional[0], session.program, err)) return exitFailure;
+  if (reportErrors(session.program, err)) return exitErrorsFound;
+  session.machine.load(session.program);
+  session.simulator.run();
 
   // The trace window's text as the translation set it: nothing selected yet.
   StringTraceSelection trace;
-  trace.content = session.file.trace.text;
+  trace.content = session.program.traceText.value_or("");
   StepReplay replay(session.machine, session.list, trace, session.panel);
-  const long count = presses.value_or(session.machine.replayEnd);
+  const long count = presses.value_or(session.machine.recordedSteps);
   for (long press = 1; press <= count; ++press) {
-    replay.cmdadd_Click();
+    replay.stepForward();
     printPress(press, session, trace, out);
   }
   out.flush();

@@ -1,6 +1,7 @@
 #include "cli/run_command.h"
 
 #include "cli/arguments.h"
+#include "cli/assembled_file.h"
 #include "cli/command.h"
 #include "cli/execution_session.h"
 #include "cli/file_batch.h"
@@ -15,9 +16,10 @@ namespace {
 int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostream& out,
             std::ostream& err) {
   ExecutionSession session(dialogs);
-  if (!assembleFile(path, session.file, err)) return exitFailure;
-  if (reportErrors(session.file, err)) return exitErrorsFound;
-  for (long run = 0; run < runs; ++run) session.loop.jikoum_Click();
+  if (!assembleFile(path, session.program, err)) return exitFailure;
+  if (reportErrors(session.program, err)) return exitErrorsFound;
+  session.machine.load(session.program);
+  for (long run = 0; run < runs; ++run) session.simulator.run();
 
   for (const std::string& item : session.list.items) out << item << '\n';
   printPanel(session.panel, out);

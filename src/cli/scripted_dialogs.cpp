@@ -7,7 +7,7 @@
 
 #include "cli/command.h"
 
-#include "source/source_file.h"
+#include "base/source_file.h"
 
 namespace casl2wb::cli {
 
@@ -30,8 +30,6 @@ std::string ScriptedDialogs::inputBox(const std::string&, const std::string&, co
   return toUtf8(decodeSourceBytes(line));
 }
 
-void ScriptedDialogs::errorBox(const std::string& text, const std::string&) {
-  notices_ << text << '\n';
-}
+void ScriptedDialogs::errorBox(const std::string& text) { notices_ << text << '\n'; }
 
 }  // namespace casl2wb::cli

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "machine/run_dialogs.h"
+#include "simulator/run_dialogs.h"
 
 namespace casl2wb::cli {
 
@@ -33,7 +33,7 @@ class ScriptedDialogs : public RunDialogs {
   // as cancelled (the empty text).
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
-  void errorBox(const std::string& text, const std::string& title) override;
+  void errorBox(const std::string& text) override;
 
  private:
   std::istream& input_;

@@ -6,15 +6,18 @@
 #include <QPlainTextEdit>
 #include <QToolBar>
 #include <array>
+#include <iterator>
 
+#include "views/editor_texts.h"
 #include "views/editor_window.h"
-#include "views/form1_texts.h"
+#include "views/object_names.h"
 #include "views/tool_icons.h"
 
 namespace casl2wb {
 namespace {
 
-namespace texts = form1_texts;
+namespace texts = editor_texts;
+namespace names = object_names;
 
 QAction* addItem(QMenu* menu, const char* name, const char* caption) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -48,85 +51,87 @@ void setKey(QAction* action, const char* key) {
 void EditorWindow::buildMenus() {
   QMenuBar* bar = menuBar();
 
-  QMenu* file = addMenu(bar, "file", texts::file);
-  connect(addItem(file, "fileopen", texts::fileopen), &QAction::triggered, this,
-          &EditorWindow::fileopen_Click);
-  connect(addItem(file, "mnuclose", texts::mnuclose), &QAction::triggered, this,
+  QMenu* file = addMenu(bar, names::fileMenu, texts::fileMenu);
+  connect(addItem(file, names::fileWindowAction, texts::fileWindowAction), &QAction::triggered,
+          this, &EditorWindow::openFileWindow);
+  connect(addItem(file, names::closeAction, texts::closeAction), &QAction::triggered, this,
           &EditorWindow::close);
-  connect(addItem(file, "mnusave", texts::mnusave), &QAction::triggered, this,
-          &EditorWindow::mnusave_Click);
-  addSeparator(file, "mnudummy3");
-  connect(addItem(file, "printl", texts::printl), &QAction::triggered, this,
-          &EditorWindow::printl_Click);
-  connect(addItem(file, "printsetting", texts::printsetting), &QAction::triggered, this,
-          &EditorWindow::printsetting_Click);
-  addSeparator(file, "mnudummy2");
-  connect(addItem(file, "owari", texts::owari), &QAction::triggered, this, &EditorWindow::close);
+  connect(addItem(file, names::saveAsAction, texts::saveAsAction), &QAction::triggered, this,
+          &EditorWindow::saveAs);
+  addSeparator(file, names::fileMenuSeparator1);
+  connect(addItem(file, names::printAction, texts::printAction), &QAction::triggered, this,
+          &EditorWindow::printProgramAndMemory);
+  connect(addItem(file, names::printerSetupAction, texts::printerSetupAction), &QAction::triggered,
+          this, &EditorWindow::setUpPrinter);
+  addSeparator(file, names::fileMenuSeparator2);
+  connect(addItem(file, names::endAction, texts::endAction), &QAction::triggered, this,
+          &EditorWindow::close);
 
-  QMenu* edit = addMenu(bar, "mnuedit", texts::mnuedit);
-  QAction* cut = addItem(edit, "mnucut", texts::mnucut);
-  setKey(cut, texts::mnucutKey);
-  connect(cut, &QAction::triggered, this, &EditorWindow::EditCut);
-  QAction* copy = addItem(edit, "mnucopy", texts::mnucopy);
-  setKey(copy, texts::mnucopyKey);
-  connect(copy, &QAction::triggered, this, &EditorWindow::EditCopy);
-  QAction* paste = addItem(edit, "mnupaste", texts::mnupaste);
-  setKey(paste, texts::mnupasteKey);
-  connect(paste, &QAction::triggered, this, &EditorWindow::EditPaste);
-  addSeparator(edit, "mnudummy1");
-  QAction* find = addItem(edit, "mnufind", texts::mnufind);
-  setKey(find, texts::mnufindKey);
-  connect(find, &QAction::triggered, this, &EditorWindow::mnufind_Click);
-  QAction* replace = addItem(edit, "mnureplace", texts::mnureplace);
-  setKey(replace, texts::mnureplaceKey);
-  connect(replace, &QAction::triggered, this, &EditorWindow::mnureplace_Click);
+  QMenu* edit = addMenu(bar, names::editMenu, texts::editMenu);
+  QAction* cutItem = addItem(edit, names::cutAction, texts::cutAction);
+  setKey(cutItem, texts::cutKey);
+  connect(cutItem, &QAction::triggered, this, &EditorWindow::cut);
+  QAction* copyItem = addItem(edit, names::copyAction, texts::copyAction);
+  setKey(copyItem, texts::copyKey);
+  connect(copyItem, &QAction::triggered, this, &EditorWindow::copy);
+  QAction* pasteItem = addItem(edit, names::pasteAction, texts::pasteAction);
+  setKey(pasteItem, texts::pasteKey);
+  connect(pasteItem, &QAction::triggered, this, &EditorWindow::paste);
+  addSeparator(edit, names::editMenuSeparator);
+  QAction* findItem = addItem(edit, names::findAction, texts::findAction);
+  setKey(findItem, texts::findKey);
+  connect(findItem, &QAction::triggered, this, &EditorWindow::openFindDialog);
+  QAction* replaceItem = addItem(edit, names::replaceAction, texts::replaceAction);
+  setKey(replaceItem, texts::replaceKey);
+  connect(replaceItem, &QAction::triggered, this, &EditorWindow::openReplaceDialog);
 
-  connect(addTopLevel(bar, "errchkjika", texts::errchkjika), &QAction::triggered, this,
-          &EditorWindow::errchkjika_Click);
-  connect(addTopLevel(bar, "jikkoug", texts::jikkoug), &QAction::triggered, this,
-          &EditorWindow::jikkoug_Click);
-  connect(addTopLevel(bar, "syoukyo", texts::syoukyo), &QAction::triggered, this,
-          &EditorWindow::syoukyo_Click);
+  connect(addTopLevel(bar, names::checkAction, texts::checkAction), &QAction::triggered, this,
+          &EditorWindow::checkProgram);
+  connect(addTopLevel(bar, names::executionWindowsAction, texts::executionWindowsAction),
+          &QAction::triggered, this, &EditorWindow::showExecutionWindows);
+  connect(addTopLevel(bar, names::clearAction, texts::clearAction), &QAction::triggered, this,
+          &EditorWindow::clearScreen);
 
-  QMenu* help = addMenu(bar, "helpf", texts::helpf);
-  connect(addItem(help, "helpsh", texts::helpsh), &QAction::triggered, this,
-          &EditorWindow::helpsh_Click);
+  QMenu* help = addMenu(bar, names::helpMenu, texts::helpMenu);
+  connect(addItem(help, names::helpAction, texts::helpAction), &QAction::triggered, this,
+          &EditorWindow::showHelp);
 }
 
 void EditorWindow::buildToolbar() {
-  toolbar1_ = addToolBar(QString());
-  toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
-  toolbar1_->setMovable(false);
-  toolbar1_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  toolbar1_->setIconSize(QSize(24, 24));
+  toolbar_ = addToolBar(QString());
+  toolbar_->setObjectName(QString::fromLatin1(names::toolbar));
+  toolbar_->setMovable(false);
+  toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  toolbar_->setIconSize(QSize(24, 24));
 
   struct Button {
     ToolIcon icon;
     void (EditorWindow::*command)();
   };
-  // Buttons 1 to 11 of the toolbar; separators have no command.
+  // The toolbar's items from left to right; separators have no command.
   const std::array<Button, 11> buttons = {{
       {ToolIcon::NewFile, &EditorWindow::saveAs},
-      {ToolIcon::Open, &EditorWindow::fileopen_Click},
-      {ToolIcon::Save, &EditorWindow::fileopen_Click},
+      {ToolIcon::Open, &EditorWindow::openFileWindow},
+      {ToolIcon::Save, &EditorWindow::openFileWindow},
       {ToolIcon::NewFile, nullptr},
-      {ToolIcon::Print, &EditorWindow::Printlist},
+      {ToolIcon::Print, &EditorWindow::printProgramList},
       {ToolIcon::NewFile, nullptr},
-      {ToolIcon::Cut, &EditorWindow::EditCut},
-      {ToolIcon::Copy, &EditorWindow::EditCopy},
-      {ToolIcon::Paste, &EditorWindow::EditPaste},
+      {ToolIcon::Cut, &EditorWindow::cut},
+      {ToolIcon::Copy, &EditorWindow::copy},
+      {ToolIcon::Paste, &EditorWindow::paste},
       {ToolIcon::NewFile, nullptr},
-      {ToolIcon::Find, &EditorWindow::mnufind_Click},
+      {ToolIcon::Find, &EditorWindow::openFindDialog},
   }};
+  static_assert(std::size(names::toolbarItems) == std::tuple_size_v<decltype(buttons)>);
+  static_assert(std::size(texts::toolButtons) == std::tuple_size_v<decltype(buttons)>);
   for (std::size_t i = 0; i < buttons.size(); ++i) {
-    const QString name = QStringLiteral("Toolbar1Button%1").arg(i + 1);
+    const QString name = QString::fromLatin1(names::toolbarItems[i]);
     const texts::ToolButtonTexts& label = texts::toolButtons[i];
     if (buttons[i].command == nullptr) {
-      toolbar1_->addSeparator()->setObjectName(name);
+      toolbar_->addSeparator()->setObjectName(name);
       continue;
     }
-    QAction* action =
-        toolbar1_->addAction(toolIcon(buttons[i].icon), QString::fromUtf8(label.text));
+    QAction* action = toolbar_->addAction(toolIcon(buttons[i].icon), QString::fromUtf8(label.text));
     action->setObjectName(name);
     action->setToolTip(QString::fromUtf8(label.toolTip));
     connect(action, &QAction::triggered, this, buttons[i].command);

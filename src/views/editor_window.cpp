@@ -10,72 +10,91 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QStringList>
 #include <QTextCursor>
 
-#include "printing/listings.h"
-#include "source/file_paths.h"
-#include "source/source_file.h"
-#include "source/work_file.h"
+#include "assembler/work_file.h"
+#include "base/file_paths.h"
+#include "base/messages.h"
+#include "base/source_file.h"
+#include "documents/listings.h"
+#include "qtprint/font_choice.h"
 #include "views/busy_cursor.h"
 #include "views/dialogs.h"
 #include "views/file_window.h"
+#include "views/file_window_texts.h"
 #include "views/find_dialog.h"
-#include "views/font_choice.h"
-#include "views/form2_texts.h"
 #include "views/help_window.h"
+#include "views/object_names.h"
 #include "views/print_job.h"
 #include "views/product_title.h"
 #include "views/replace_dialog.h"
 #include "views/text_conversion.h"
-#include "views/view_messages.h"
 #include "views/workbench_state.h"
 
 namespace casl2wb {
+namespace {
+
+// Why a file could not be read: in Japanese where the workbench itself
+// refused it, else in the system's words.
+std::string readProblemText(const SourceReadResult& read) {
+  switch (read.problem) {
+    case ReadProblem::Folder:
+      return formatMessage(Message::ReadFolder);
+    case ReadProblem::NotRegularFile:
+      return formatMessage(Message::ReadNotRegularFile);
+    case ReadProblem::TooLarge:
+      return formatMessage(Message::ReadTooLarge, {std::to_string(maxSourceFileBytes)});
+    case ReadProblem::None:
+    case ReadProblem::System:
+      break;
+  }
+  return read.error;
+}
+
+}  // namespace
 
 EditorWindow::EditorWindow(WorkbenchState& state, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), state_(state), dialogs_(dialogs) {
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(QString::fromLatin1(object_names::editorWindow));
   setWindowTitle(productTitleWithVersion());
   buildControls();
   buildMenus();
   buildToolbar();
-  list1Messages_ = std::make_unique<ListBoxMessages>(*list1_);
-  assembler_ =
-      std::make_unique<Assembler>(state_.table, state_.memory, *list1Messages_, state_.traceText);
   resize(960, 720);
 }
 
 EditorWindow::~EditorWindow() = default;
 
 void EditorWindow::buildControls() {
-  txtdpbox_ = new QPlainTextEdit;
-  txtdpbox_->setObjectName(QStringLiteral("txtdpbox"));
-  txtdpbox_->setFont(fixedPitchFont(11));
-  txtdpbox_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  connect(txtdpbox_, &QPlainTextEdit::textChanged, this, &EditorWindow::txtdpbox_Change);
+  sourceEdit_ = new QPlainTextEdit;
+  sourceEdit_->setObjectName(QString::fromLatin1(object_names::sourceEdit));
+  sourceEdit_->setFont(fixedPitchFont(11));
+  sourceEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  connect(sourceEdit_, &QPlainTextEdit::textChanged, this, &EditorWindow::sourceTextChanged);
 
-  list1_ = new QListWidget;
-  list1_->setObjectName(QStringLiteral("List1"));
-  list1_->setFont(fixedPitchFont(10));
-  list1_->setUniformItemSizes(true);
+  messageList_ = new QListWidget;
+  messageList_->setObjectName(QString::fromLatin1(object_names::messageList));
+  messageList_->setFont(fixedPitchFont(10));
+  messageList_->setUniformItemSizes(true);
 
   auto* splitter = new QSplitter(Qt::Vertical);
-  splitter->addWidget(txtdpbox_);
-  splitter->addWidget(list1_);
+  splitter->addWidget(sourceEdit_);
+  splitter->addWidget(messageList_);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
   setCentralWidget(splitter);
-  txtdpbox_->setFocus();
+  sourceEdit_->setFocus();
 }
 
-QString EditorWindow::sourceText() const { return txtdpbox_->toPlainText(); }
+QString EditorWindow::sourceText() const { return sourceEdit_->toPlainText(); }
 
 void EditorWindow::showFileText(const QString& text) {
   const QString lines = withNewlines(text);
   // The same text again keeps the caret and the undo history.
   if (lines != sourceText()) {
     showingFileText_ = true;
-    txtdpbox_->setPlainText(lines);
+    sourceEdit_->setPlainText(lines);
     showingFileText_ = false;
   }
   textInFile_ = true;
@@ -83,16 +102,25 @@ void EditorWindow::showFileText(const QString& text) {
 
 bool EditorWindow::hasUnsavedChanges() const { return !textInFile_ && !sourceText().isEmpty(); }
 
-void EditorWindow::txtdpbox_Change() {
+void EditorWindow::sourceTextChanged() {
   if (!showingFileText_) textInFile_ = false;
-  const bool hasText = !txtdpbox_->document()->isEmpty();
-  for (const char* name : {"mnucut", "mnucopy", "mnufind", "mnureplace"}) {
+  const bool hasText = !sourceEdit_->document()->isEmpty();
+  for (const char* name : {object_names::cutAction, object_names::copyAction,
+                           object_names::findAction, object_names::replaceAction}) {
     if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) action->setEnabled(hasText);
   }
 }
 
 void EditorWindow::checkLines(const std::vector<Text>& lines) {
-  assembler_->checker.checkLines(lines);
+  state_.program = state_.assembler.assemble(lines, state_.machine.memory);
+  state_.machine.load(state_.program);
+  QStringList items;
+  items.reserve(static_cast<qsizetype>(state_.program.messages.size()));
+  for (const std::string& item : state_.program.messages) items.append(fromStd(item));
+  messageList_->clear();
+  messageList_->addItems(items);
+  // A check that finds errors translates nothing and leaves the trace text.
+  if (state_.program.traceText) state_.traceText.setText(*state_.program.traceText);
 }
 
 FileWindow& EditorWindow::fileWindow() {
@@ -103,28 +131,27 @@ FileWindow& EditorWindow::fileWindow() {
 void EditorWindow::reportWriteError(const QString& path, const std::string& reason,
                                     QWidget* parent) {
   dialogs_.message(parent != nullptr ? parent : this, Dialogs::Icon::Error, productTitle(),
-                   view_messages::cannotWrite(path, fromStd(reason)));
+                   shownMessage(Message::CannotWrite, {toStd(path), reason}));
 }
 
 void EditorWindow::reportReadError(const QString& path, const SourceReadResult& read,
                                    QWidget* parent) {
   dialogs_.message(parent != nullptr ? parent : this, Dialogs::Icon::Error, productTitle(),
-                   view_messages::cannotRead(path, view_messages::readProblem(read)));
+                   shownMessage(Message::CannotRead, {toStd(path), readProblemText(read)}));
 }
 
-void EditorWindow::fileopen_Click() {
+void EditorWindow::openFileWindow() {
   FileWindow& window = fileWindow();
   window.show();
   window.raise();
   window.activateWindow();
 }
 
-void EditorWindow::mnusave_Click() { saveAs(); }
-
 void EditorWindow::saveAs() {
   const QString folder = fileWindow_ ? fileWindow_->folderPath() : QDir::currentPath();
-  const QString path = dialogs_.saveFileName(this, QString::fromUtf8(form2_texts::mnusaved), folder,
-                                             QString::fromUtf8(form2_texts::fileFilter));
+  const QString path =
+      dialogs_.saveFileName(this, QString::fromUtf8(file_window_texts::saveAsAction), folder,
+                            QString::fromUtf8(file_window_texts::fileFilter));
   if (path.isEmpty()) return;
   const FileWriteResult written = [&] {
     const BusyCursor busy;
@@ -139,107 +166,111 @@ void EditorWindow::saveAs() {
   if (fileWindow_) fileWindow_->refreshFiles();
 }
 
-void EditorWindow::errchkjika_Click() {
+void EditorWindow::checkProgram() {
   const std::string& folder = state_.workFolder;
   if (std::string error = makeOwnerOnlyFolder(folder); !error.empty()) {
     dialogs_.message(this, Dialogs::Icon::Error, productTitle(),
-                     view_messages::workFileFailed(fromStd(folder), fromStd(error)));
+                     shownMessage(Message::WorkFileFailed, {folder, error}));
     return;
   }
   BusyCursor busy;
-  const EditorCheckResult result =
-      checkEditorText(toStd(sourceText()), folder, fileWindow(), assembler_->checker);
+  const WorkFileResult result = passThroughWorkFile(toStd(sourceText()), folder, fileWindow());
   if (!result.ok) busy.release();
   if (result.textTooLarge) {
-    dialogs_.message(this, Dialogs::Icon::Error, productTitle(),
-                     view_messages::textTooLargeToCheck(maxSourceFileBytes));
+    dialogs_.message(
+        this, Dialogs::Icon::Error, productTitle(),
+        shownMessage(Message::TextTooLargeToCheck, {std::to_string(maxSourceFileBytes)}));
     return;
   }
   if (!result.ok) {
-    dialogs_.message(
-        this, Dialogs::Icon::Error, productTitle(),
-        view_messages::workFileFailed(fromStd(result.workFile), fromStd(result.error)));
+    dialogs_.message(this, Dialogs::Icon::Error, productTitle(),
+                     shownMessage(Message::WorkFileFailed, {result.workFile, result.error}));
     return;
   }
+  checkLines(result.lines);
   showFileText(fromStd(result.editorText));
 }
 
-void EditorWindow::jikkoug_Click() { emit executionWindowsRequested(); }
+void EditorWindow::showExecutionWindows() { emit executionWindowsRequested(); }
 
-void EditorWindow::syoukyo_Click() {
-  txtdpbox_->clear();
-  list1_->clear();
+void EditorWindow::clearScreen() {
+  sourceEdit_->clear();
+  messageList_->clear();
 }
 
-void EditorWindow::EditCut() {
-  QTextCursor cursor = txtdpbox_->textCursor();
+void EditorWindow::cut() {
+  QTextCursor cursor = sourceEdit_->textCursor();
   if (!cursor.hasSelection()) return;
-  QApplication::clipboard()->setText(txtdpbox_->toPlainText().mid(
+  QApplication::clipboard()->setText(sourceEdit_->toPlainText().mid(
       cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()));
   cursor.removeSelectedText();
-  txtdpbox_->setTextCursor(cursor);
+  sourceEdit_->setTextCursor(cursor);
 }
 
-void EditorWindow::EditCopy() {
-  const QTextCursor cursor = txtdpbox_->textCursor();
+void EditorWindow::copy() {
+  const QTextCursor cursor = sourceEdit_->textCursor();
   if (!cursor.hasSelection()) return;
-  QApplication::clipboard()->setText(txtdpbox_->toPlainText().mid(
+  QApplication::clipboard()->setText(sourceEdit_->toPlainText().mid(
       cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()));
 }
 
-void EditorWindow::EditPaste() {
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  if (data == nullptr || !data->hasText()) return;
-  const QString text = withNewlines(data->text());
+void EditorWindow::paste() {
+  const QMimeData* clipboardData = QApplication::clipboard()->mimeData();
+  if (clipboardData == nullptr || !clipboardData->hasText()) return;
+  const QString text = withNewlines(clipboardData->text());
   if (text.isEmpty()) return;
-  QTextCursor cursor = txtdpbox_->textCursor();
+  QTextCursor cursor = sourceEdit_->textCursor();
   cursor.insertText(text);
-  txtdpbox_->setTextCursor(cursor);
+  sourceEdit_->setTextCursor(cursor);
 }
 
 // A find or replace dialog closed by its Cancel button is unloaded: the next
 // opening makes a new one even before the old one is deleted.
-void EditorWindow::mnufind_Click() {
+void EditorWindow::openFindDialog() {
   if (!findDialog_ || !findDialog_->isVisible())
-    findDialog_ = new FindDialog(*txtdpbox_, dialogs_, this);
+    findDialog_ = new FindDialog(*sourceEdit_, dialogs_, this);
   findDialog_->show();
   findDialog_->raise();
   findDialog_->activateWindow();
 }
 
-void EditorWindow::mnureplace_Click() {
+void EditorWindow::openReplaceDialog() {
   if (!replaceDialog_ || !replaceDialog_->isVisible())
-    replaceDialog_ = new ReplaceDialog(*txtdpbox_, dialogs_, this);
+    replaceDialog_ = new ReplaceDialog(*sourceEdit_, dialogs_, this);
   replaceDialog_->show();
   replaceDialog_->raise();
   replaceDialog_->activateWindow();
 }
 
-void EditorWindow::helpsh_Click() {
+void EditorWindow::showHelp() {
   if (!helpWindow_) helpWindow_ = new HelpWindow(this);
   helpWindow_->show();
   helpWindow_->raise();
   helpWindow_->activateWindow();
 }
 
-void EditorWindow::printsetting_Click() {
+void EditorWindow::setUpPrinter() {
   QPrinter& printer = state_.printer();
   if (dialogs_.choosePrinter(this, printer)) dialogs_.pageSetup(this, printer);
 }
 
-void EditorWindow::printl_Click() {
-  printOnChosenPrinter(this, state_, dialogs_,
-                       [this](Printer& printer) { printl(printer, state_.table, state_.memory); });
+// The program list followed by the memory as the last translation or run
+// left it.
+void EditorWindow::printProgramAndMemory() {
+  printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+    casl2wb::printProgramAndMemory(printer, state_.program.source, state_.machine.memory);
+  });
 }
 
-void EditorWindow::Printlist() {
-  printOnChosenPrinter(this, state_, dialogs_,
-                       [this](Printer& printer) { printList(printer, state_.table); });
+void EditorWindow::printProgramList() {
+  printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+    casl2wb::printProgramList(printer, state_.program.source);
+  });
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
   if (hasUnsavedChanges() &&
-      !dialogs_.question(this, productTitle(), view_messages::discardChanges())) {
+      !dialogs_.question(this, productTitle(), shownMessage(Message::DiscardChanges))) {
     event->ignore();
     return;
   }

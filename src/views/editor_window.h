@@ -1,16 +1,13 @@
-// Form1, the editor window: the source text, the message list of the check,
-// the menus and the toolbar. The main window of the program.
+// The editor window: the source text, the message list of the check, the
+// menus and the toolbar. The main window of the program.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
-#include <memory>
 #include <vector>
 
-#include "codegen/assembler.h"
-#include "source/source_file.h"
-#include "source/text.h"
-#include "views/list_box_messages.h"
+#include "base/source_file.h"
+#include "base/text.h"
 
 class QListWidget;
 class QPlainTextEdit;
@@ -34,8 +31,8 @@ class EditorWindow : public QMainWindow {
 
   WorkbenchState& state() { return state_; }
   Dialogs& dialogs() { return dialogs_; }
-  QPlainTextEdit& textBox() { return *txtdpbox_; }
-  QListWidget& messageList() { return *list1_; }
+  QPlainTextEdit& sourceEdit() { return *sourceEdit_; }
+  QListWidget& messageList() { return *messageList_; }
 
   // The source text, lines ended by newlines.
   QString sourceText() const;
@@ -46,8 +43,10 @@ class EditorWindow : public QMainWindow {
   // Edits that no save, load or check has put into a file.
   bool hasUnsavedChanges() const;
 
-  // Checks the lines with the listing and messages in List1; a program
-  // without errors is translated as well.
+  // Assembles the lines onto the memory as the last translation or run left
+  // it and loads the program into the machine; the message list shows the
+  // listing and messages, and a translated program's trace text goes to the
+  // trace window.
   void checkLines(const std::vector<Text>& lines);
 
   // The file window, created on first use (not shown by this).
@@ -66,22 +65,21 @@ class EditorWindow : public QMainWindow {
   void executionWindowsRequested();
 
  public slots:
-  void fileopen_Click();
-  void mnusave_Click();
-  void printl_Click();
-  void printsetting_Click();
-  void errchkjika_Click();
-  void jikkoug_Click();
-  void syoukyo_Click();
-  void mnufind_Click();
-  void mnureplace_Click();
-  void helpsh_Click();
-  void EditCut();
-  void EditCopy();
-  void EditPaste();
-  void Printlist();
-  // The save-as routine: asks for a file name and writes the text there.
+  void openFileWindow();
+  // Asks for a file name and writes the text there.
   void saveAs();
+  void printProgramAndMemory();
+  void setUpPrinter();
+  void checkProgram();
+  void showExecutionWindows();
+  void clearScreen();
+  void openFindDialog();
+  void openReplaceDialog();
+  void showHelp();
+  void cut();
+  void copy();
+  void paste();
+  void printProgramList();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -90,15 +88,13 @@ class EditorWindow : public QMainWindow {
   void buildControls();
   void buildMenus();
   void buildToolbar();
-  void txtdpbox_Change();
+  void sourceTextChanged();
 
   WorkbenchState& state_;
   Dialogs& dialogs_;
-  QPlainTextEdit* txtdpbox_ = nullptr;
-  QListWidget* list1_ = nullptr;
-  QToolBar* toolbar1_ = nullptr;
-  std::unique_ptr<ListBoxMessages> list1Messages_;
-  std::unique_ptr<Assembler> assembler_;
+  QPlainTextEdit* sourceEdit_ = nullptr;
+  QListWidget* messageList_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
   QPointer<FileWindow> fileWindow_;
   QPointer<FindDialog> findDialog_;
   QPointer<ReplaceDialog> replaceDialog_;

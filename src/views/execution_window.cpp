@@ -8,25 +8,29 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-#include "machine/execution_loop.h"
-#include "machine/step_replay.h"
-#include "printing/listings.h"
-#include "views/font_choice.h"
-#include "views/form3_texts.h"
+#include "documents/listings.h"
+#include "qtprint/font_choice.h"
+#include "qtprint/qt_printer.h"
+#include "simulator/execution_loop.h"
+#include "simulator/step_replay.h"
+#include "views/execution_texts.h"
 #include "views/list_box_messages.h"
+#include "views/object_names.h"
 #include "views/print_job.h"
-#include "views/qt_printer.h"
 #include "views/run_dialogs_adapter.h"
 
 namespace casl2wb {
 
 namespace {
 
+namespace texts = execution_texts;
+namespace names = object_names;
+
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QLabel* namedLabel(const QString& name, const QString& caption, QWidget* parent) {
+QLabel* namedLabel(const char* name, const QString& caption, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
+  label->setObjectName(QString::fromLatin1(name));
   return label;
 }
 
@@ -35,52 +39,55 @@ QLabel* namedLabel(const QString& name, const QString& caption, QWidget* parent)
 ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceSelection& trace,
                                  QWidget* parent)
     : QMainWindow(parent), state_(state), dialogs_(dialogs), trace_(trace) {
-  setObjectName("Form3");
-  setWindowTitle(text(form3_texts::form3Caption));
+  setObjectName(QString::fromLatin1(names::executionWindow));
+  setWindowTitle(text(texts::executionWindowCaption));
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   auto* top = new QHBoxLayout;
-  top->addWidget(namedLabel("Label20", text(form3_texts::Label20), central));
-  top->addWidget(namedLabel("Label22", text(form3_texts::Label22), central));
+  top->addWidget(namedLabel(names::stepHeading, text(texts::stepHeading), central));
+  top->addWidget(namedLabel(names::elapsedHeading, text(texts::elapsedHeading), central));
   top->addStretch();
   layout->addLayout(top);
   layout->addWidget(makePanel());
-  layout->addWidget(namedLabel("Label17", text(form3_texts::Label17), central));
-  list1_ = new QListWidget(central);
-  list1_->setObjectName("List1");
-  list1_->setFont(fixedPitchFont(9));
-  list1_->setUniformItemSizes(true);
-  layout->addWidget(list1_, 1);
+  layout->addWidget(namedLabel(names::outputHeading, text(texts::outputHeading), central));
+  outputList_ = new QListWidget(central);
+  outputList_->setObjectName(QString::fromLatin1(names::outputList));
+  outputList_->setFont(fixedPitchFont(9));
+  outputList_->setUniformItemSizes(true);
+  layout->addWidget(outputList_, 1);
   setCentralWidget(central);
 
-  QAction* jikoum = menuBar()->addAction(text(form3_texts::jikoum));
-  jikoum->setObjectName("jikoum");
-  connect(jikoum, &QAction::triggered, this, &ExecutionWindow::jikoum_Click);
-  QMenu* printm = menuBar()->addMenu(text(form3_texts::printm));
-  printm->setObjectName("printm");
+  QAction* runItem = menuBar()->addAction(text(texts::runAction));
+  runItem->setObjectName(QString::fromLatin1(names::runAction));
+  connect(runItem, &QAction::triggered, this, &ExecutionWindow::run);
+  QMenu* printMenu = menuBar()->addMenu(text(texts::printMenu));
+  printMenu->setObjectName(QString::fromLatin1(names::printMenu));
   using Command = void (ExecutionWindow::*)();
   for (const auto& [name, caption, command] :
-       {std::tuple{"printi", form3_texts::printi, Command{&ExecutionWindow::printi_Click}},
-        std::tuple{"printg", form3_texts::printg, Command{&ExecutionWindow::printg_Click}},
-        std::tuple{"printcpu", form3_texts::printcpu, Command{&ExecutionWindow::printcpu_Click}}}) {
-    QAction* action = printm->addAction(text(caption));
-    action->setObjectName(name);
+       {std::tuple{names::printRunAction, texts::printRunAction,
+                   Command{&ExecutionWindow::printRunResult}},
+        std::tuple{names::screenCopyAction, texts::screenCopyAction,
+                   Command{&ExecutionWindow::printScreenCopy}},
+        std::tuple{names::printCpuTraceAction, texts::printCpuTraceAction,
+                   Command{&ExecutionWindow::printCpuTrace}}}) {
+    QAction* action = printMenu->addAction(text(caption));
+    action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, command);
   }
 
-  state_.machine.replayActive = false;  // a loaded window starts the replay afresh
+  state_.machine.replaying = false;  // a new window starts the replay afresh
   resize(860, 620);
   placeAtRightEdge();
 }
 
 QWidget* ExecutionWindow::makePanel() {
-  auto* frame = new QGroupBox(text(form3_texts::Frame1), this);
-  frame->setObjectName("Frame1");
+  auto* frame = new QGroupBox(text(texts::cpuPanel), this);
+  frame->setObjectName(QString::fromLatin1(names::cpuPanel));
   auto* grid = new QGridLayout(frame);
   const QFont valueFont = fixedPitchFont(11);
   int index = 0;
-  for (const auto& cell : form3_texts::panelCells) {
+  for (const auto& cell : texts::panelCells) {
     const int row = index / 2;
     const int column = index % 2 == 0 ? 0 : 3;
     grid->addWidget(namedLabel(cell.captionName, text(cell.caption), frame), row, column);
@@ -88,61 +95,59 @@ QWidget* ExecutionWindow::makePanel() {
     value->setFont(valueFont);
     value->setMinimumWidth(70);
     grid->addWidget(value, row, column + 1);
-    valueLabels_[cell.valueName] = value;
+    valueLabels_[QString::fromLatin1(cell.valueName)] = value;
     ++index;
   }
-  cmdadd_ = new QPushButton(text(form3_texts::cmdadd), frame);
-  cmdadd_->setObjectName("cmdadd");
-  grid->addWidget(cmdadd_, 0, 2);
-  connect(cmdadd_, &QPushButton::clicked, this, &ExecutionWindow::cmdadd_Click);
+  stepButton_ = new QPushButton(text(texts::stepButton), frame);
+  stepButton_->setObjectName(QString::fromLatin1(names::stepButton));
+  grid->addWidget(stepButton_, 0, 2);
+  connect(stepButton_, &QPushButton::clicked, this, &ExecutionWindow::stepForward);
   grid->setColumnStretch(5, 1);
   return frame;
 }
 
-void ExecutionWindow::jikoum_Click() {
-  ListBoxMessages list(*list1_);
+void ExecutionWindow::run() {
+  ListBoxMessages output(*outputList_);
   RunDialogsAdapter runDialogs(dialogs_, *this);
-  ExecutionLoop loop(state_.machine, state_.table, list, runDialogs, state_.panel);
-  loop.jikoum_Click();
+  Simulator(state_.machine, output, runDialogs, state_.panel).run();
   showPanel();
 }
 
-void ExecutionWindow::cmdadd_Click() {
-  ListBoxMessages list(*list1_);
-  StepReplay replay(state_.machine, list, trace_, state_.panel);
-  replay.cmdadd_Click();
+void ExecutionWindow::stepForward() {
+  ListBoxMessages output(*outputList_);
+  StepReplay(state_.machine, output, trace_, state_.panel).stepForward();
   showPanel();
 }
 
-void ExecutionWindow::printi_Click() {
-  printOnChosenPrinter(this, state_, dialogs_,
-                       [this](Printer& printer) { printi(printer, state_.table, state_.machine); });
-}
-
-void ExecutionWindow::printcpu_Click() {
+void ExecutionWindow::printRunResult() {
   printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
-    printcpu(printer, state_.table, state_.machine);
+    casl2wb::printRunResult(printer, state_.program.source, state_.machine);
+  });
+}
+
+void ExecutionWindow::printCpuTrace() {
+  printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+    casl2wb::printCpuTrace(printer, state_.program.source, state_.machine);
   });
 }
 
 // The window as it is on the screen, taken before the print dialog opens.
-void ExecutionWindow::printg_Click() {
+void ExecutionWindow::printScreenCopy() {
   const WindowImage image = toWindowImage(grab().toImage());
   printOnChosenPrinter(this, state_, dialogs_,
-                       [&image](Printer& printer) { printg(printer, image); });
+                       [&image](Printer& printer) { casl2wb::printScreenCopy(printer, image); });
 }
 
 void ExecutionWindow::showPanel() {
   const RegisterPanel& panel = state_.panel;
-  valueLabels_.at("comand")->setText(QString::fromStdString(panel.comand));
-  valueLabels_.at("Label1")->setText(QString::fromStdString(panel.pr));
-  valueLabels_.at("Label5")->setText(QString::fromStdString(panel.sp));
-  valueLabels_.at("Label8")->setText(QString::fromStdString(panel.fr));
-  static const char* const grLabels[] = {"Label2", "Label3",  "Label4",  "Label6",
-                                         "Label7", "Label24", "Label25", "Label26"};
-  for (int n = 0; n < 8; ++n) {
-    valueLabels_.at(grLabels[n])->setText(QString::fromStdString(panel.gr[n]));
-  }
+  auto setValue = [this](const char* name, const std::string& value) {
+    valueLabels_.at(QString::fromLatin1(name))->setText(QString::fromStdString(value));
+  };
+  setValue(names::mnemonicValue, panel.mnemonic);
+  setValue(names::programRegisterValue, panel.programRegister);
+  setValue(names::stackPointerValue, panel.stackPointer);
+  setValue(names::flagsValue, panel.flags);
+  for (int n = 0; n < 8; ++n) setValue(names::grValues[n], panel.registers[n]);
 }
 
 void ExecutionWindow::placeAtRightEdge() {

@@ -1,5 +1,5 @@
-// Form3 "COMETⅡ 実行": the CPU panel, the output list, the run command, the
-// ">>" replay and the print menu.
+// The execution window "COMETⅡ 実行": the CPU panel, the output list, the
+// run command, the ">>" replay and the print menu.
 #pragma once
 
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <map>
 
-#include "machine/trace_selection.h"
+#include "simulator/trace_selection.h"
 #include "views/dialogs.h"
 #include "views/workbench_state.h"
 
@@ -23,19 +23,19 @@ class ExecutionWindow : public QMainWindow {
   ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceSelection& trace,
                   QWidget* parent = nullptr);
 
-  QListWidget* list1() const { return list1_; }
-  // The value label of the panel with this object name (Label1, comand, ...).
+  QListWidget* outputList() const { return outputList_; }
+  // The value label of the panel with this object name (object_names).
   QLabel* valueLabel(const QString& name) const { return valueLabels_.at(name); }
 
-  // "実行(&E)": one run of the program in the memory image.
-  void jikoum_Click();
+  // "実行(&E)": one run of the program loaded into the machine.
+  void run();
   // ">>": one step of the replay.
-  void cmdadd_Click();
+  void stepForward();
   // The print menu "印刷メニュー(&M)": the program list with the final
   // registers and the memory, the CPU trace, and an image of this window.
-  void printi_Click();
-  void printcpu_Click();
-  void printg_Click();
+  void printRunResult();
+  void printCpuTrace();
+  void printScreenCopy();
   // Left edge = screen width - window width.
   void placeAtRightEdge();
 
@@ -46,8 +46,8 @@ class ExecutionWindow : public QMainWindow {
   WorkbenchState& state_;
   Dialogs& dialogs_;
   TraceSelection& trace_;
-  QListWidget* list1_;
-  QPushButton* cmdadd_;
+  QListWidget* outputList_;
+  QPushButton* stepButton_;
   std::map<QString, QLabel*> valueLabels_;
 };
 

@@ -11,8 +11,8 @@ ExecutionWindows::~ExecutionWindows() { state_.traceText.attach(nullptr); }
 
 void ExecutionWindows::show() {
   if (!trace_) {
-    // Form7 belongs to the editor; Form3 belongs to Form7, so that it stays
-    // in front of the trace window.
+    // The trace window belongs to the editor; the execution window belongs
+    // to the trace window, so that it stays in front of it.
     trace_ = new TraceWindow(&editor_, &editor_);
     trace_->setWindowFlag(Qt::Window);
     trace_->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -1,5 +1,5 @@
-// The execution window Form3 and the trace window Form7, made when the
-// editor's "実行画面(&E)" first asks for them and kept until the program ends.
+// The execution window and the trace window, made when the editor's
+// "実行画面(&E)" first asks for them and kept until the program ends.
 #pragma once
 
 #include <QObject>
@@ -21,12 +21,14 @@ class ExecutionWindows : public QObject {
   ExecutionWindows(EditorWindow& editor, WorkbenchState& state, Dialogs& dialogs);
   ~ExecutionWindows() override;
 
-  // Form3 and Form7, or nullptr before the first request.
+  // The execution window and the trace window, or nullptr before the
+  // first request.
   ExecutionWindow* execution() const { return execution_; }
   TraceWindow* trace() const { return trace_; }
 
-  // Shows Form3, then Form7, then Form3 again in front of Form7 at the right
-  // edge of the screen. Nothing is checked or translated.
+  // Shows the execution window, then the trace window, then the execution
+  // window again in front of the trace window at the right edge of the
+  // screen. Nothing is checked or translated.
   void show();
 
  private:

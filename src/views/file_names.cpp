@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "source/file_paths.h"
-#include "source/source_file.h"
-#include "source/text.h"
+#include "base/file_paths.h"
+#include "base/source_file.h"
+#include "base/text.h"
 
 namespace casl2wb {
 namespace {

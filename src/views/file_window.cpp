@@ -9,24 +9,26 @@
 #include <QListWidget>
 #include <QMenuBar>
 
-#include "source/file_paths.h"
-#include "source/source_file.h"
-#include "source/work_file.h"
+#include "assembler/work_file.h"
+#include "base/file_paths.h"
+#include "base/messages.h"
+#include "base/source_file.h"
 #include "views/busy_cursor.h"
 #include "views/dialogs.h"
 #include "views/drive_list.h"
 #include "views/editor_window.h"
 #include "views/file_names.h"
+#include "views/file_window_texts.h"
 #include "views/folder_list.h"
-#include "views/form2_texts.h"
+#include "views/object_names.h"
 #include "views/product_title.h"
 #include "views/text_conversion.h"
-#include "views/view_messages.h"
 
 namespace casl2wb {
 namespace {
 
-namespace texts = form2_texts;
+namespace texts = file_window_texts;
+namespace names = object_names;
 
 constexpr int nameRole = Qt::UserRole;  // the file name's bytes
 
@@ -34,7 +36,7 @@ constexpr int nameRole = Qt::UserRole;  // the file name's bytes
 
 FileWindow::FileWindow(EditorWindow& editor, const QString& folder)
     : QMainWindow(&editor, Qt::Window), editor_(editor) {
-  setObjectName(QStringLiteral("Form2"));
+  setObjectName(QString::fromLatin1(names::fileWindow));
   setWindowTitle(productTitle());
   buildControls();
   buildMenus();
@@ -43,33 +45,33 @@ FileWindow::FileWindow(EditorWindow& editor, const QString& folder)
 }
 
 void FileWindow::buildControls() {
-  drive1_ = new QComboBox;
-  drive1_->setObjectName(QStringLiteral("Drive1"));
-  drive1_->addItems(driveRoots());
-  connect(drive1_, &QComboBox::activated, this, &FileWindow::Drive1_Change);
+  driveList_ = new QComboBox;
+  driveList_->setObjectName(QString::fromLatin1(names::driveList));
+  driveList_->addItems(driveRoots());
+  connect(driveList_, &QComboBox::activated, this, &FileWindow::driveChosen);
 
-  dir1_ = new FolderList;
-  dir1_->setObjectName(QStringLiteral("Dir1"));
-  connect(dir1_, &FolderList::pathChanged, this, &FileWindow::Dir1_Change);
+  folderList_ = new FolderList;
+  folderList_->setObjectName(QString::fromLatin1(names::folderList));
+  connect(folderList_, &FolderList::pathChanged, this, &FileWindow::folderChosen);
 
-  file1_ = new QListWidget;
-  file1_->setObjectName(QStringLiteral("File1"));
-  connect(file1_, &QListWidget::itemClicked, this, &FileWindow::File1_Click);
-  connect(file1_, &QListWidget::itemActivated, this, &FileWindow::File1_Click);
+  fileList_ = new QListWidget;
+  fileList_->setObjectName(QString::fromLatin1(names::fileList));
+  connect(fileList_, &QListWidget::itemClicked, this, &FileWindow::fileChosen);
+  connect(fileList_, &QListWidget::itemActivated, this, &FileWindow::fileChosen);
 
-  label1_ = new QLabel(QString::fromUtf8(texts::Label1));
-  label1_->setObjectName(QStringLiteral("Label1"));
-  txttargetfile_ = new QLineEdit;
-  txttargetfile_->setObjectName(QStringLiteral("txttargetfile"));
-  label1_->setBuddy(txttargetfile_);
+  fileNameLabel_ = new QLabel(QString::fromUtf8(texts::fileNameLabel));
+  fileNameLabel_->setObjectName(QString::fromLatin1(names::fileNameLabel));
+  fileNameEdit_ = new QLineEdit;
+  fileNameEdit_->setObjectName(QString::fromLatin1(names::fileNameEdit));
+  fileNameLabel_->setBuddy(fileNameEdit_);
 
   auto* central = new QWidget;
   auto* layout = new QGridLayout(central);
-  layout->addWidget(drive1_, 0, 0);
-  layout->addWidget(dir1_, 1, 0);
-  layout->addWidget(file1_, 0, 1, 2, 1);
-  layout->addWidget(label1_, 2, 0);
-  layout->addWidget(txttargetfile_, 2, 1);
+  layout->addWidget(driveList_, 0, 0);
+  layout->addWidget(folderList_, 1, 0);
+  layout->addWidget(fileList_, 0, 1, 2, 1);
+  layout->addWidget(fileNameLabel_, 2, 0);
+  layout->addWidget(fileNameEdit_, 2, 1);
   layout->setRowStretch(1, 1);
   setCentralWidget(central);
 }
@@ -81,9 +83,9 @@ void FileWindow::buildMenus() {
     void (FileWindow::*command)();
   };
   const Item items[] = {
-      {"readerrorchk", texts::readerrorchk, &FileWindow::readerrorchk_Click},
-      {"mnuupdated", texts::mnuupdated, &FileWindow::mnuupdated_Click},
-      {"mnusaved", texts::mnusaved, &FileWindow::mnusaved_Click},
+      {names::loadAndCheckAction, texts::loadAndCheckAction, &FileWindow::loadAndCheck},
+      {names::fileSaveAction, texts::saveAction, &FileWindow::save},
+      {names::fileSaveAsAction, texts::saveAsAction, &FileWindow::saveAs},
   };
   for (const Item& item : items) {
     QAction* action = menuBar()->addAction(QString::fromUtf8(item.caption));
@@ -94,48 +96,48 @@ void FileWindow::buildMenus() {
 
 void FileWindow::setCaption(const std::string& caption) { setWindowTitle(fromStd(caption)); }
 
-QString FileWindow::folderPath() const { return dir1_->path(); }
+QString FileWindow::folderPath() const { return folderList_->path(); }
 
 void FileWindow::setFolderPath(const QString& folder) {
-  dir1_->setPath(QFile::encodeName(folder).toStdString());
-  const QString drive = driveOf(dir1_->path(), driveRoots());
-  int index = drive1_->findText(drive);
+  folderList_->setPath(QFile::encodeName(folder).toStdString());
+  const QString drive = driveOf(folderList_->path(), driveRoots());
+  int index = driveList_->findText(drive);
   if (index < 0) {
-    drive1_->addItem(drive);
-    index = drive1_->count() - 1;
+    driveList_->addItem(drive);
+    index = driveList_->count() - 1;
   }
-  drive1_->setCurrentIndex(index);
+  driveList_->setCurrentIndex(index);
 }
 
 QString FileWindow::fullPath() const { return displayName(fullPathBytes()); }
 
 std::string FileWindow::fullPathBytes() const {
-  const QString name = txttargetfile_->text();
-  for (int row = 0; row < file1_->count(); ++row) {
-    const QListWidgetItem* item = file1_->item(row);
+  const QString name = fileNameEdit_->text();
+  for (int row = 0; row < fileList_->count(); ++row) {
+    const QListWidgetItem* item = fileList_->item(row);
     if (item->text() == name) {
-      return joinPath(dir1_->pathBytes(), item->data(nameRole).toByteArray().toStdString());
+      return joinPath(folderList_->pathBytes(), item->data(nameRole).toByteArray().toStdString());
     }
   }
-  return joinPath(dir1_->pathBytes(), toStd(name));
+  return joinPath(folderList_->pathBytes(), toStd(name));
 }
 
-void FileWindow::Drive1_Change() {
-  dir1_->setPath(QFile::encodeName(drive1_->currentText()).toStdString());
+void FileWindow::driveChosen() {
+  folderList_->setPath(QFile::encodeName(driveList_->currentText()).toStdString());
 }
 
-void FileWindow::Dir1_Change() { refreshFiles(); }
+void FileWindow::folderChosen() { refreshFiles(); }
 
 void FileWindow::refreshFiles() {
-  file1_->clear();
-  for (const std::string& name : folderEntries(dir1_->pathBytes(), EntryKind::TextFile)) {
-    auto* item = new QListWidgetItem(displayName(name), file1_);
+  fileList_->clear();
+  for (const std::string& name : folderEntries(folderList_->pathBytes(), EntryKind::TextFile)) {
+    auto* item = new QListWidgetItem(displayName(name), fileList_);
     item->setData(nameRole, QByteArray::fromStdString(name));
   }
 }
 
-void FileWindow::File1_Click() {
-  if (QListWidgetItem* item = file1_->currentItem()) txttargetfile_->setText(item->text());
+void FileWindow::fileChosen() {
+  if (QListWidgetItem* item = fileList_->currentItem()) fileNameEdit_->setText(item->text());
 }
 
 bool FileWindow::writeEditorText() {
@@ -155,9 +157,9 @@ bool FileWindow::writeEditorText() {
   return true;
 }
 
-void FileWindow::readerrorchk_Click() {
-  if (txttargetfile_->text().trimmed().isEmpty()) {
-    txttargetfile_->setText(QString::fromLatin1(workFileName));
+void FileWindow::loadAndCheck() {
+  if (fileNameEdit_->text().trimmed().isEmpty()) {
+    fileNameEdit_->setText(QString::fromLatin1(workFileName));
     if (!writeEditorText()) return;
   }
   const QString path = fullPath();
@@ -174,15 +176,15 @@ void FileWindow::readerrorchk_Click() {
   editor_.checkLines(read.lines);
 }
 
-void FileWindow::mnuupdated_Click() {
-  if (txttargetfile_->text().trimmed().isEmpty()) {
+void FileWindow::save() {
+  if (fileNameEdit_->text().trimmed().isEmpty()) {
     editor_.dialogs().message(this, Dialogs::Icon::Warning, productTitle(),
-                              view_messages::fileNameNeeded());
+                              shownMessage(Message::FileNameNeeded));
     return;
   }
   writeEditorText();
 }
 
-void FileWindow::mnusaved_Click() { editor_.saveAs(); }
+void FileWindow::saveAs() { editor_.saveAs(); }
 
 }  // namespace casl2wb

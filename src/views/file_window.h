@@ -1,4 +1,4 @@
-// Form2, the file window: a drive list, a folder list, the "*.txt" files of
+// The file window: a drive list, a folder list, the "*.txt" files of
 // the folder and a file name, with the commands that load and check a file,
 // save the editor text, or save it under a new name. Its caption shows the
 // progress of every work-file step, the editor's check included.
@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <string>
 
-#include "source/caption_sink.h"
+#include "assembler/caption_sink.h"
 
 class QComboBox;
 class QLabel;
@@ -40,24 +40,28 @@ class FileWindow : public QMainWindow, public CaptionSink {
   void refreshFiles();
 
  public slots:
-  void readerrorchk_Click();
-  void mnuupdated_Click();
-  void mnusaved_Click();
+  // Loads the named file into the editor and checks it; without a name, the
+  // editor text is first saved under the work file's name and loaded from there.
+  void loadAndCheck();
+  // Writes the editor text to the named file.
+  void save();
+  // The editor's save-as routine.
+  void saveAs();
 
  private:
   void buildControls();
   void buildMenus();
-  void Drive1_Change();
-  void Dir1_Change();
-  void File1_Click();
+  void driveChosen();
+  void folderChosen();
+  void fileChosen();
   bool writeEditorText();
 
   EditorWindow& editor_;
-  QComboBox* drive1_ = nullptr;
-  FolderList* dir1_ = nullptr;
-  QListWidget* file1_ = nullptr;
-  QLabel* label1_ = nullptr;
-  QLineEdit* txttargetfile_ = nullptr;
+  QComboBox* driveList_ = nullptr;
+  FolderList* folderList_ = nullptr;
+  QListWidget* fileList_ = nullptr;
+  QLabel* fileNameLabel_ = nullptr;
+  QLineEdit* fileNameEdit_ = nullptr;
 };
 
 }  // namespace casl2wb

@@ -5,62 +5,72 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "base/messages.h"
 #include "views/dialogs.h"
 #include "views/find_texts.h"
+#include "views/object_names.h"
 #include "views/product_title.h"
 #include "views/text_box_selection.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb {
 
+namespace {
+
+namespace names = object_names;
+
+}  // namespace
+
 FindDialog::FindDialog(QPlainTextEdit& editor, Dialogs& dialogs, QWidget* owner)
     : QDialog(owner), editor_(editor), dialogs_(dialogs) {
-  setObjectName(QStringLiteral("frmfindstr"));
-  setWindowTitle(QString::fromUtf8(find_texts::frmfindstrCaption));
+  setObjectName(QString::fromLatin1(names::findDialog));
+  setWindowTitle(QString::fromUtf8(find_texts::findDialogCaption));
   setAttribute(Qt::WA_DeleteOnClose);
   // Escape closes the dialog for good as well.
   connect(this, &QDialog::finished, this, &QObject::deleteLater);
   setModal(false);
 
-  txtsearch_ = new QLineEdit;
-  txtsearch_->setObjectName(QStringLiteral("txtsearch"));
-  cmdsearch_ = new QPushButton(QString::fromUtf8(find_texts::cmdsearch));
-  cmdsearch_->setObjectName(QStringLiteral("cmdsearch"));
-  cmdsearch_->setDefault(true);
-  cmdcancel_ = new QPushButton(QString::fromUtf8(find_texts::cmdcancel));
-  cmdcancel_->setObjectName(QStringLiteral("cmdcancel"));
-  chkmoji_ = new QCheckBox(QString::fromUtf8(find_texts::chkmoji));
-  chkmoji_->setObjectName(QStringLiteral("chkmoji"));
-  chktop_ = new QCheckBox(QString::fromUtf8(find_texts::chktop));
-  chktop_->setObjectName(QStringLiteral("chktop"));
+  findText_ = new QLineEdit;
+  findText_->setObjectName(QString::fromLatin1(names::findText));
+  findNextButton_ = new QPushButton(QString::fromUtf8(find_texts::findNextButton));
+  findNextButton_->setObjectName(QString::fromLatin1(names::findNextButton));
+  findNextButton_->setDefault(true);
+  cancelButton_ = new QPushButton(QString::fromUtf8(find_texts::cancelButton));
+  cancelButton_->setObjectName(QString::fromLatin1(names::cancelButton));
+  matchCaseCheck_ = new QCheckBox(QString::fromUtf8(find_texts::matchCaseCheck));
+  matchCaseCheck_->setObjectName(QString::fromLatin1(names::matchCaseCheck));
+  fromTopCheck_ = new QCheckBox(QString::fromUtf8(find_texts::fromTopCheck));
+  fromTopCheck_->setObjectName(QString::fromLatin1(names::fromTopCheck));
 
   auto* layout = new QGridLayout(this);
-  layout->addWidget(txtsearch_, 0, 0);
-  layout->addWidget(cmdsearch_, 0, 1);
-  layout->addWidget(chkmoji_, 1, 0);
-  layout->addWidget(cmdcancel_, 1, 1);
-  layout->addWidget(chktop_, 2, 0);
+  layout->addWidget(findText_, 0, 0);
+  layout->addWidget(findNextButton_, 0, 1);
+  layout->addWidget(matchCaseCheck_, 1, 0);
+  layout->addWidget(cancelButton_, 1, 1);
+  layout->addWidget(fromTopCheck_, 2, 0);
   layout->setColumnStretch(0, 1);
 
-  connect(cmdsearch_, &QPushButton::clicked, this, &FindDialog::cmdsearch_Click);
-  connect(cmdcancel_, &QPushButton::clicked, this, &FindDialog::close);
+  connect(findNextButton_, &QPushButton::clicked, this, &FindDialog::findNext);
+  connect(cancelButton_, &QPushButton::clicked, this, &FindDialog::close);
   resize(420, sizeHint().height());
 }
 
-void FindDialog::cmdsearch_Click() {
+void FindDialog::findNext() {
   TextBoxSelection box(editor_);
-  const QString wanted = txtsearch_->text();
-  const qsizetype start = chktop_->isChecked() ? 0 : box.selectionStart() + box.selectionLength();
+  const QString wanted = findText_->text();
+  const qsizetype start =
+      fromTopCheck_->isChecked() ? 0 : box.selectionStart() + box.selectionLength();
   const Qt::CaseSensitivity sensitivity =
-      chkmoji_->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+      matchCaseCheck_->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
   // An empty search text finds nothing.
   const qsizetype found = wanted.isEmpty() ? -1 : box.text().indexOf(wanted, start, sensitivity);
   if (found >= 0) {
     box.select(found, wanted.size());
   } else {
     dialogs_.message(this, Dialogs::Icon::Information, productTitle(),
-                     QString::fromUtf8(find_texts::findEnd));
+                     shownMessage(Message::FindEnded));
   }
-  chktop_->setChecked(false);
+  fromTopCheck_->setChecked(false);
   box.focus();
 }
 

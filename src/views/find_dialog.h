@@ -1,5 +1,5 @@
-// frmfindstr, the find dialog: searches the editor's text from the end of
-// its selection (or from the beginning) and selects what it finds.
+// The find dialog: searches the editor's text from the end of its selection
+// (or from the beginning) and selects what it finds.
 #pragma once
 
 #include <QDialog>
@@ -21,16 +21,17 @@ class FindDialog : public QDialog {
   FindDialog(QPlainTextEdit& editor, Dialogs& dialogs, QWidget* owner);
 
  public slots:
-  void cmdsearch_Click();
+  // Selects the next occurrence of the search text.
+  void findNext();
 
  private:
   QPlainTextEdit& editor_;
   Dialogs& dialogs_;
-  QLineEdit* txtsearch_ = nullptr;
-  QPushButton* cmdsearch_ = nullptr;
-  QPushButton* cmdcancel_ = nullptr;
-  QCheckBox* chkmoji_ = nullptr;
-  QCheckBox* chktop_ = nullptr;
+  QLineEdit* findText_ = nullptr;
+  QPushButton* findNextButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QCheckBox* matchCaseCheck_ = nullptr;
+  QCheckBox* fromTopCheck_ = nullptr;
 };
 
 }  // namespace casl2wb

@@ -1,6 +1,6 @@
 #include "views/folder_list.h"
 
-#include "source/file_paths.h"
+#include "base/file_paths.h"
 #include "views/file_names.h"
 #include "views/tool_icons.h"
 

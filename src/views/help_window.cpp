@@ -6,8 +6,9 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "views/form1_texts.h"
-#include "views/form2_texts.h"
+#include "views/editor_texts.h"
+#include "views/file_window_texts.h"
+#include "views/object_names.h"
 #include "views/product_title.h"
 
 namespace casl2wb {
@@ -25,56 +26,57 @@ QString menuName(const char* caption) {
 }  // namespace
 
 QString usageHelpHtml() {
-  namespace f1 = form1_texts;
-  namespace f2 = form2_texts;
+  namespace editor = editor_texts;
+  namespace files = file_window_texts;
   QString html = QStringLiteral(
       "<h2>{title} の使い方</h2>"
       "<h3>プログラムを入力する</h3>"
       "<p>上の欄に CASL II のプログラムを 1 行に 1 命令ずつ入力します。"
       "ラベルは行の先頭から書き、ラベルのない行は空白で始めます。"
       "「;」から行末まではコメントです。</p>"
-      "<h3>{errchkjika}</h3>"
-      "<p>メニューの「{errchkjika}」でプログラムを検査します。"
+      "<h3>{checkAction}</h3>"
+      "<p>メニューの「{checkAction}」でプログラムを検査します。"
       "下の欄に各行のアドレスと内容、エラーのメッセージが表示されます。"
       "エラーがなければ機械語に翻訳され、メモリの内容も表示されます。</p>"
-      "<h3>{file}</h3>"
-      "<p>「{file}」メニューの「{fileopen}」でファイル画面を開きます。"
-      "フォルダとファイル（*.txt）を選んで「{readerrorchk}」を押すと、"
-      "ファイルを読み込んで検査します。「{mnuupdated}」は入力中のプログラムを"
-      "選んだファイル名で書き込みます。「{mnusaved}」では書き込み先を選べます。</p>"
-      "<h3>{mnuedit}</h3>"
-      "<p>「{mnuedit}」メニューで {mnucut}（{mnucutKey}）、{mnucopy}（{mnucopyKey}）、"
-      "{mnupaste}（{mnupasteKey}）、{mnufind}（{mnufindKey}）、{mnureplace}（{mnureplaceKey}）"
+      "<h3>{fileMenu}</h3>"
+      "<p>「{fileMenu}」メニューの「{fileWindowAction}」でファイル画面を開きます。"
+      "フォルダとファイル（*.txt）を選んで「{loadAndCheckAction}」を押すと、"
+      "ファイルを読み込んで検査します。「{fileSaveAction}」は入力中のプログラムを"
+      "選んだファイル名で書き込みます。「{fileSaveAsAction}」では書き込み先を選べます。</p>"
+      "<h3>{editMenu}</h3>"
+      "<p>「{editMenu}」メニューで {cutAction}（{cutKey}）、{copyAction}（{copyKey}）、"
+      "{pasteAction}（{pasteKey}）、{findAction}（{findKey}）、{replaceAction}（{replaceKey}）"
       "ができます。</p>"
-      "<h3>{jikkoug}</h3>"
-      "<p>エラーのないプログラムは「{jikkoug}」で COMET II の実行画面を開いて動かします。"
+      "<h3>{executionWindowsAction}</h3>"
+      "<p>エラーのないプログラムは「{executionWindowsAction}」で COMET II "
+      "の実行画面を開いて動かします。"
       "「&gt;&gt;」ボタンで 1 命令ずつ実行の様子を振り返れます。</p>"
       "<h3>その他</h3>"
-      "<p>「{syoukyo}」はプログラムとメッセージを消します。"
-      "「{owari}」でプログラムを終わります。どのファイルにも書き込んでいない変更が"
+      "<p>「{clearAction}」はプログラムとメッセージを消します。"
+      "「{endAction}」でプログラムを終わります。どのファイルにも書き込んでいない変更が"
       "あるときは、終わる前に確かめます。</p>");
   const std::pair<const char*, QString> names[] = {
       {"title", productTitle().toHtmlEscaped()},
-      {"errchkjika", menuName(f1::errchkjika)},
-      {"file", menuName(f1::file)},
-      {"fileopen", menuName(f1::fileopen)},
-      {"readerrorchk", menuName(f2::readerrorchk)},
-      {"mnuupdated", menuName(f2::mnuupdated)},
-      {"mnusaved", menuName(f2::mnusaved)},
-      {"mnuedit", menuName(f1::mnuedit)},
-      {"mnucutKey", QString::fromLatin1(f1::mnucutKey)},
-      {"mnucopyKey", QString::fromLatin1(f1::mnucopyKey)},
-      {"mnupasteKey", QString::fromLatin1(f1::mnupasteKey)},
-      {"mnufindKey", QString::fromLatin1(f1::mnufindKey)},
-      {"mnureplaceKey", QString::fromLatin1(f1::mnureplaceKey)},
-      {"mnucut", menuName(f1::mnucut)},
-      {"mnucopy", menuName(f1::mnucopy)},
-      {"mnupaste", menuName(f1::mnupaste)},
-      {"mnufind", menuName(f1::mnufind)},
-      {"mnureplace", menuName(f1::mnureplace)},
-      {"jikkoug", menuName(f1::jikkoug)},
-      {"syoukyo", menuName(f1::syoukyo)},
-      {"owari", menuName(f1::owari)},
+      {"checkAction", menuName(editor::checkAction)},
+      {"fileMenu", menuName(editor::fileMenu)},
+      {"fileWindowAction", menuName(editor::fileWindowAction)},
+      {"loadAndCheckAction", menuName(files::loadAndCheckAction)},
+      {"fileSaveAction", menuName(files::saveAction)},
+      {"fileSaveAsAction", menuName(files::saveAsAction)},
+      {"editMenu", menuName(editor::editMenu)},
+      {"cutKey", QString::fromLatin1(editor::cutKey)},
+      {"copyKey", QString::fromLatin1(editor::copyKey)},
+      {"pasteKey", QString::fromLatin1(editor::pasteKey)},
+      {"findKey", QString::fromLatin1(editor::findKey)},
+      {"replaceKey", QString::fromLatin1(editor::replaceKey)},
+      {"cutAction", menuName(editor::cutAction)},
+      {"copyAction", menuName(editor::copyAction)},
+      {"pasteAction", menuName(editor::pasteAction)},
+      {"findAction", menuName(editor::findAction)},
+      {"replaceAction", menuName(editor::replaceAction)},
+      {"executionWindowsAction", menuName(editor::executionWindowsAction)},
+      {"clearAction", menuName(editor::clearAction)},
+      {"endAction", menuName(editor::endAction)},
   };
   for (const auto& [key, value] : names) {
     html.replace(QStringLiteral("{%1}").arg(QString::fromLatin1(key)), value);
@@ -83,14 +85,14 @@ QString usageHelpHtml() {
 }
 
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
-  setObjectName(QStringLiteral("helpwindow"));
+  setObjectName(QString::fromLatin1(object_names::helpWindow));
   setWindowTitle(productTitle() + QStringLiteral(" ヘルプ"));
   setModal(false);
   auto* browser = new QTextBrowser;
-  browser->setObjectName(QStringLiteral("helptext"));
+  browser->setObjectName(QString::fromLatin1(object_names::helpText));
   browser->setHtml(usageHelpHtml());
   auto* buttons = new QDialogButtonBox;
-  buttons->addButton(QString::fromUtf8(form1_texts::mnuclose), QDialogButtonBox::RejectRole);
+  buttons->addButton(QString::fromUtf8(editor_texts::closeAction), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::rejected, this, &HelpWindow::close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(browser);

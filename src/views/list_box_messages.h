@@ -3,7 +3,7 @@
 
 #include <QListWidget>
 
-#include "source/message_list.h"
+#include "base/message_list.h"
 
 namespace casl2wb {
 

@@ -3,11 +3,11 @@
 #include <QFile>
 #include <QPrinter>
 
+#include "qtprint/pdf_printer.h"
+#include "qtprint/qt_printer.h"
 #include "views/busy_cursor.h"
-#include "views/pdf_printer.h"
 #include "views/product_title.h"
-#include "views/qt_printer.h"
-#include "views/view_messages.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb {
 
@@ -25,7 +25,7 @@ bool printOnChosenPrinter(QWidget* parent, WorkbenchState& state, Dialogs& dialo
     }
     if (pdf.ok()) return true;
     dialogs.message(parent, Dialogs::Icon::Error, productTitle(),
-                    view_messages::cannotWrite(path, pdf.errorString()));
+                    shownMessage(Message::CannotWrite, {toStd(path), toStd(pdf.errorString())}));
     return false;
   }
   QtPrinter pages(printer);
@@ -34,7 +34,8 @@ bool printOnChosenPrinter(QWidget* parent, WorkbenchState& state, Dialogs& dialo
     document(pages);
   }
   if (pages.ok()) return true;
-  dialogs.message(parent, Dialogs::Icon::Error, productTitle(), view_messages::printingFailed());
+  dialogs.message(parent, Dialogs::Icon::Error, productTitle(),
+                  shownMessage(Message::PrintingFailed));
   return false;
 }
 

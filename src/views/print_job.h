@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "printing/printer.h"
+#include "documents/printer.h"
 #include "views/dialogs.h"
 #include "views/workbench_state.h"
 

@@ -5,70 +5,79 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "base/messages.h"
 #include "views/dialogs.h"
 #include "views/find_texts.h"
+#include "views/object_names.h"
 #include "views/product_title.h"
 #include "views/text_box_selection.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb {
 
+namespace {
+
+namespace names = object_names;
+
+}  // namespace
+
 ReplaceDialog::ReplaceDialog(QPlainTextEdit& editor, Dialogs& dialogs, QWidget* owner)
     : QDialog(owner), editor_(editor), dialogs_(dialogs) {
-  setObjectName(QStringLiteral("frmreplacestr"));
-  setWindowTitle(QString::fromUtf8(find_texts::frmreplacestrCaption));
+  setObjectName(QString::fromLatin1(names::replaceDialog));
+  setWindowTitle(QString::fromUtf8(find_texts::replaceDialogCaption));
   setAttribute(Qt::WA_DeleteOnClose);
   // Escape closes the dialog for good as well.
   connect(this, &QDialog::finished, this, &QObject::deleteLater);
   setModal(false);
 
-  lblsearch_ = new QLabel(QString::fromUtf8(find_texts::lblsearch));
-  lblsearch_->setObjectName(QStringLiteral("lblsearch"));
-  txtsearch_ = new QLineEdit;
-  txtsearch_->setObjectName(QStringLiteral("txtsearch"));
-  lblsearch_->setBuddy(txtsearch_);
-  ibireplace_ = new QLabel(QString::fromUtf8(find_texts::ibireplace));
-  ibireplace_->setObjectName(QStringLiteral("ibireplace"));
-  txtreplace_ = new QLineEdit;
-  txtreplace_->setObjectName(QStringLiteral("txtreplace"));
-  ibireplace_->setBuddy(txtreplace_);
-  cmdreplace_ = new QPushButton(QString::fromUtf8(find_texts::cmdreplace));
-  cmdreplace_->setObjectName(QStringLiteral("cmdreplace"));
-  cmdreplace_->setDefault(true);
-  cmdreplaceall_ = new QPushButton(QString::fromUtf8(find_texts::cmdreplaceall));
-  cmdreplaceall_->setObjectName(QStringLiteral("cmdreplaceall"));
-  cmdcancel_ = new QPushButton(QString::fromUtf8(find_texts::cmdcancel));
-  cmdcancel_->setObjectName(QStringLiteral("cmdcancel"));
+  findLabel_ = new QLabel(QString::fromUtf8(find_texts::findLabel));
+  findLabel_->setObjectName(QString::fromLatin1(names::findLabel));
+  findText_ = new QLineEdit;
+  findText_->setObjectName(QString::fromLatin1(names::findText));
+  findLabel_->setBuddy(findText_);
+  replaceLabel_ = new QLabel(QString::fromUtf8(find_texts::replaceLabel));
+  replaceLabel_->setObjectName(QString::fromLatin1(names::replaceLabel));
+  replaceText_ = new QLineEdit;
+  replaceText_->setObjectName(QString::fromLatin1(names::replaceText));
+  replaceLabel_->setBuddy(replaceText_);
+  replaceButton_ = new QPushButton(QString::fromUtf8(find_texts::replaceButton));
+  replaceButton_->setObjectName(QString::fromLatin1(names::replaceButton));
+  replaceButton_->setDefault(true);
+  replaceAllButton_ = new QPushButton(QString::fromUtf8(find_texts::replaceAllButton));
+  replaceAllButton_->setObjectName(QString::fromLatin1(names::replaceAllButton));
+  cancelButton_ = new QPushButton(QString::fromUtf8(find_texts::cancelButton));
+  cancelButton_->setObjectName(QString::fromLatin1(names::cancelButton));
 
   auto* layout = new QGridLayout(this);
-  layout->addWidget(lblsearch_, 0, 0);
-  layout->addWidget(txtsearch_, 0, 1);
-  layout->addWidget(cmdreplace_, 0, 2);
-  layout->addWidget(ibireplace_, 1, 0);
-  layout->addWidget(txtreplace_, 1, 1);
-  layout->addWidget(cmdreplaceall_, 1, 2);
-  layout->addWidget(cmdcancel_, 2, 2);
+  layout->addWidget(findLabel_, 0, 0);
+  layout->addWidget(findText_, 0, 1);
+  layout->addWidget(replaceButton_, 0, 2);
+  layout->addWidget(replaceLabel_, 1, 0);
+  layout->addWidget(replaceText_, 1, 1);
+  layout->addWidget(replaceAllButton_, 1, 2);
+  layout->addWidget(cancelButton_, 2, 2);
   layout->setColumnStretch(1, 1);
 
-  connect(cmdreplace_, &QPushButton::clicked, this, &ReplaceDialog::cmdreplace_Click);
-  connect(cmdreplaceall_, &QPushButton::clicked, this, &ReplaceDialog::cmdreplaceall_Click);
-  connect(cmdcancel_, &QPushButton::clicked, this, &ReplaceDialog::close);
+  connect(replaceButton_, &QPushButton::clicked, this, &ReplaceDialog::replace);
+  connect(replaceAllButton_, &QPushButton::clicked, this, &ReplaceDialog::replaceAll);
+  connect(cancelButton_, &QPushButton::clicked, this, &ReplaceDialog::close);
 
   // Opening the dialog: the selection is the text to find, ready to be typed over.
-  txtsearch_->setText(TextBoxSelection(editor_).selectedText());
-  txtsearch_->selectAll();
+  findText_->setText(TextBoxSelection(editor_).selectedText());
+  findText_->selectAll();
   resize(460, sizeHint().height());
 }
 
-void ReplaceDialog::cmdreplace_Click() {
+void ReplaceDialog::replace() {
   TextBoxSelection box(editor_);
-  const QString wanted = txtsearch_->text();
+  const QString wanted = findText_->text();
   qsizetype found = -1;
   // An empty search text replaces nothing and finds nothing, so that
   // replacing all always ends.
   if (!wanted.isEmpty()) {
     qsizetype start = box.selectionStart();
     if (box.selectedText() == wanted) {
-      const QString replacement = txtreplace_->text();
+      const QString replacement = replaceText_->text();
       box.replaceSelection(replacement);
       start += replacement.size();
     }
@@ -79,16 +88,16 @@ void ReplaceDialog::cmdreplace_Click() {
     replaceFound_ = true;
   } else {
     dialogs_.message(this, Dialogs::Icon::Information, productTitle(),
-                     QString::fromUtf8(find_texts::replaceEnd));
+                     shownMessage(Message::FindAndReplaceEnded));
     replaceFound_ = false;
   }
   box.focus();
 }
 
-void ReplaceDialog::cmdreplaceall_Click() {
+void ReplaceDialog::replaceAll() {
   TextBoxSelection(editor_).select(0, 0);
   replaceFound_ = true;
-  while (replaceFound_) cmdreplace_Click();
+  while (replaceFound_) replace();
 }
 
 }  // namespace casl2wb

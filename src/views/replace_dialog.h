@@ -1,5 +1,5 @@
-// frmreplacestr, the replace dialog: replaces the selected occurrence of the
-// search text and selects the next one, or replaces them all.
+// The replace dialog: replaces the selected occurrence of the search text
+// and selects the next one, or replaces them all.
 #pragma once
 
 #include <QDialog>
@@ -25,19 +25,22 @@ class ReplaceDialog : public QDialog {
   bool replaceFound() const { return replaceFound_; }
 
  public slots:
-  void cmdreplace_Click();
-  void cmdreplaceall_Click();
+  // Replaces the selection when it is the search text, then selects the
+  // next occurrence.
+  void replace();
+  // Replaces every occurrence from the beginning of the text.
+  void replaceAll();
 
  private:
   QPlainTextEdit& editor_;
   Dialogs& dialogs_;
-  QLabel* lblsearch_ = nullptr;
-  QLineEdit* txtsearch_ = nullptr;
-  QLabel* ibireplace_ = nullptr;
-  QLineEdit* txtreplace_ = nullptr;
-  QPushButton* cmdreplace_ = nullptr;
-  QPushButton* cmdreplaceall_ = nullptr;
-  QPushButton* cmdcancel_ = nullptr;
+  QLabel* findLabel_ = nullptr;
+  QLineEdit* findText_ = nullptr;
+  QLabel* replaceLabel_ = nullptr;
+  QLineEdit* replaceText_ = nullptr;
+  QPushButton* replaceButton_ = nullptr;
+  QPushButton* replaceAllButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   bool replaceFound_ = false;
 };
 

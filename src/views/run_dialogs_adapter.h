@@ -1,9 +1,10 @@
-// The run's input box and notice as dialogs of the execution window.
+// The run's input box and notice as dialogs of the execution window; the
+// notice carries the window's own caption as its title.
 #pragma once
 
 #include <QWidget>
 
-#include "machine/run_dialogs.h"
+#include "simulator/run_dialogs.h"
 #include "views/dialogs.h"
 
 namespace casl2wb {
@@ -20,8 +21,8 @@ class RunDialogsAdapter : public RunDialogs {
                           QString::fromStdString(defaultText));
     return entry ? entry->toStdString() : std::string();
   }
-  void errorBox(const std::string& text, const std::string& title) override {
-    dialogs_.message(&window_, Dialogs::Icon::Error, QString::fromStdString(title),
+  void errorBox(const std::string& text) override {
+    dialogs_.message(&window_, Dialogs::Icon::Error, window_.windowTitle(),
                      QString::fromStdString(text));
   }
 

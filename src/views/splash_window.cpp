@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "views/object_names.h"
 #include "views/product_title.h"
 #include "views/title_picture.h"
 
@@ -14,16 +15,16 @@ namespace casl2wb {
 
 SplashWindow::SplashWindow(EditorFactory makeEditor, QWidget* parent)
     : QWidget(parent, Qt::Window), makeEditor_(std::move(makeEditor)) {
-  setObjectName(QStringLiteral("Form8"));
+  setObjectName(QString::fromLatin1(object_names::splashWindow));
   setWindowTitle(productTitleWithVersion());
   setAttribute(Qt::WA_DeleteOnClose);
 
-  picture1_ = new QLabel;
-  picture1_->setObjectName(QStringLiteral("Picture1"));
-  picture1_->setPixmap(drawTitlePicture());
+  titlePicture_ = new QLabel;
+  titlePicture_->setObjectName(QString::fromLatin1(object_names::titlePicture));
+  titlePicture_->setPixmap(drawTitlePicture());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(picture1_);
+  layout->addWidget(titlePicture_);
   setFixedSize(layout->sizeHint());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = rect();
@@ -31,17 +32,17 @@ SplashWindow::SplashWindow(EditorFactory makeEditor, QWidget* parent)
     move(frame.topLeft());
   }
 
-  timer1_ = new QTimer(this);
-  timer1_->setObjectName(QStringLiteral("Timer1"));
-  timer1_->setSingleShot(true);
+  closeTimer_ = new QTimer(this);
+  closeTimer_->setObjectName(QString::fromLatin1(object_names::closeTimer));
+  closeTimer_->setSingleShot(true);
   // A coarse timer may fire a little early; the editor never comes before its time.
-  timer1_->setTimerType(Qt::PreciseTimer);
-  timer1_->setInterval(showMilliseconds);
-  connect(timer1_, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
-  timer1_->start();
+  closeTimer_->setTimerType(Qt::PreciseTimer);
+  closeTimer_->setInterval(showMilliseconds);
+  connect(closeTimer_, &QTimer::timeout, this, &SplashWindow::handOver);
+  closeTimer_->start();
 }
 
-void SplashWindow::Timer1_Timer() {
+void SplashWindow::handOver() {
   QWidget* editor = makeEditor_();
   handedOver_ = true;
   close();
@@ -49,7 +50,7 @@ void SplashWindow::Timer1_Timer() {
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {
-  timer1_->stop();
+  closeTimer_->stop();
   event->accept();
   if (!handedOver_) emit closedEarly();
 }

@@ -1,4 +1,4 @@
-// Form8, the splash window: shows the title picture for three seconds, then
+// The splash window: shows the title picture for three seconds, then
 // creates the editor window, closes itself and shows the editor.
 #pragma once
 
@@ -29,11 +29,12 @@ class SplashWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Timer1_Timer();
+  // The time is up: the editor comes, the splash goes.
+  void handOver();
 
   EditorFactory makeEditor_;
-  QLabel* picture1_ = nullptr;
-  QTimer* timer1_ = nullptr;
+  QLabel* titlePicture_ = nullptr;
+  QTimer* closeTimer_ = nullptr;
   bool handedOver_ = false;
 };
 

@@ -4,7 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "views/font_choice.h"
+#include "qtprint/font_choice.h"
 #include "views/product_title.h"
 
 namespace casl2wb {

@@ -1,32 +1,27 @@
-// The program-trace text that the translation writes: kept here for the
-// whole run of the program and passed on to the trace window while one is
+// The program-trace text of the last translation: kept here for the whole
+// run of the program and passed on to the trace window while one is
 // attached, so that the window shows it whenever it is opened.
 #pragma once
 
 #include <string>
 
-#include "codegen/trace_text.h"
-
 namespace casl2wb {
 
-class TraceTextStore : public TraceTextView {
+class TraceWindow;
+
+class TraceTextStore {
  public:
-  void setText(const std::string& newText) override {
-    text_ = newText;
-    if (view_ != nullptr) view_->setText(text_);
-  }
+  // Keeps the text and shows it in the attached window.
+  void setText(const std::string& newText);
   const std::string& text() const { return text_; }
 
-  // The window's text box from now on (nullptr to detach); it gets the text
-  // at once.
-  void attach(TraceTextView* view) {
-    view_ = view;
-    if (view_ != nullptr) view_->setText(text_);
-  }
+  // The window that shows the text from now on (nullptr to detach); it gets
+  // the text at once.
+  void attach(TraceWindow* window);
 
  private:
   std::string text_;
-  TraceTextView* view_ = nullptr;
+  TraceWindow* window_ = nullptr;
 };
 
 }  // namespace casl2wb

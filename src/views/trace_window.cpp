@@ -5,41 +5,42 @@
 #include <QPalette>
 #include <QTextCursor>
 
-#include "views/font_choice.h"
-#include "views/form3_texts.h"
+#include "qtprint/font_choice.h"
+#include "views/execution_texts.h"
+#include "views/object_names.h"
 
 namespace casl2wb {
 
 TraceWindow::TraceWindow(QWidget* home, QWidget* parent) : QMainWindow(parent) {
-  setObjectName("Form7");
-  setWindowTitle(QString::fromUtf8(form3_texts::form7Caption));
+  setObjectName(QString::fromLatin1(object_names::traceWindow));
+  setWindowTitle(QString::fromUtf8(execution_texts::traceWindowCaption));
 
-  text1_ = new QPlainTextEdit(this);
-  text1_->setObjectName("Text1");
-  text1_->setFont(fixedPitchFont(10));
-  text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  textBox_ = new QPlainTextEdit(this);
+  textBox_->setObjectName(QString::fromLatin1(object_names::traceText));
+  textBox_->setFont(fixedPitchFont(10));
+  textBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
   // The replay's selection stays visible while another window has the focus.
-  QPalette palette = text1_->palette();
+  QPalette palette = textBox_->palette();
   for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
     palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
   }
-  text1_->setPalette(palette);
-  setCentralWidget(text1_);
+  textBox_->setPalette(palette);
+  setCentralWidget(textBox_);
 
-  QAction* jobend = menuBar()->addAction(QString::fromUtf8(form3_texts::jobend));
-  jobend->setObjectName("jobend");
+  QAction* endProgram = menuBar()->addAction(QString::fromUtf8(execution_texts::endProgramAction));
+  endProgram->setObjectName(QString::fromLatin1(object_names::endProgramAction));
   // Ends the whole program the way the editor's own end command does, so
   // that unsaved edits are asked about first.
-  connect(jobend, &QAction::triggered, this, [home] {
+  connect(endProgram, &QAction::triggered, this, [home] {
     if (home != nullptr) {
       home->close();
     } else {
       QApplication::quit();
     }
   });
-  QAction* homemenyu = menuBar()->addAction(QString::fromUtf8(form3_texts::homemenyu));
-  homemenyu->setObjectName("homemenyu");
-  connect(homemenyu, &QAction::triggered, this, [home] {
+  QAction* homeItem = menuBar()->addAction(QString::fromUtf8(execution_texts::homeAction));
+  homeItem->setObjectName(QString::fromLatin1(object_names::homeAction));
+  connect(homeItem, &QAction::triggered, this, [home] {
     if (home == nullptr) return;
     home->show();
     home->raise();
@@ -48,8 +49,8 @@ TraceWindow::TraceWindow(QWidget* home, QWidget* parent) : QMainWindow(parent) {
   resize(640, 480);
 }
 
-void TraceWindow::setText(const std::string& text) {
-  text1_->setPlainText(QString::fromStdString(text));
+void TraceWindow::setTraceText(const std::string& text) {
+  textBox_->setPlainText(QString::fromStdString(text));
 }
 
 namespace {
@@ -70,27 +71,27 @@ int unitsBefore(const QString& text, int characterPosition) {
 
 }  // namespace
 
-std::string TraceWindow::text() const { return text1_->toPlainText().toStdString(); }
+std::string TraceWindow::text() const { return textBox_->toPlainText().toStdString(); }
 
 int TraceWindow::selectionStart() const {
-  return charactersBefore(text1_->toPlainText(), text1_->textCursor().selectionStart());
+  return charactersBefore(textBox_->toPlainText(), textBox_->textCursor().selectionStart());
 }
 
 int TraceWindow::selectionLength() const {
-  const QTextCursor cursor = text1_->textCursor();
-  const QString text = text1_->toPlainText();
+  const QTextCursor cursor = textBox_->textCursor();
+  const QString text = textBox_->toPlainText();
   return charactersBefore(text, cursor.selectionEnd()) -
          charactersBefore(text, cursor.selectionStart());
 }
 
 void TraceWindow::select(int start, int length) {
-  const QString text = text1_->toPlainText();
-  QTextCursor cursor = text1_->textCursor();
+  const QString text = textBox_->toPlainText();
+  QTextCursor cursor = textBox_->textCursor();
   cursor.setPosition(unitsBefore(text, start));
   cursor.setPosition(unitsBefore(text, start + length), QTextCursor::KeepAnchor);
-  text1_->setTextCursor(cursor);
+  textBox_->setTextCursor(cursor);
 }
 
-void TraceWindow::focus() { text1_->setFocus(); }
+void TraceWindow::focus() { textBox_->setFocus(); }
 
 }  // namespace casl2wb

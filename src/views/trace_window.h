@@ -1,26 +1,26 @@
-// Form7 "プログラムトレース": the program-trace text, in which the step replay
-// selects the line of the instruction shown.
+// The trace window "プログラムトレース": the program-trace text, in which the
+// step replay selects the line of the instruction shown.
 #pragma once
 
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <string>
 
-#include "codegen/trace_text.h"
-#include "machine/trace_selection.h"
+#include "simulator/trace_selection.h"
 
 namespace casl2wb {
 
-class TraceWindow : public QMainWindow, public TraceTextView, public TraceSelection {
+class TraceWindow : public QMainWindow, public TraceSelection {
   Q_OBJECT
 
  public:
   // `home` is the editor window that "ホームメニュー" shows again.
   explicit TraceWindow(QWidget* home, QWidget* parent = nullptr);
 
-  QPlainTextEdit* text1() const { return text1_; }
+  QPlainTextEdit* textBox() const { return textBox_; }
 
-  // The text the translation writes.
-  void setText(const std::string& text) override;
+  // Shows the trace text of a translation.
+  void setTraceText(const std::string& text);
 
   // The text and selection the replay searches and sets.
   std::string text() const override;
@@ -30,7 +30,7 @@ class TraceWindow : public QMainWindow, public TraceTextView, public TraceSelect
   void focus() override;
 
  private:
-  QPlainTextEdit* text1_;
+  QPlainTextEdit* textBox_;
 };
 
 }  // namespace casl2wb

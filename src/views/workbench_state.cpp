@@ -3,11 +3,11 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
-#include "views/qt_printer.h"
+#include "qtprint/qt_printer.h"
 
 namespace casl2wb {
 
-WorkbenchState::WorkbenchState(std::string workFolder) : workFolder(std::move(workFolder)) {}
+WorkbenchState::WorkbenchState(std::string folder) : workFolder(std::move(folder)) {}
 
 WorkbenchState::~WorkbenchState() = default;
 

@@ -1,17 +1,16 @@
-// Everything the workbench keeps while it runs: the checked program, the
-// memory image, the machine and its history, the program-trace text, the
-// work file and the printer chosen by the user. One object, owned by main,
-// shared by all windows; a test makes a fresh one.
+// Everything the workbench keeps while it runs: the assembler, the last
+// assembled program, the machine with its memory and history, the CPU panel,
+// the program-trace text, the work folder and the printer chosen by the user.
+// One object, owned by main, shared by all windows; a test makes a fresh one.
 #pragma once
 
-#include <QString>
 #include <memory>
 #include <string>
 
-#include "codegen/memory_image.h"
-#include "machine/machine_state.h"
-#include "machine/register_panel.h"
-#include "source/source_table.h"
+#include "assembler/assembled_program.h"
+#include "assembler/assembler.h"
+#include "simulator/machine.h"
+#include "simulator/register_panel.h"
 #include "views/trace_text_store.h"
 
 class QPrinter;
@@ -20,14 +19,15 @@ namespace casl2wb {
 
 class WorkbenchState {
  public:
-  explicit WorkbenchState(std::string workFolder);
+  explicit WorkbenchState(std::string folder);
   ~WorkbenchState();
   WorkbenchState(const WorkbenchState&) = delete;
   WorkbenchState& operator=(const WorkbenchState&) = delete;
 
-  SourceTable table;
-  MemoryImage memory;
-  MachineState machine{memory};
+  Assembler assembler;
+  // The program of the last check, loaded into the machine.
+  AssembledProgram program;
+  Machine machine;
   RegisterPanel panel;
   TraceTextStore traceText;
 

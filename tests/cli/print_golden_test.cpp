@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "../source/small_file_system.h"
 #include "process.h"
+#include "support/small_file_system.h"
 
 namespace casl2wb {
 namespace {
@@ -28,6 +28,9 @@ struct GoldenCase {
   std::string program;  // print_<program>.txt, expected print_<program>.<kind>.out
   std::string input;
 };
+
+// How CTest lists a case: its document and program.
+void PrintTo(const GoldenCase& c, std::ostream* out) { *out << c.kind << " of " << c.program; }
 
 class PrintGolden : public ::testing::TestWithParam<GoldenCase> {};
 
@@ -50,8 +53,8 @@ std::vector<GoldenCase> goldenCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, PrintGolden, ::testing::ValuesIn(goldenCases()),
-                         [](const ::testing::TestParamInfo<GoldenCase>& info) {
-                           return info.param.kind + "_" + info.param.program;
+                         [](const ::testing::TestParamInfo<GoldenCase>& param) {
+                           return param.param.kind + "_" + param.param.program;
                          });
 
 // The listing of bad_register.txt in wide layout: a blank line 0, the four

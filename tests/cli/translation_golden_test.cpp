@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "../source/temp_dir.h"
 #include "process.h"
+#include "support/temp_dir.h"
 
 namespace casl2wb {
 namespace {

@@ -1,15 +1,15 @@
 // The editor's error check: the typed program goes through the work file and
-// the check, and List1 receives what the text front end prints.
+// the check, and the message list receives what the text front end prints.
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFileInfo>
 
+#include "assembler/work_file.h"
+#include "base/source_file.h"
 #include "editor_fixture.h"
-#include "source/source_file.h"
-#include "source/work_file.h"
 #include "views/file_window.h"
-#include "views/view_messages.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb::testing {
 namespace {
@@ -20,18 +20,18 @@ QString example(const char* name) {
 
 class EditorCheckTest : public EditorFixture {
  protected:
-  // Types the program, checks it, and compares List1 with the text front end
+  // Types the program, checks it, and compares the message list with the text front end
   // on a file holding the same text.
   void typeCheckAndCompare(const QString& program) {
-    typeText(txtdpbox(), program);
+    typeText(sourceEdit(), program);
     ASSERT_EQ(text(), program);
-    trigger("errchkjika");
+    trigger(object_names::checkAction);
 
     const QString copy = folder.filePath(QStringLiteral("typed.txt"));
     ASSERT_TRUE(writeFile(copy, program.toUtf8()));
     const QStringList expected = cliCheck(copy);
     ASSERT_GT(expected.size(), 1);
-    EXPECT_EQ(listItems(list1()), expected);
+    EXPECT_EQ(listItems(messageList()), expected);
     EXPECT_TRUE(dialogs.messages.empty());
   }
 };
@@ -41,12 +41,12 @@ TEST_F(EditorCheckTest, ProgramWithoutErrorsGivesListingAndDump) {
   typeCheckAndCompare(program);
   // The translation ran: the memory dump follows the listing, and the
   // program-trace text is kept for the trace window.
-  EXPECT_GT(list1()->count(), 12);
+  EXPECT_GT(messageList()->count(), 12);
   EXPECT_FALSE(state->traceText.text().empty());
   // The file window was made for the progress captions but is not shown.
-  auto* form2 = child<FileWindow>("Form2");
-  ASSERT_NE(form2, nullptr);
-  EXPECT_FALSE(form2->isVisible());
+  auto* fileWindow = child<FileWindow>(object_names::fileWindow);
+  ASSERT_NE(fileWindow, nullptr);
+  EXPECT_FALSE(fileWindow->isVisible());
 }
 
 TEST_F(EditorCheckTest, ProgramWithErrorsGivesItsMessages) {
@@ -61,8 +61,8 @@ TEST_F(EditorCheckTest, ProgramTypedWithoutFinalNewline) {
 }
 
 TEST_F(EditorCheckTest, WorkFilesLiveInAnOwnerOnlyFolderAndAreRemoved) {
-  typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END"));
-  trigger("errchkjika");
+  typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END"));
+  trigger(object_names::checkAction);
   struct stat status {};
   ASSERT_EQ(::stat(workFolder.toLocal8Bit().constData(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0700u);
@@ -73,7 +73,7 @@ TEST_F(EditorCheckTest, WorkFilesLiveInAnOwnerOnlyFolderAndAreRemoved) {
   const QString victim = folder.filePath(QStringLiteral("victim.txt"));
   ASSERT_TRUE(writeFile(victim, "mine"));
   ASSERT_TRUE(QFile::link(victim, workFolder + QStringLiteral("/workcsl.txt")));
-  trigger("errchkjika");
+  trigger(object_names::checkAction);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(readFile(victim), QStringLiteral("mine"));
   EXPECT_EQ(QDir(workFolder)
@@ -82,23 +82,23 @@ TEST_F(EditorCheckTest, WorkFilesLiveInAnOwnerOnlyFolderAndAreRemoved) {
 }
 
 TEST_F(EditorCheckTest, SecondCheckWritesNoExtraLine) {
-  typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END\n"));
-  trigger("errchkjika");
-  trigger("errchkjika");
+  typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END\n"));
+  trigger(object_names::checkAction);
+  trigger(object_names::checkAction);
   EXPECT_EQ(text(), QStringLiteral("PRG START\n RET\n END\n"));
 }
 
 TEST_F(EditorCheckTest, FileWindowCaptionsShowProgressWithoutShowingIt) {
   QStringList captions;
-  FileWindow& form2 = form1->fileWindow();
-  QObject::connect(&form2, &QWidget::windowTitleChanged,
+  FileWindow& fileWindow = editor->fileWindow();
+  QObject::connect(&fileWindow, &QWidget::windowTitleChanged,
                    [&](const QString& caption) { captions.append(caption); });
-  typeText(txtdpbox(), QStringLiteral(" RET\n"));
-  trigger("errchkjika");
+  typeText(sourceEdit(), QStringLiteral(" RET\n"));
+  trigger(object_names::checkAction);
   EXPECT_EQ(captions,
             QStringList({QString::fromUtf8(captionWriting), QString::fromUtf8(captionIdle),
                          QString::fromUtf8(captionReading), QString::fromUtf8(captionIdle)}));
-  EXPECT_FALSE(form2.isVisible());
+  EXPECT_FALSE(fileWindow.isVisible());
 }
 
 TEST_F(EditorCheckTest, WorkFileThatCannotBeWrittenIsReported) {
@@ -106,24 +106,25 @@ TEST_F(EditorCheckTest, WorkFileThatCannotBeWrittenIsReported) {
   const QString plain = folder.filePath(QStringLiteral("plain"));
   ASSERT_TRUE(writeFile(plain, "x"));
   state->workFolder = plain.toStdString();
-  list1()->addItem(QStringLiteral("earlier item"));
-  typeText(txtdpbox(), QStringLiteral(" LD GR1,A\n"));
-  trigger("errchkjika");
+  messageList()->addItem(QStringLiteral("earlier item"));
+  typeText(sourceEdit(), QStringLiteral(" LD GR1,A\n"));
+  trigger(object_names::checkAction);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
   EXPECT_EQ(dialogs.messages[0].text,
-            view_messages::workFileFailed(plain, QStringLiteral("Not a directory")));
+            shownMessage(Message::WorkFileFailed, {plain.toStdString(), "Not a directory"}));
   EXPECT_EQ(text(), QStringLiteral(" LD GR1,A\n"));
-  EXPECT_EQ(listItems(list1()), QStringList({QStringLiteral("earlier item")}));
+  EXPECT_EQ(listItems(messageList()), QStringList({QStringLiteral("earlier item")}));
 }
 
 TEST_F(EditorCheckTest, TextLongerThanACheckTakesIsRefusedBeforeAnythingIsWritten) {
-  txtdpbox()->setPlainText(
+  sourceEdit()->setPlainText(
       QString(static_cast<qsizetype>(maxSourceFileBytes) + 1, QLatin1Char('A')));
-  trigger("errchkjika");
+  trigger(object_names::checkAction);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, view_messages::textTooLargeToCheck(maxSourceFileBytes));
-  EXPECT_EQ(list1()->count(), 0);
+  EXPECT_EQ(dialogs.messages[0].text,
+            shownMessage(Message::TextTooLargeToCheck, {std::to_string(maxSourceFileBytes)}));
+  EXPECT_EQ(messageList()->count(), 0);
   EXPECT_TRUE(QDir(workFolder).isEmpty());
 }
 
@@ -131,12 +132,12 @@ TEST_F(EditorCheckTest, WorkFolderThatCannotBeMadeIsReported) {
   const QString blocker = folder.filePath(QStringLiteral("plain-file"));
   ASSERT_TRUE(writeFile(blocker, "x"));
   state->workFolder = (blocker + QStringLiteral("/casl2wb")).toStdString();
-  typeText(txtdpbox(), QStringLiteral(" RET\n"));
-  trigger("errchkjika");
+  typeText(sourceEdit(), QStringLiteral(" RET\n"));
+  trigger(object_names::checkAction);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Not a directory")))
       << dialogs.messages[0].text.toStdString();
-  EXPECT_EQ(list1()->count(), 0);
+  EXPECT_EQ(messageList()->count(), 0);
 }
 
 }  // namespace

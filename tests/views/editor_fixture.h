@@ -19,6 +19,7 @@
 
 #include "scripted_dialogs.h"
 #include "views/editor_window.h"
+#include "views/object_names.h"
 #include "views/workbench_state.h"
 
 namespace casl2wb::testing {
@@ -81,29 +82,29 @@ class EditorFixture : public ::testing::Test {
     ASSERT_TRUE(folder.isValid());
     workFolder = folder.filePath(QStringLiteral("data/casl2wb"));
     state = std::make_unique<WorkbenchState>(workFolder.toStdString());
-    form1 = std::make_unique<EditorWindow>(*state, dialogs);
-    form1->show();
+    editor = std::make_unique<EditorWindow>(*state, dialogs);
+    editor->show();
   }
 
   template <typename T>
   T* child(const char* name) const {
-    return form1->findChild<T*>(QString::fromLatin1(name));
+    return editor->findChild<T*>(QString::fromLatin1(name));
   }
   QAction* action(const char* name) const { return child<QAction>(name); }
   void trigger(const char* name) const { action(name)->trigger(); }
 
-  QPlainTextEdit* txtdpbox() const { return child<QPlainTextEdit>("txtdpbox"); }
-  QListWidget* list1() const { return child<QListWidget>("List1"); }
-  QString text() const { return txtdpbox()->toPlainText(); }
+  QPlainTextEdit* sourceEdit() const { return child<QPlainTextEdit>(object_names::sourceEdit); }
+  QListWidget* messageList() const { return child<QListWidget>(object_names::messageList); }
+  QString text() const { return sourceEdit()->toPlainText(); }
   void select(int start, int length) const {
-    QTextCursor cursor = txtdpbox()->textCursor();
+    QTextCursor cursor = sourceEdit()->textCursor();
     cursor.setPosition(start);
     cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-    txtdpbox()->setTextCursor(cursor);
+    sourceEdit()->setTextCursor(cursor);
   }
-  int selectionStart() const { return txtdpbox()->textCursor().selectionStart(); }
+  int selectionStart() const { return sourceEdit()->textCursor().selectionStart(); }
   int selectionLength() const {
-    const QTextCursor cursor = txtdpbox()->textCursor();
+    const QTextCursor cursor = sourceEdit()->textCursor();
     return cursor.selectionEnd() - cursor.selectionStart();
   }
   QString selectedText() const { return text().mid(selectionStart(), selectionLength()); }
@@ -112,7 +113,7 @@ class EditorFixture : public ::testing::Test {
   QString workFolder;  // of the work files
   ScriptedDialogs dialogs;
   std::unique_ptr<WorkbenchState> state;
-  std::unique_ptr<EditorWindow> form1;
+  std::unique_ptr<EditorWindow> editor;
 };
 
 }  // namespace casl2wb::testing

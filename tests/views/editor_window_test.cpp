@@ -6,81 +6,92 @@
 #include <QMimeData>
 #include <QToolBar>
 
+#include "documents/listings.h"
 #include "editor_fixture.h"
 #include "pdf_text.h"
-#include "printing/listings.h"
-#include "views/font_choice.h"
-#include "views/form1_texts.h"
+#include "qtprint/font_choice.h"
+#include "views/editor_texts.h"
 #include "views/help_window.h"
 #include "views/product_title.h"
-#include "views/view_messages.h"
 
 namespace casl2wb::testing {
 namespace {
 
-namespace texts = form1_texts;
+namespace texts = editor_texts;
+namespace names = object_names;
 
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 using EditorWindowTest = EditorFixture;
 
 TEST_F(EditorWindowTest, NamesCaptionAndFonts) {
-  EXPECT_EQ(form1->objectName(), QStringLiteral("Form1"));
-  EXPECT_EQ(form1->windowTitle(), productTitleWithVersion());
-  ASSERT_NE(txtdpbox(), nullptr);
-  ASSERT_NE(list1(), nullptr);
-  ASSERT_NE(child<QToolBar>("Toolbar1"), nullptr);
-  EXPECT_EQ(txtdpbox()->font().family(), fixedPitchFont(10).family());
-  EXPECT_EQ(list1()->font().family(), fixedPitchFont(10).family());
+  EXPECT_EQ(editor->objectName(), QString::fromLatin1(names::editorWindow));
+  EXPECT_EQ(editor->windowTitle(), productTitleWithVersion());
+  ASSERT_NE(sourceEdit(), nullptr);
+  ASSERT_NE(messageList(), nullptr);
+  ASSERT_NE(child<QToolBar>(names::toolbar), nullptr);
+  EXPECT_EQ(sourceEdit()->font().family(), fixedPitchFont(10).family());
+  EXPECT_EQ(messageList()->font().family(), fixedPitchFont(10).family());
 }
 
 TEST_F(EditorWindowTest, MenuBarHasTheMenusAndCommandsInOrder) {
+  // "name=caption" of a command, the name alone of a separator.
+  auto entry = [](const char* name, const char* caption = nullptr) {
+    return QString::fromLatin1(name) + (caption == nullptr ? QString() : "=" + utf8(caption));
+  };
   QStringList top;
-  for (QAction* a : form1->menuBar()->actions()) top.append(a->objectName() + "=" + a->text());
-  EXPECT_EQ(top,
-            QStringList({"file=" + utf8(texts::file), "mnuedit=" + utf8(texts::mnuedit),
-                         "errchkjika=" + utf8(texts::errchkjika), "jikkoug=" + utf8(texts::jikkoug),
-                         "syoukyo=" + utf8(texts::syoukyo), "helpf=" + utf8(texts::helpf)}));
+  for (QAction* a : editor->menuBar()->actions()) top.append(a->objectName() + "=" + a->text());
+  EXPECT_EQ(top, QStringList({entry(names::fileMenu, texts::fileMenu),
+                              entry(names::editMenu, texts::editMenu),
+                              entry(names::checkAction, texts::checkAction),
+                              entry(names::executionWindowsAction, texts::executionWindowsAction),
+                              entry(names::clearAction, texts::clearAction),
+                              entry(names::helpMenu, texts::helpMenu)}));
 
   auto items = [this](const char* menu) {
-    QStringList names;
+    QStringList shown;
     for (QAction* a : child<QMenu>(menu)->actions()) {
-      names.append(a->objectName() + (a->isSeparator() ? QString() : "=" + a->text()));
+      shown.append(a->objectName() + (a->isSeparator() ? QString() : "=" + a->text()));
     }
-    return names;
+    return shown;
   };
   EXPECT_EQ(
-      items("file"),
-      QStringList({"fileopen=" + utf8(texts::fileopen), "mnuclose=" + utf8(texts::mnuclose),
-                   "mnusave=" + utf8(texts::mnusave), "mnudummy3", "printl=" + utf8(texts::printl),
-                   "printsetting=" + utf8(texts::printsetting), "mnudummy2",
-                   "owari=" + utf8(texts::owari)}));
+      items(names::fileMenu),
+      QStringList({entry(names::fileWindowAction, texts::fileWindowAction),
+                   entry(names::closeAction, texts::closeAction),
+                   entry(names::saveAsAction, texts::saveAsAction),
+                   entry(names::fileMenuSeparator1), entry(names::printAction, texts::printAction),
+                   entry(names::printerSetupAction, texts::printerSetupAction),
+                   entry(names::fileMenuSeparator2), entry(names::endAction, texts::endAction)}));
   EXPECT_EQ(
-      items("mnuedit"),
-      QStringList({"mnucut=" + utf8(texts::mnucut), "mnucopy=" + utf8(texts::mnucopy),
-                   "mnupaste=" + utf8(texts::mnupaste), "mnudummy1",
-                   "mnufind=" + utf8(texts::mnufind), "mnureplace=" + utf8(texts::mnureplace)}));
-  EXPECT_EQ(items("helpf"), QStringList({"helpsh=" + utf8(texts::helpsh)}));
+      items(names::editMenu),
+      QStringList({entry(names::cutAction, texts::cutAction),
+                   entry(names::copyAction, texts::copyAction),
+                   entry(names::pasteAction, texts::pasteAction), entry(names::editMenuSeparator),
+                   entry(names::findAction, texts::findAction),
+                   entry(names::replaceAction, texts::replaceAction)}));
+  EXPECT_EQ(items(names::helpMenu), QStringList({entry(names::helpAction, texts::helpAction)}));
 }
 
 TEST_F(EditorWindowTest, EditMenuShortcuts) {
-  EXPECT_EQ(action("mnucut")->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
-  EXPECT_EQ(action("mnucopy")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
-  EXPECT_EQ(action("mnupaste")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-  EXPECT_EQ(action("mnufind")->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
-  EXPECT_EQ(action("mnureplace")->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
-  for (const char* name : {"fileopen", "mnuclose", "mnusave", "printl", "owari", "errchkjika"}) {
+  EXPECT_EQ(action(names::cutAction)->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+  EXPECT_EQ(action(names::copyAction)->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+  EXPECT_EQ(action(names::pasteAction)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+  EXPECT_EQ(action(names::findAction)->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+  EXPECT_EQ(action(names::replaceAction)->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+  for (const char* name : {names::fileWindowAction, names::closeAction, names::saveAsAction,
+                           names::printAction, names::endAction, names::checkAction}) {
     EXPECT_TRUE(action(name)->shortcut().isEmpty()) << name;
   }
 }
 
 TEST_F(EditorWindowTest, ToolbarButtonsWithPicturesAndToolTips) {
-  const QList<QAction*> buttons = child<QToolBar>("Toolbar1")->actions();
+  const QList<QAction*> buttons = child<QToolBar>(names::toolbar)->actions();
   ASSERT_EQ(buttons.size(), 11);
   for (int i = 0; i < 11; ++i) {
     const texts::ToolButtonTexts& expected = texts::toolButtons[i];
     QAction* button = buttons[i];
-    EXPECT_EQ(button->objectName(), QStringLiteral("Toolbar1Button%1").arg(i + 1));
+    EXPECT_EQ(button->objectName(), QString::fromLatin1(names::toolbarItems[i]));
     if (expected.toolTip == nullptr) {
       EXPECT_TRUE(button->isSeparator()) << i + 1;
       continue;
@@ -101,34 +112,35 @@ TEST_F(EditorWindowTest, ToolbarButtonsWithPicturesAndToolTips) {
 }
 
 TEST_F(EditorWindowTest, EnableRules) {
-  const char* ruled[] = {"mnucut", "mnucopy", "mnufind", "mnureplace"};
+  const char* ruled[] = {names::cutAction, names::copyAction, names::findAction,
+                         names::replaceAction};
   for (const char* name : ruled) EXPECT_TRUE(action(name)->isEnabled()) << "at opening " << name;
 
-  typeText(txtdpbox(), QStringLiteral("A"));
+  typeText(sourceEdit(), QStringLiteral("A"));
   for (const char* name : ruled) EXPECT_TRUE(action(name)->isEnabled()) << name;
 
   // Deleting every character disables the four; paste stays enabled.
   QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-  QApplication::sendEvent(txtdpbox(), &backspace);
+  QApplication::sendEvent(sourceEdit(), &backspace);
   EXPECT_EQ(text(), QString());
   for (const char* name : ruled) EXPECT_FALSE(action(name)->isEnabled()) << name;
-  EXPECT_TRUE(action("mnupaste")->isEnabled());
+  EXPECT_TRUE(action(names::pasteAction)->isEnabled());
 
-  typeText(txtdpbox(), QStringLiteral("L"));
+  typeText(sourceEdit(), QStringLiteral("L"));
   for (const char* name : ruled) EXPECT_TRUE(action(name)->isEnabled()) << name;
 
-  trigger("syoukyo");
+  trigger(names::clearAction);
   for (const char* name : ruled) EXPECT_FALSE(action(name)->isEnabled()) << name;
-  EXPECT_TRUE(action("mnupaste")->isEnabled());
+  EXPECT_TRUE(action(names::pasteAction)->isEnabled());
 }
 
 TEST_F(EditorWindowTest, ClearEmptiesTextAndList) {
-  typeText(txtdpbox(), QStringLiteral(" LD GR1,A\n"));
-  trigger("errchkjika");
-  ASSERT_GT(list1()->count(), 0);
-  trigger("syoukyo");
+  typeText(sourceEdit(), QStringLiteral(" LD GR1,A\n"));
+  trigger(names::checkAction);
+  ASSERT_GT(messageList()->count(), 0);
+  trigger(names::clearAction);
   EXPECT_EQ(text(), QString());
-  EXPECT_EQ(list1()->count(), 0);
+  EXPECT_EQ(messageList()->count(), 0);
 }
 
 class ClipboardTest : public EditorFixture {
@@ -138,114 +150,116 @@ class ClipboardTest : public EditorFixture {
 
 TEST_F(ClipboardTest, CutAndCopyWithEmptySelectionLeaveClipboard) {
   clipboard()->setText(QStringLiteral("KEEP"));
-  typeText(txtdpbox(), QStringLiteral("LD GR1,A"));
+  typeText(sourceEdit(), QStringLiteral("LD GR1,A"));
   select(3, 0);
-  trigger("mnucut");
-  trigger("mnucopy");
+  trigger(names::cutAction);
+  trigger(names::copyAction);
   EXPECT_EQ(clipboard()->text(), QStringLiteral("KEEP"));
   EXPECT_EQ(text(), QStringLiteral("LD GR1,A"));
   // The toolbar's buttons do the same.
-  action("Toolbar1Button7")->trigger();
-  action("Toolbar1Button8")->trigger();
+  action(names::cutButton)->trigger();
+  action(names::copyButton)->trigger();
   EXPECT_EQ(clipboard()->text(), QStringLiteral("KEEP"));
   EXPECT_EQ(text(), QStringLiteral("LD GR1,A"));
 }
 
 TEST_F(ClipboardTest, CopyPutsSelectionOnClipboard) {
-  typeText(txtdpbox(), QStringLiteral("LD GR1,A\nST GR1,B"));
+  typeText(sourceEdit(), QStringLiteral("LD GR1,A\nST GR1,B"));
   select(3, 8);
-  trigger("mnucopy");
+  trigger(names::copyAction);
   EXPECT_EQ(clipboard()->text(), QStringLiteral("GR1,A\nST"));
   EXPECT_EQ(text(), QStringLiteral("LD GR1,A\nST GR1,B"));
 }
 
 TEST_F(ClipboardTest, CutMovesSelectionToClipboard) {
-  typeText(txtdpbox(), QStringLiteral("LD GR1,A"));
+  typeText(sourceEdit(), QStringLiteral("LD GR1,A"));
   select(2, 4);
-  trigger("mnucut");
+  trigger(names::cutAction);
   EXPECT_EQ(clipboard()->text(), QStringLiteral(" GR1"));
   EXPECT_EQ(text(), QStringLiteral("LD,A"));
   EXPECT_EQ(selectionLength(), 0);
 }
 
 TEST_F(ClipboardTest, PasteReplacesSelection) {
-  typeText(txtdpbox(), QStringLiteral("LD GR1,A"));
+  typeText(sourceEdit(), QStringLiteral("LD GR1,A"));
   clipboard()->setText(QStringLiteral("GR2"));
   select(3, 3);
-  trigger("mnupaste");
+  trigger(names::pasteAction);
   EXPECT_EQ(text(), QStringLiteral("LD GR2,A"));
   select(8, 0);
-  action("Toolbar1Button9")->trigger();
+  action(names::pasteButton)->trigger();
   EXPECT_EQ(text(), QStringLiteral("LD GR2,AGR2"));
 }
 
 TEST_F(ClipboardTest, TextBoxKeepsItsOwnCutAndPasteKeys) {
-  typeText(txtdpbox(), QStringLiteral("LD GR1,A"));
+  typeText(sourceEdit(), QStringLiteral("LD GR1,A"));
   select(0, 3);
   QKeyEvent cut(QEvent::KeyPress, Qt::Key_X, Qt::ControlModifier);
-  QApplication::sendEvent(txtdpbox(), &cut);
+  QApplication::sendEvent(sourceEdit(), &cut);
   EXPECT_EQ(clipboard()->text(), QStringLiteral("LD "));
   EXPECT_EQ(text(), QStringLiteral("GR1,A"));
   select(5, 0);
   QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
-  QApplication::sendEvent(txtdpbox(), &paste);
+  QApplication::sendEvent(sourceEdit(), &paste);
   EXPECT_EQ(text(), QStringLiteral("GR1,ALD "));
 }
 
 TEST_F(ClipboardTest, PasteTurnsLineEndsIntoNewlines) {
   clipboard()->setText(QStringLiteral("A\r\nB\rC"));
-  trigger("mnupaste");
+  trigger(names::pasteAction);
   EXPECT_EQ(text(), QStringLiteral("A\nB\nC"));
 }
 
 TEST_F(ClipboardTest, PasteWithEmptyOrNonTextClipboardChangesNothing) {
-  typeText(txtdpbox(), QStringLiteral("LD GR1,A"));
+  typeText(sourceEdit(), QStringLiteral("LD GR1,A"));
   select(3, 3);
   clipboard()->setText(QString());
-  trigger("mnupaste");
+  trigger(names::pasteAction);
   EXPECT_EQ(text(), QStringLiteral("LD GR1,A"));
   EXPECT_EQ(selectedText(), QStringLiteral("GR1"));
 
   auto* data = new QMimeData;
   data->setData(QStringLiteral("application/octet-stream"), QByteArray("\x01\x02", 2));
   clipboard()->setMimeData(data);
-  trigger("mnupaste");
+  trigger(names::pasteAction);
   EXPECT_EQ(text(), QStringLiteral("LD GR1,A"));
   EXPECT_EQ(selectedText(), QStringLiteral("GR1"));
 }
 
 TEST_F(EditorWindowTest, ExecutionCommandAsksForTheExecutionWindows) {
   int requested = 0;
-  QObject::connect(form1.get(), &EditorWindow::executionWindowsRequested, [&] { ++requested; });
-  trigger("jikkoug");
+  QObject::connect(editor.get(), &EditorWindow::executionWindowsRequested, [&] { ++requested; });
+  trigger(names::executionWindowsAction);
   EXPECT_EQ(requested, 1);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(EditorWindowTest, PrinterSettingsAskForPrinterThenPageSetUp) {
-  trigger("printsetting");
+  trigger(names::printerSetupAction);
   EXPECT_EQ(dialogs.printerDialogs, 1);
   EXPECT_EQ(dialogs.pageSetupDialogs, 1);
 
   dialogs.acceptPrinter = false;
-  trigger("printsetting");
+  trigger(names::printerSetupAction);
   EXPECT_EQ(dialogs.printerDialogs, 2);
   EXPECT_EQ(dialogs.pageSetupDialogs, 1);
 }
 
 TEST_F(EditorWindowTest, PrintCommandsWriteTheListingsToTheChosenPdfFile) {
-  typeText(txtdpbox(), QStringLiteral("PRG START\n LD GR1,A\n RET\nA DC 3 ;three\n END\n"));
-  trigger("errchkjika");
+  typeText(sourceEdit(), QStringLiteral("PRG START\n LD GR1,A\n RET\nA DC 3 ;three\n END\n"));
+  trigger(names::checkAction);
   const QString listFile = folder.filePath(QStringLiteral("list.pdf"));
   dialogs.printToFile = listFile;
-  trigger("printl");
-  EXPECT_EQ(pdfWords(listFile),
-            documentWords([&](Printer& printer) { printl(printer, state->table, state->memory); }));
+  trigger(names::printAction);
+  EXPECT_EQ(pdfWords(listFile), documentWords([&](Printer& printer) {
+              printProgramAndMemory(printer, state->program.source, state->machine.memory);
+            }));
   const QString programFile = folder.filePath(QStringLiteral("program.pdf"));
   dialogs.printToFile = programFile;
-  action("Toolbar1Button5")->trigger();
-  EXPECT_EQ(pdfWords(programFile),
-            documentWords([&](Printer& printer) { printList(printer, state->table); }));
+  action(names::printButton)->trigger();
+  EXPECT_EQ(pdfWords(programFile), documentWords([&](Printer& printer) {
+              printProgramList(printer, state->program.source);
+            }));
   EXPECT_EQ(dialogs.printerDialogs, 2);
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -253,87 +267,87 @@ TEST_F(EditorWindowTest, PrintCommandsWriteTheListingsToTheChosenPdfFile) {
 TEST_F(EditorWindowTest, CancelledPrintDialogPrintsNothing) {
   dialogs.acceptPrinter = false;
   dialogs.printToFile = folder.filePath(QStringLiteral("never.pdf"));
-  trigger("printl");
+  trigger(names::printAction);
   EXPECT_FALSE(QFile::exists(dialogs.printToFile));
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(EditorWindowTest, HelpShowsUsageWindow) {
-  trigger("helpsh");
-  auto* help = child<HelpWindow>("helpwindow");
+  trigger(names::helpAction);
+  auto* help = child<HelpWindow>(names::helpWindow);
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
   EXPECT_FALSE(help->isModal());
-  QString checkCommand = utf8(texts::errchkjika);
+  QString checkCommand = utf8(texts::checkAction);
   checkCommand.remove(QStringLiteral("(&O)"));
   EXPECT_TRUE(usageHelpHtml().contains(checkCommand));
   EXPECT_TRUE(usageHelpHtml().contains(QStringLiteral("Ctrl+T")));
   EXPECT_FALSE(usageHelpHtml().contains(QLatin1Char('{')));
-  trigger("helpsh");
-  EXPECT_EQ(form1->findChildren<HelpWindow*>().size(), 1);
+  trigger(names::helpAction);
+  EXPECT_EQ(editor->findChildren<HelpWindow*>().size(), 1);
 }
 
 class EndingTest : public EditorFixture {
  protected:
   void SetUp() override {
     EditorFixture::SetUp();
-    QObject::connect(form1.get(), &EditorWindow::programEnded, [this] { ++endings; });
+    QObject::connect(editor.get(), &EditorWindow::programEnded, [this] { ++endings; });
   }
   int endings = 0;
 };
 
 TEST_F(EndingTest, EndsAtOnceWithoutChanges) {
-  for (const char* name : {"owari", "mnuclose"}) {
-    form1->show();
+  for (const char* name : {names::endAction, names::closeAction}) {
+    editor->show();
     trigger(name);
     EXPECT_TRUE(dialogs.questions.empty()) << name;
-    EXPECT_FALSE(form1->isVisible()) << name;
+    EXPECT_FALSE(editor->isVisible()) << name;
   }
   EXPECT_EQ(endings, 2);
 }
 
 TEST_F(EndingTest, AsksBeforeThrowingAwayTypedText) {
-  typeText(txtdpbox(), QStringLiteral(" LD GR1,A"));
-  trigger("owari");
+  typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
+  trigger(names::endAction);
   ASSERT_EQ(dialogs.questions.size(), 1u);
   EXPECT_EQ(endings, 0);
-  EXPECT_TRUE(form1->isVisible());
+  EXPECT_TRUE(editor->isVisible());
 
   dialogs.questionAnswers.push_back(true);
-  trigger("mnuclose");
+  trigger(names::closeAction);
   EXPECT_EQ(dialogs.questions.size(), 2u);
   EXPECT_EQ(endings, 1);
-  EXPECT_FALSE(form1->isVisible());
+  EXPECT_FALSE(editor->isVisible());
 }
 
 TEST_F(EndingTest, ClosingTheWindowAsksToo) {
-  typeText(txtdpbox(), QStringLiteral("X"));
-  EXPECT_FALSE(form1->close());
+  typeText(sourceEdit(), QStringLiteral("X"));
+  EXPECT_FALSE(editor->close());
   EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_EQ(endings, 0);
 }
 
 TEST_F(EndingTest, CheckedTextIsInTheWorkFile) {
-  typeText(txtdpbox(), QStringLiteral(" LD GR1,A"));
-  trigger("errchkjika");
-  trigger("owari");
+  typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
+  trigger(names::checkAction);
+  trigger(names::endAction);
   EXPECT_TRUE(dialogs.questions.empty());
   EXPECT_EQ(endings, 1);
 }
 
 TEST_F(EndingTest, EditAfterCheckAsksAgain) {
-  typeText(txtdpbox(), QStringLiteral(" LD GR1,A"));
-  trigger("errchkjika");
-  typeText(txtdpbox(), QStringLiteral("B"));
-  trigger("owari");
+  typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
+  trigger(names::checkAction);
+  typeText(sourceEdit(), QStringLiteral("B"));
+  trigger(names::endAction);
   EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_EQ(endings, 0);
 }
 
 TEST_F(EndingTest, ClearedTextHoldsNothingToLose) {
-  typeText(txtdpbox(), QStringLiteral(" LD GR1,A"));
-  trigger("syoukyo");
-  trigger("owari");
+  typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
+  trigger(names::clearAction);
+  trigger(names::endAction);
   EXPECT_TRUE(dialogs.questions.empty());
   EXPECT_EQ(endings, 1);
 }

@@ -5,13 +5,15 @@
 #include <QPushButton>
 #include <QTextBlock>
 
+#include "documents/listings.h"
 #include "editor_fixture.h"
 #include "pdf_text.h"
-#include "printing/listings.h"
 #include "views/execution_windows.h"
 
 namespace casl2wb::testing {
 namespace {
+
+namespace names = object_names;
 
 QString cliOutput(const QStringList& arguments) {
   QProcess process;
@@ -24,7 +26,7 @@ class ExecutionRoad : public EditorFixture {
  protected:
   void SetUp() override {
     EditorFixture::SetUp();
-    windows = std::make_unique<ExecutionWindows>(*form1, *state, dialogs);
+    windows = std::make_unique<ExecutionWindows>(*editor, *state, dialogs);
   }
   void TearDown() override { windows.reset(); }
 
@@ -34,34 +36,35 @@ class ExecutionRoad : public EditorFixture {
   }
   void typeCheckAndOpenFile(const QString& path) {
     const QString source = readFile(path);
-    typeText(txtdpbox(), QString(source).remove(QLatin1Char('\r')));
-    trigger("errchkjika");
-    trigger("jikkoug");
+    typeText(sourceEdit(), QString(source).remove(QLatin1Char('\r')));
+    trigger(names::checkAction);
+    trigger(names::executionWindowsAction);
     ASSERT_NE(windows->execution(), nullptr);
-    form3 = windows->execution();
-    form7 = windows->trace();
+    execution = windows->execution();
+    trace = windows->trace();
   }
-  QAction* form3Action(const char* name) const {
-    return form3->findChild<QAction*>(QString::fromLatin1(name));
+  QAction* executionAction(const char* name) const {
+    return execution->findChild<QAction*>(QString::fromLatin1(name));
   }
   QString label(const char* name) const {
-    return form3->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    return execution->findChild<QLabel*>(QString::fromLatin1(name))->text();
   }
   // The panel in the order the text front end prints it.
   QStringList panelLines() const {
-    QStringList lines = {
-        QStringLiteral("命令語：") + label("comand"), QStringLiteral("PR：") + label("Label1"),
-        QStringLiteral("FR：") + label("Label8"), QStringLiteral("SP：") + label("Label5")};
-    const char* grLabels[] = {"Label2", "Label3",  "Label4",  "Label6",
-                              "Label7", "Label24", "Label25", "Label26"};
-    for (int n = 0; n < 8; ++n) lines.append(QStringLiteral("GR%1：").arg(n) + label(grLabels[n]));
+    QStringList lines = {QStringLiteral("命令語：") + label(names::mnemonicValue),
+                         QStringLiteral("PR：") + label(names::programRegisterValue),
+                         QStringLiteral("FR：") + label(names::flagsValue),
+                         QStringLiteral("SP：") + label(names::stackPointerValue)};
+    for (int n = 0; n < 8; ++n) {
+      lines.append(QStringLiteral("GR%1：").arg(n) + label(names::grValues[n]));
+    }
     return lines;
   }
   // The trace window's selection as the text front end's replay shows it:
   // line and column (in characters) of its start, and its length.
   QString selectionPlace() const {
-    const QTextCursor cursor = form7->text1()->textCursor();
-    const QTextBlock block = form7->text1()->document()->findBlock(cursor.selectionStart());
+    const QTextCursor cursor = trace->textBox()->textCursor();
+    const QTextBlock block = trace->textBox()->document()->findBlock(cursor.selectionStart());
     const auto column =
         block.text().left(cursor.selectionStart() - block.position()).toUcs4().size() + 1;
     return QStringLiteral("選択：%1,%2,%3")
@@ -70,32 +73,34 @@ class ExecutionRoad : public EditorFixture {
         .arg(cursor.selectedText().toUcs4().size());
   }
   QString selectedTrace() const {
-    const QTextCursor cursor = form7->text1()->textCursor();
+    const QTextCursor cursor = trace->textBox()->textCursor();
     return cursor.selectedText();
   }
-  void pressStep() const { form3->findChild<QPushButton*>(QStringLiteral("cmdadd"))->click(); }
+  void pressStep() const {
+    execution->findChild<QPushButton*>(QString::fromLatin1(names::stepButton))->click();
+  }
 
   std::unique_ptr<ExecutionWindows> windows;
-  ExecutionWindow* form3 = nullptr;
-  TraceWindow* form7 = nullptr;
+  ExecutionWindow* execution = nullptr;
+  TraceWindow* trace = nullptr;
 };
 
 TEST_F(ExecutionRoad, RunAndReplayMatchTheTextFrontEnd) {
   typeCheckAndOpen(QStringLiteral("echo.txt"));
-  EXPECT_TRUE(form3->isVisible());
-  EXPECT_TRUE(form7->isVisible());
-  EXPECT_EQ(form3->windowTitle(), QStringLiteral("COMETⅡ 実行"));
-  EXPECT_EQ(form7->windowTitle(), QStringLiteral("プログラムトレース"));
+  EXPECT_TRUE(execution->isVisible());
+  EXPECT_TRUE(trace->isVisible());
+  EXPECT_EQ(execution->windowTitle(), QStringLiteral("COMETⅡ 実行"));
+  EXPECT_EQ(trace->windowTitle(), QStringLiteral("プログラムトレース"));
   const QString example = QStringLiteral(CASL2WB_EXAMPLES "/echo.txt");
   // The trace text box holds the text with its CR LF as line breaks.
-  EXPECT_EQ(form7->text1()->toPlainText().toStdString(),
+  EXPECT_EQ(trace->textBox()->toPlainText().toStdString(),
             cliOutput({QStringLiteral("trace"), example}).toStdString());
 
   dialogs.inputs = {QStringLiteral("COMET")};
-  form3Action("jikoum")->trigger();
+  executionAction(names::runAction)->trigger();
   ASSERT_EQ(dialogs.inputRequests.size(), 1u);
   EXPECT_EQ(dialogs.inputRequests[0], QStringLiteral("IN命令の入力|IN|0"));
-  const QStringList shown = listItems(form3->list1()) + panelLines();
+  const QStringList shown = listItems(execution->outputList()) + panelLines();
   const QString cli = cliOutput({QStringLiteral("run"), example, QStringLiteral("--input"),
                                  QStringLiteral(CASL2WB_TEST_DATA "/golden/echo.input")});
   EXPECT_EQ(shown.join(QLatin1Char('\n')) + QLatin1Char('\n'), cli);
@@ -103,24 +108,24 @@ TEST_F(ExecutionRoad, RunAndReplayMatchTheTextFrontEnd) {
   // ">>": slot 0 is the IN at 0000, slot 2 the CALL at 0005, slot 3 the
   // subroutine's ADDA at 000E.
   pressStep();
-  EXPECT_EQ(label("Label1"), QStringLiteral("0"));
-  EXPECT_EQ(label("comand"), QStringLiteral("IN"));
+  EXPECT_EQ(label(names::programRegisterValue), QStringLiteral("0"));
+  EXPECT_EQ(label(names::mnemonicValue), QStringLiteral("IN"));
   EXPECT_EQ(selectedTrace(), QStringLiteral("0000 "));
-  EXPECT_EQ(form3->list1()->count(), 33);
-  EXPECT_EQ(form3->list1()->item(17)->text().left(11), QStringLiteral(" 0010(0043)"));
+  EXPECT_EQ(execution->outputList()->count(), 33);
+  EXPECT_EQ(execution->outputList()->item(17)->text().left(11), QStringLiteral(" 0010(0043)"));
   pressStep();
   pressStep();
-  EXPECT_EQ(label("Label1"), QStringLiteral("5"));
-  EXPECT_EQ(label("Label5"), QStringLiteral("00FF"));
+  EXPECT_EQ(label(names::programRegisterValue), QStringLiteral("5"));
+  EXPECT_EQ(label(names::stackPointerValue), QStringLiteral("00FF"));
   EXPECT_EQ(selectedTrace(), QStringLiteral("0005 "));
   pressStep();
-  EXPECT_EQ(label("Label1"), QStringLiteral("E"));
-  EXPECT_EQ(label("Label3"), QStringLiteral("000A"));
+  EXPECT_EQ(label(names::programRegisterValue), QStringLiteral("E"));
+  EXPECT_EQ(label(names::grValues[1]), QStringLiteral("000A"));
   EXPECT_EQ(selectedTrace(), QStringLiteral("000E "));
   for (int press = 4; press < 8; ++press) pressStep();
-  EXPECT_EQ(label("comand"), QStringLiteral("DMP"));
+  EXPECT_EQ(label(names::mnemonicValue), QStringLiteral("DMP"));
   pressStep();  // past the last step: the first step again
-  EXPECT_EQ(label("Label1"), QStringLiteral("0"));
+  EXPECT_EQ(label(names::programRegisterValue), QStringLiteral("0"));
   EXPECT_EQ(selectedTrace(), QStringLiteral("0000 "));
 }
 
@@ -131,13 +136,13 @@ TEST_F(ExecutionRoad, ReplayMatchesTheTextFrontEndPressByPress) {
   const QString input = QStringLiteral(CASL2WB_TEST_DATA "/golden/replay_stack.input");
   typeCheckAndOpenFile(program);
   dialogs.inputs = {QStringLiteral("AB")};
-  form3Action("jikoum")->trigger();
+  executionAction(names::runAction)->trigger();
   QStringList shown;
   const int presses = 11;  // nine steps, then the first two again
   for (int press = 1; press <= presses; ++press) {
     pressStep();
     shown << QStringLiteral(">> %1").arg(press) << panelLines() << selectionPlace()
-          << listItems(form3->list1());
+          << listItems(execution->outputList());
   }
   const QString cli = cliOutput({QStringLiteral("replay"), program, QStringLiteral("--input"),
                                  input, QStringLiteral("--presses"), QString::number(presses)});
@@ -147,11 +152,11 @@ TEST_F(ExecutionRoad, ReplayMatchesTheTextFrontEndPressByPress) {
 }
 
 TEST_F(ExecutionRoad, ALongRunShowsTheHistoryNoticeOnce) {
-  typeText(txtdpbox(), QStringLiteral("PRG START\nL JUMP L\n RET\n END\n"));
-  trigger("errchkjika");
-  trigger("jikkoug");
-  form3 = windows->execution();
-  form3Action("jikoum")->trigger();
+  typeText(sourceEdit(), QStringLiteral("PRG START\nL JUMP L\n RET\n END\n"));
+  trigger(names::checkAction);
+  trigger(names::executionWindowsAction);
+  execution = windows->execution();
+  executionAction(names::runAction)->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
   EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("COMETⅡ 実行"));
@@ -162,46 +167,46 @@ TEST_F(ExecutionRoad, ALongRunShowsTheHistoryNoticeOnce) {
 }
 
 TEST_F(ExecutionRoad, TheWindowsAreMadeOnceAndTheTraceTextFollowsEveryCheck) {
-  trigger("jikkoug");
+  trigger(names::executionWindowsAction);
   ExecutionWindow* first = windows->execution();
-  trigger("jikkoug");
+  trigger(names::executionWindowsAction);
   EXPECT_EQ(windows->execution(), first);
   EXPECT_EQ(first->parentWidget(), windows->trace());
-  typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END\n"));
-  trigger("errchkjika");
-  EXPECT_TRUE(windows->trace()->text1()->toPlainText().startsWith(QStringLiteral("   ")));
-  EXPECT_TRUE(windows->trace()->text1()->toPlainText().contains(QStringLiteral("0000  ")));
+  typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END\n"));
+  trigger(names::checkAction);
+  EXPECT_TRUE(windows->trace()->textBox()->toPlainText().startsWith(QStringLiteral("   ")));
+  EXPECT_TRUE(windows->trace()->textBox()->toPlainText().contains(QStringLiteral("0000  ")));
 }
 
 TEST_F(ExecutionRoad, CancelledInputGivesTheLengthFFFF) {
   typeCheckAndOpen(QStringLiteral("echo.txt"));
-  form3Action("jikoum")->trigger();                       // no scripted entry: the box is cancelled
-  EXPECT_EQ(state->memory.memText[0x19].text(), "FFFE");  // TWICE: the length FFFF doubled
-  EXPECT_EQ(state->memory.memText[0x18].text(), "0001");  // OUT counted only the length word
+  executionAction(names::runAction)->trigger();           // no scripted entry: the box is cancelled
+  EXPECT_EQ(state->machine.memory[0x19].text(), "FFFE");  // TWICE: the length FFFF doubled
+  EXPECT_EQ(state->machine.memory[0x18].text(), "0001");  // OUT counted only the length word
 }
 
 TEST_F(ExecutionRoad, PrintCommandsWriteTheCoreDocumentsToPdf) {
   typeCheckAndOpen(QStringLiteral("echo.txt"));
   dialogs.inputs = {QStringLiteral("COMET")};
-  form3Action("jikoum")->trigger();
+  executionAction(names::runAction)->trigger();
 
-  const QString listFile = folder.filePath(QStringLiteral("printi.pdf"));
+  const QString listFile = folder.filePath(QStringLiteral("run_result.pdf"));
   dialogs.printToFile = listFile;
-  form3Action("printi")->trigger();
+  executionAction(names::printRunAction)->trigger();
   EXPECT_EQ(pdfWords(listFile), documentWords([&](Printer& printer) {
-              printi(printer, state->table, state->machine);
+              printRunResult(printer, state->program.source, state->machine);
             }));
 
-  const QString traceFile = folder.filePath(QStringLiteral("printcpu.pdf"));
+  const QString traceFile = folder.filePath(QStringLiteral("cpu_trace.pdf"));
   dialogs.printToFile = traceFile;
-  form3Action("printcpu")->trigger();
+  executionAction(names::printCpuTraceAction)->trigger();
   EXPECT_EQ(pdfWords(traceFile), documentWords([&](Printer& printer) {
-              printcpu(printer, state->table, state->machine);
+              printCpuTrace(printer, state->program.source, state->machine);
             }));
 
-  const QString imageFile = folder.filePath(QStringLiteral("printg.pdf"));
+  const QString imageFile = folder.filePath(QStringLiteral("screen_copy.pdf"));
   dialogs.printToFile = imageFile;
-  form3Action("printg")->trigger();
+  executionAction(names::screenCopyAction)->trigger();
   EXPECT_TRUE(QFile(imageFile).size() > 1000);
   EXPECT_EQ(pdfWords(imageFile), QStringList());  // a picture, no text
   EXPECT_EQ(dialogs.printerDialogs, 3);
@@ -209,17 +214,17 @@ TEST_F(ExecutionRoad, PrintCommandsWriteTheCoreDocumentsToPdf) {
 
 TEST_F(ExecutionRoad, TraceWindowMenusShowTheEditorAndEndThroughIt) {
   bool ended = false;
-  QObject::connect(form1.get(), &EditorWindow::programEnded, [&] { ended = true; });
-  trigger("jikkoug");
-  form1->hide();
-  windows->trace()->findChild<QAction*>(QStringLiteral("homemenyu"))->trigger();
-  EXPECT_TRUE(form1->isVisible());
-  typeText(txtdpbox(), QStringLiteral("X"));  // an edit in no file: ending asks first
-  windows->trace()->findChild<QAction*>(QStringLiteral("jobend"))->trigger();
+  QObject::connect(editor.get(), &EditorWindow::programEnded, [&] { ended = true; });
+  trigger(names::executionWindowsAction);
+  editor->hide();
+  windows->trace()->findChild<QAction*>(QString::fromLatin1(names::homeAction))->trigger();
+  EXPECT_TRUE(editor->isVisible());
+  typeText(sourceEdit(), QStringLiteral("X"));  // an edit in no file: ending asks first
+  windows->trace()->findChild<QAction*>(QString::fromLatin1(names::endProgramAction))->trigger();
   EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_FALSE(ended);  // the scripted answer is No
   dialogs.questionAnswers = {true};
-  windows->trace()->findChild<QAction*>(QStringLiteral("jobend"))->trigger();
+  windows->trace()->findChild<QAction*>(QString::fromLatin1(names::endProgramAction))->trigger();
   EXPECT_TRUE(ended);
 }
 

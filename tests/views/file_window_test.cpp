@@ -14,19 +14,20 @@
 #include <csignal>
 #include <fstream>
 
+#include "assembler/work_file.h"
+#include "base/source_file.h"
 #include "editor_fixture.h"
-#include "source/source_file.h"
-#include "source/work_file.h"
 #include "views/file_window.h"
+#include "views/file_window_texts.h"
 #include "views/folder_list.h"
-#include "views/form2_texts.h"
 #include "views/product_title.h"
-#include "views/view_messages.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb::testing {
 namespace {
 
-namespace texts = form2_texts;
+namespace texts = file_window_texts;
+namespace names = object_names;
 
 class FileWindowTest : public EditorFixture {
  protected:
@@ -34,28 +35,28 @@ class FileWindowTest : public EditorFixture {
     EditorFixture::SetUp();
     files = folder.filePath(QStringLiteral("files"));
     ASSERT_TRUE(QDir().mkpath(files));
-    trigger("fileopen");
-    form2 = child<FileWindow>("Form2");
-    ASSERT_NE(form2, nullptr);
-    form2->setFolderPath(files);
-    QObject::connect(form2, &QWidget::windowTitleChanged,
+    trigger(names::fileWindowAction);
+    fileWindow = child<FileWindow>(names::fileWindow);
+    ASSERT_NE(fileWindow, nullptr);
+    fileWindow->setFolderPath(files);
+    QObject::connect(fileWindow, &QWidget::windowTitleChanged,
                      [this](const QString& caption) { captions.append(caption); });
   }
 
   template <typename T>
   T* control(const char* name) const {
-    return form2->findChild<T*>(QString::fromLatin1(name));
+    return fileWindow->findChild<T*>(QString::fromLatin1(name));
   }
-  QLineEdit* txttargetfile() const { return control<QLineEdit>("txttargetfile"); }
-  QListWidget* file1() const { return control<QListWidget>("File1"); }
+  QLineEdit* fileNameEdit() const { return control<QLineEdit>(names::fileNameEdit); }
+  QListWidget* fileList() const { return control<QListWidget>(names::fileList); }
   void command(const char* name) { control<QAction>(name)->trigger(); }
   QString file(const char* name) const { return files + QLatin1Char('/') + QLatin1String(name); }
 
   void clickFile(const QString& name) {
-    const QList<QListWidgetItem*> found = file1()->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem*> found = fileList()->findItems(name, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << name.toStdString();
-    const QPoint at = file1()->visualItemRect(found[0]).center();
-    QWidget* viewport = file1()->viewport();
+    const QPoint at = fileList()->visualItemRect(found[0]).center();
+    QWidget* viewport = fileList()->viewport();
     QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &press);
@@ -71,37 +72,42 @@ class FileWindowTest : public EditorFixture {
   }
 
   QString files;
-  FileWindow* form2 = nullptr;
+  FileWindow* fileWindow = nullptr;
   QStringList captions;
 };
 
 TEST_F(FileWindowTest, ControlsMenusAndOwner) {
-  EXPECT_TRUE(form2->isVisible());
-  EXPECT_EQ(form2->parentWidget(), form1.get());
-  EXPECT_TRUE(form2->isWindow());
-  EXPECT_EQ(form2->windowTitle(), productTitle());
-  for (const char* name : {"Drive1", "Dir1", "File1", "txttargetfile", "Label1"}) {
-    EXPECT_NE(form2->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+  EXPECT_TRUE(fileWindow->isVisible());
+  EXPECT_EQ(fileWindow->parentWidget(), editor.get());
+  EXPECT_TRUE(fileWindow->isWindow());
+  EXPECT_EQ(fileWindow->windowTitle(), productTitle());
+  for (const char* name : {names::driveList, names::folderList, names::fileList,
+                           names::fileNameEdit, names::fileNameLabel}) {
+    EXPECT_NE(fileWindow->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
   }
-  EXPECT_EQ(control<QLabel>("Label1")->text(), QString::fromUtf8(texts::Label1));
+  EXPECT_EQ(control<QLabel>(names::fileNameLabel)->text(), QString::fromUtf8(texts::fileNameLabel));
   QStringList menus;
-  for (QAction* a : form2->menuBar()->actions()) menus.append(a->objectName() + "=" + a->text());
-  EXPECT_EQ(menus, QStringList({"readerrorchk=" + QString::fromUtf8(texts::readerrorchk),
-                                "mnuupdated=" + QString::fromUtf8(texts::mnuupdated),
-                                "mnusaved=" + QString::fromUtf8(texts::mnusaved)}));
+  for (QAction* a : fileWindow->menuBar()->actions())
+    menus.append(a->objectName() + "=" + a->text());
+  auto entry = [](const char* name, const char* caption) {
+    return QString::fromLatin1(name) + "=" + QString::fromUtf8(caption);
+  };
+  EXPECT_EQ(menus, QStringList({entry(names::loadAndCheckAction, texts::loadAndCheckAction),
+                                entry(names::fileSaveAction, texts::saveAction),
+                                entry(names::fileSaveAsAction, texts::saveAsAction)}));
   // The toolbar's open and save buttons show the same window.
-  action("Toolbar1Button2")->trigger();
-  action("Toolbar1Button3")->trigger();
-  EXPECT_EQ(form1->findChildren<FileWindow*>().size(), 1);
+  action(names::openButton)->trigger();
+  action(names::saveButton)->trigger();
+  EXPECT_EQ(editor->findChildren<FileWindow*>().size(), 1);
 }
 
 TEST_F(FileWindowTest, DrivesIncludeRootAndHome) {
-  auto* drive1 = control<QComboBox>("Drive1");
-  EXPECT_GE(drive1->findText(QStringLiteral("/")), 0);
-  EXPECT_GE(drive1->findText(QDir::homePath()), 0);
-  drive1->setCurrentIndex(drive1->findText(QStringLiteral("/")));
-  emit drive1->activated(drive1->currentIndex());
-  EXPECT_EQ(form2->folderPath(), QStringLiteral("/"));
+  auto* driveList = control<QComboBox>(names::driveList);
+  EXPECT_GE(driveList->findText(QStringLiteral("/")), 0);
+  EXPECT_GE(driveList->findText(QDir::homePath()), 0);
+  driveList->setCurrentIndex(driveList->findText(QStringLiteral("/")));
+  emit driveList->activated(driveList->currentIndex());
+  EXPECT_EQ(fileWindow->folderPath(), QStringLiteral("/"));
 }
 
 TEST_F(FileWindowTest, FileListShowsTextFilesOfTheFolder) {
@@ -109,37 +115,38 @@ TEST_F(FileWindowTest, FileListShowsTextFilesOfTheFolder) {
   ASSERT_TRUE(writeFile(file("A.TXT"), "A"));
   ASSERT_TRUE(writeFile(file("c.dat"), "C"));
   ASSERT_TRUE(QDir(files).mkdir(QStringLiteral("sub.txt")));
-  form2->setFolderPath(files);
-  EXPECT_EQ(listItems(file1()), QStringList({"A.TXT", "b.txt"}));
+  fileWindow->setFolderPath(files);
+  EXPECT_EQ(listItems(fileList()), QStringList({"A.TXT", "b.txt"}));
 }
 
 TEST_F(FileWindowTest, FolderListFollowsTheOpenedFolder) {
   ASSERT_TRUE(QDir(files).mkdir(QStringLiteral("inner")));
   ASSERT_TRUE(writeFile(file("inner/x.txt"), "X"));
-  form2->setFolderPath(files);
-  auto* dir1 = control<FolderList>("Dir1");
+  fileWindow->setFolderPath(files);
+  auto* folderList = control<FolderList>(names::folderList);
   QListWidgetItem* inner = nullptr;
-  for (int i = 0; i < dir1->count(); ++i) {
-    if (dir1->item(i)->text().trimmed() == QStringLiteral("inner")) inner = dir1->item(i);
+  for (int i = 0; i < folderList->count(); ++i) {
+    if (folderList->item(i)->text().trimmed() == QStringLiteral("inner"))
+      inner = folderList->item(i);
   }
   ASSERT_NE(inner, nullptr);
-  emit dir1->itemActivated(inner);
-  EXPECT_EQ(form2->folderPath(), files + QStringLiteral("/inner"));
-  EXPECT_EQ(listItems(file1()), QStringList({"x.txt"}));
+  emit folderList->itemActivated(inner);
+  EXPECT_EQ(fileWindow->folderPath(), files + QStringLiteral("/inner"));
+  EXPECT_EQ(listItems(fileList()), QStringList({"x.txt"}));
 }
 
 TEST_F(FileWindowTest, ClickingAFileSetsTheName) {
   ASSERT_TRUE(writeFile(file("prog.txt"), "P"));
-  form2->refreshFiles();
+  fileWindow->refreshFiles();
   clickFile(QStringLiteral("prog.txt"));
-  EXPECT_EQ(txttargetfile()->text(), QStringLiteral("prog.txt"));
-  EXPECT_EQ(form2->fullPath(), file("prog.txt"));
+  EXPECT_EQ(fileNameEdit()->text(), QStringLiteral("prog.txt"));
+  EXPECT_EQ(fileWindow->fullPath(), file("prog.txt"));
 }
 
 TEST_F(FileWindowTest, FullPathInTheRootFolderHasOneSlash) {
-  form2->setFolderPath(QStringLiteral("/"));
-  txttargetfile()->setText(QStringLiteral("prog.txt"));
-  EXPECT_EQ(form2->fullPath(), QStringLiteral("/prog.txt"));
+  fileWindow->setFolderPath(QStringLiteral("/"));
+  fileNameEdit()->setText(QStringLiteral("prog.txt"));
+  EXPECT_EQ(fileWindow->fullPath(), QStringLiteral("/prog.txt"));
 }
 
 TEST_F(FileWindowTest, LoadCheckReadsTheFileIntoTheEditorAndChecksIt) {
@@ -147,57 +154,57 @@ TEST_F(FileWindowTest, LoadCheckReadsTheFileIntoTheEditorAndChecksIt) {
   ASSERT_TRUE(writeFile(path,
                         "SUM START\r\n LD GR1,A\r\n ADDA GR1,B\r\n RET\r\nA DC 1\r\n"
                         "B DC 2\r\n END"));
-  typeText(txtdpbox(), QStringLiteral("old text"));
-  txttargetfile()->setText(QStringLiteral("sum.txt"));
-  command("readerrorchk");
+  typeText(sourceEdit(), QStringLiteral("old text"));
+  fileNameEdit()->setText(QStringLiteral("sum.txt"));
+  command(names::loadAndCheckAction);
   EXPECT_EQ(text(),
             QStringLiteral("SUM START\n LD GR1,A\n ADDA GR1,B\n RET\nA DC 1\nB DC 2\n END\n"));
-  EXPECT_EQ(listItems(list1()), cliCheck(path));
+  EXPECT_EQ(listItems(messageList()), cliCheck(path));
   EXPECT_EQ(captions, progress({captionReading, captionIdle}));
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_FALSE(form1->hasUnsavedChanges());
+  EXPECT_FALSE(editor->hasUnsavedChanges());
 }
 
 TEST_F(FileWindowTest, LoadCheckReadsShiftJisFiles) {
   const QString path = QStringLiteral(CASL2WB_EXAMPLES "/sum_sjis.txt");
-  form2->setFolderPath(QStringLiteral(CASL2WB_EXAMPLES));
-  txttargetfile()->setText(QStringLiteral("sum_sjis.txt"));
-  command("readerrorchk");
-  EXPECT_EQ(listItems(list1()), cliCheck(path));
+  fileWindow->setFolderPath(QStringLiteral(CASL2WB_EXAMPLES));
+  fileNameEdit()->setText(QStringLiteral("sum_sjis.txt"));
+  command(names::loadAndCheckAction);
+  EXPECT_EQ(listItems(messageList()), cliCheck(path));
 }
 
 TEST_F(FileWindowTest, LoadCheckWithoutNameSavesTheEditorTextAsWorkFileFirst) {
-  typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END"));
-  command("readerrorchk");
-  EXPECT_EQ(txttargetfile()->text(), QStringLiteral("workcsl.txt"));
+  typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END"));
+  command(names::loadAndCheckAction);
+  EXPECT_EQ(fileNameEdit()->text(), QStringLiteral("workcsl.txt"));
   EXPECT_EQ(readFile(file("workcsl.txt")), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
   EXPECT_EQ(text(), QStringLiteral("PRG START\n RET\n END\n"));
-  EXPECT_EQ(listItems(list1()), cliCheck(file("workcsl.txt")));
+  EXPECT_EQ(listItems(messageList()), cliCheck(file("workcsl.txt")));
   EXPECT_EQ(captions, progress({captionWriting, captionIdle, captionReading, captionIdle}));
-  EXPECT_EQ(listItems(file1()), QStringList({"workcsl.txt"}));
+  EXPECT_EQ(listItems(fileList()), QStringList({"workcsl.txt"}));
 }
 
 TEST_F(FileWindowTest, UnreadableFileIsReportedAndNothingChanges) {
-  typeText(txtdpbox(), QStringLiteral("kept"));
-  list1()->addItem(QStringLiteral("kept item"));
-  txttargetfile()->setText(QStringLiteral("missing.txt"));
-  command("readerrorchk");
+  typeText(sourceEdit(), QStringLiteral("kept"));
+  messageList()->addItem(QStringLiteral("kept item"));
+  fileNameEdit()->setText(QStringLiteral("missing.txt"));
+  command(names::loadAndCheckAction);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
-  EXPECT_EQ(
-      dialogs.messages[0].text,
-      view_messages::cannotRead(file("missing.txt"), QStringLiteral("No such file or directory")));
+  EXPECT_EQ(dialogs.messages[0].text,
+            shownMessage(Message::CannotRead,
+                         {file("missing.txt").toStdString(), "No such file or directory"}));
   EXPECT_EQ(text(), QStringLiteral("kept"));
-  EXPECT_EQ(listItems(list1()), QStringList({"kept item"}));
+  EXPECT_EQ(listItems(messageList()), QStringList({"kept item"}));
   EXPECT_EQ(captions, progress({captionReading, captionIdle}));
 
   ASSERT_TRUE(QDir(files).mkdir(QStringLiteral("folder.txt")));
-  txttargetfile()->setText(QStringLiteral("folder.txt"));
-  command("readerrorchk");
+  fileNameEdit()->setText(QStringLiteral("folder.txt"));
+  command(names::loadAndCheckAction);
   ASSERT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_EQ(
-      dialogs.messages[1].text,
-      view_messages::cannotRead(file("folder.txt"), QStringLiteral("フォルダは読み込めません。")));
+  EXPECT_EQ(dialogs.messages[1].text,
+            shownMessage(Message::CannotRead,
+                         {file("folder.txt").toStdString(), "フォルダは読み込めません。"}));
   EXPECT_EQ(text(), QStringLiteral("kept"));
 }
 
@@ -205,7 +212,7 @@ TEST_F(FileWindowTest, PipesDevicesAndHugeFilesAreRefusedAtOnceInJapanese) {
   // Nobody writes to the FIFO: loading it must not wait.
   ASSERT_EQ(::mkfifo(file("pipe.txt").toLocal8Bit().constData(), 0600), 0);
   ASSERT_TRUE(writeFile(file("huge.txt"), QByteArray(maxSourceFileBytes + 1, 'A')));
-  typeText(txtdpbox(), QStringLiteral("kept"));
+  typeText(sourceEdit(), QStringLiteral("kept"));
   struct Case {
     QString path;
     QString reason;
@@ -218,11 +225,12 @@ TEST_F(FileWindowTest, PipesDevicesAndHugeFilesAreRefusedAtOnceInJapanese) {
         Case{file("huge.txt"),
              QStringLiteral("ファイルが大きすぎます。読み込めるのは1048576バイトまでです。")}}) {
     dialogs.messages.clear();
-    form2->setFolderPath(QFileInfo(c.path).path());
-    txttargetfile()->setText(QFileInfo(c.path).fileName());
-    command("readerrorchk");
+    fileWindow->setFolderPath(QFileInfo(c.path).path());
+    fileNameEdit()->setText(QFileInfo(c.path).fileName());
+    command(names::loadAndCheckAction);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, view_messages::cannotRead(c.path, c.reason));
+    EXPECT_EQ(dialogs.messages[0].text,
+              shownMessage(Message::CannotRead, {c.path.toStdString(), c.reason.toStdString()}));
     EXPECT_EQ(text(), QStringLiteral("kept"));
   }
 }
@@ -238,75 +246,76 @@ TEST_F(FileWindowTest, NamesThatAreNotUtf8AreShownAsShiftJisAndOpened) {
     std::ofstream out(fileBytes, std::ios::binary);
     out << "KANJI START\r\n RET\r\n END\r\n";
   }
-  form2->setFolderPath(files);
-  auto* dir1 = control<FolderList>("Dir1");
+  fileWindow->setFolderPath(files);
+  auto* folderList = control<FolderList>(names::folderList);
   QListWidgetItem* folderItem = nullptr;
-  for (int i = 0; i < dir1->count(); ++i) {
-    if (dir1->item(i)->text().trimmed() == QStringLiteral("漢字")) folderItem = dir1->item(i);
+  for (int i = 0; i < folderList->count(); ++i) {
+    if (folderList->item(i)->text().trimmed() == QStringLiteral("漢字"))
+      folderItem = folderList->item(i);
   }
   ASSERT_NE(folderItem, nullptr);
-  emit dir1->itemActivated(folderItem);
-  EXPECT_EQ(form2->folderPath(), files + QStringLiteral("/漢字"));
-  ASSERT_EQ(listItems(file1()), QStringList({QStringLiteral("漢字.txt")}));
+  emit folderList->itemActivated(folderItem);
+  EXPECT_EQ(fileWindow->folderPath(), files + QStringLiteral("/漢字"));
+  ASSERT_EQ(listItems(fileList()), QStringList({QStringLiteral("漢字.txt")}));
 
   clickFile(QStringLiteral("漢字.txt"));
-  EXPECT_EQ(form2->fullPathBytes(), fileBytes);
-  command("readerrorchk");
+  EXPECT_EQ(fileWindow->fullPathBytes(), fileBytes);
+  command(names::loadAndCheckAction);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(text(), QStringLiteral("KANJI START\n RET\n END\n"));
 
   // Typed by hand, the shown name opens the same file; a save keeps its bytes.
-  txttargetfile()->setText(QStringLiteral("漢字.txt"));
-  EXPECT_EQ(form2->fullPathBytes(), fileBytes);
-  command("mnuupdated");
+  fileNameEdit()->setText(QStringLiteral("漢字.txt"));
+  EXPECT_EQ(fileWindow->fullPathBytes(), fileBytes);
+  command(names::fileSaveAction);
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(listItems(file1()), QStringList({QStringLiteral("漢字.txt")}));
+  EXPECT_EQ(listItems(fileList()), QStringList({QStringLiteral("漢字.txt")}));
 }
 
 TEST_F(FileWindowTest, LoadingShowsTheBusyCursorOnlyWhileItWorks) {
   ASSERT_TRUE(writeFile(file("prog.txt"), "PRG START\r\n RET\r\n END\r\n"));
   QList<bool> busyAtCaption;
-  QObject::connect(form2, &QWidget::windowTitleChanged, [&] {
+  QObject::connect(fileWindow, &QWidget::windowTitleChanged, [&] {
     const QCursor* cursor = QApplication::overrideCursor();
     busyAtCaption.append(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
   });
-  txttargetfile()->setText(QStringLiteral("prog.txt"));
-  command("readerrorchk");
+  fileNameEdit()->setText(QStringLiteral("prog.txt"));
+  command(names::loadAndCheckAction);
   EXPECT_EQ(busyAtCaption, QList<bool>({true, true}));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  txttargetfile()->setText(QStringLiteral("missing.txt"));
-  command("readerrorchk");  // the message box is shown with the usual cursor
+  fileNameEdit()->setText(QStringLiteral("missing.txt"));
+  command(names::loadAndCheckAction);  // the message box is shown with the usual cursor
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(FileWindowTest, SaveWritesTheEditorTextWithCrLf) {
   ASSERT_TRUE(writeFile(file("prog.txt"), "old contents\r\n"));
-  typeText(txtdpbox(), QStringLiteral("PRG START\n RET\n END"));
-  txttargetfile()->setText(QStringLiteral("prog.txt"));
-  command("mnuupdated");
+  typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END"));
+  fileNameEdit()->setText(QStringLiteral("prog.txt"));
+  command(names::fileSaveAction);
   EXPECT_EQ(readFile(file("prog.txt")), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
   EXPECT_EQ(captions, progress({captionWriting, captionIdle}));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(dialogs.questions.empty());
-  EXPECT_FALSE(form1->hasUnsavedChanges());
+  EXPECT_FALSE(editor->hasUnsavedChanges());
   EXPECT_EQ(QDir(files).entryList(QDir::Files | QDir::Hidden), QStringList({"prog.txt"}));
 }
 
 TEST_F(FileWindowTest, SaveWithoutNameAsksForOneAndWritesNothing) {
-  typeText(txtdpbox(), QStringLiteral(" RET\n"));
-  command("mnuupdated");
+  typeText(sourceEdit(), QStringLiteral(" RET\n"));
+  command(names::fileSaveAction);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, view_messages::fileNameNeeded());
+  EXPECT_EQ(dialogs.messages[0].text, shownMessage(Message::FileNameNeeded));
   EXPECT_TRUE(captions.isEmpty());
   EXPECT_TRUE(
       QDir(files).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
-  EXPECT_TRUE(form1->hasUnsavedChanges());
+  EXPECT_TRUE(editor->hasUnsavedChanges());
 }
 
 TEST_F(FileWindowTest, FailedSaveLeavesTheOldFile) {
   ASSERT_TRUE(writeFile(file("prog.txt"), "OLD\r\n"));
-  typeText(txtdpbox(), QString(200, QLatin1Char('X')));
-  txttargetfile()->setText(QStringLiteral("prog.txt"));
+  typeText(sourceEdit(), QString(200, QLatin1Char('X')));
+  fileNameEdit()->setText(QStringLiteral("prog.txt"));
 
   // Files may grow to 64 bytes only, so writing the new text fails half-way.
   struct rlimit old {};
@@ -315,26 +324,26 @@ TEST_F(FileWindowTest, FailedSaveLeavesTheOldFile) {
   struct rlimit small = old;
   small.rlim_cur = 64;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  command("mnuupdated");
+  command(names::fileSaveAction);
   ::setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
 
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
   EXPECT_EQ(dialogs.messages[0].text,
-            view_messages::cannotWrite(file("prog.txt"), QStringLiteral("File too large")));
+            shownMessage(Message::CannotWrite, {file("prog.txt").toStdString(), "File too large"}));
   EXPECT_EQ(readFile(file("prog.txt")), QStringLiteral("OLD\r\n"));
   EXPECT_EQ(QDir(files).entryList(QDir::Files | QDir::Hidden), QStringList({"prog.txt"}));
-  EXPECT_TRUE(form1->hasUnsavedChanges());
+  EXPECT_TRUE(editor->hasUnsavedChanges());
 }
 
 TEST_F(FileWindowTest, SaveIntoAReadOnlyFolderIsReported) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
   ASSERT_TRUE(writeFile(file("prog.txt"), "OLD\r\n"));
   QFile::setPermissions(files, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  typeText(txtdpbox(), QStringLiteral("NEW"));
-  txttargetfile()->setText(QStringLiteral("prog.txt"));
-  command("mnuupdated");
+  typeText(sourceEdit(), QStringLiteral("NEW"));
+  fileNameEdit()->setText(QStringLiteral("prog.txt"));
+  command(names::fileSaveAction);
   QFile::setPermissions(files,
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -343,47 +352,47 @@ TEST_F(FileWindowTest, SaveIntoAReadOnlyFolderIsReported) {
 }
 
 TEST_F(FileWindowTest, SaveAsWritesTheChosenFileAndShowsItsName) {
-  typeText(txtdpbox(), QStringLiteral("PRG START\n END"));
+  typeText(sourceEdit(), QStringLiteral("PRG START\n END"));
   dialogs.saveNames.push_back(file("new.txt"));
-  command("mnusaved");
+  command(names::fileSaveAsAction);
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(dialogs.saveRequests[0], QString::fromUtf8(texts::mnusaved) + "|" + files + "|" +
+  EXPECT_EQ(dialogs.saveRequests[0], QString::fromUtf8(texts::saveAsAction) + "|" + files + "|" +
                                          QString::fromUtf8(texts::fileFilter));
   EXPECT_EQ(readFile(file("new.txt")), QStringLiteral("PRG START\r\n END\r\n"));
-  EXPECT_EQ(form1->windowTitle(), file("new.txt"));
-  EXPECT_FALSE(form1->hasUnsavedChanges());
-  EXPECT_EQ(listItems(file1()), QStringList({"new.txt"}));
+  EXPECT_EQ(editor->windowTitle(), file("new.txt"));
+  EXPECT_FALSE(editor->hasUnsavedChanges());
+  EXPECT_EQ(listItems(fileList()), QStringList({"new.txt"}));
 }
 
 TEST_F(FileWindowTest, SaveAsFromTheEditorMenuAndToolbar) {
-  typeText(txtdpbox(), QStringLiteral("A"));
+  typeText(sourceEdit(), QStringLiteral("A"));
   dialogs.saveNames.push_back(file("one.txt"));
-  trigger("mnusave");
+  trigger(names::saveAsAction);
   dialogs.saveNames.push_back(file("two.txt"));
-  action("Toolbar1Button1")->trigger();
+  action(names::newFileButton)->trigger();
   EXPECT_EQ(readFile(file("one.txt")), QStringLiteral("A\r\n"));
   EXPECT_EQ(readFile(file("two.txt")), QStringLiteral("A\r\n"));
-  EXPECT_EQ(form1->windowTitle(), file("two.txt"));
+  EXPECT_EQ(editor->windowTitle(), file("two.txt"));
 }
 
 TEST_F(FileWindowTest, CancelledSaveAsWritesNothing) {
-  typeText(txtdpbox(), QStringLiteral("A"));
-  command("mnusaved");
+  typeText(sourceEdit(), QStringLiteral("A"));
+  command(names::fileSaveAsAction);
   EXPECT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(form1->windowTitle(), productTitleWithVersion());
+  EXPECT_EQ(editor->windowTitle(), productTitleWithVersion());
   EXPECT_TRUE(QDir(files).entryList(QDir::Files | QDir::Hidden).isEmpty());
-  EXPECT_TRUE(form1->hasUnsavedChanges());
+  EXPECT_TRUE(editor->hasUnsavedChanges());
 }
 
 TEST_F(FileWindowTest, SaveAsIntoAMissingFolderIsReported) {
-  typeText(txtdpbox(), QStringLiteral("A"));
+  typeText(sourceEdit(), QStringLiteral("A"));
   const QString path = files + QStringLiteral("/missing/new.txt");
   dialogs.saveNames.push_back(path);
-  command("mnusaved");
+  command(names::fileSaveAsAction);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
-            view_messages::cannotWrite(path, QStringLiteral("No such file or directory")));
-  EXPECT_EQ(form1->windowTitle(), productTitleWithVersion());
+            shownMessage(Message::CannotWrite, {path.toStdString(), "No such file or directory"}));
+  EXPECT_EQ(editor->windowTitle(), productTitleWithVersion());
 }
 
 }  // namespace

@@ -12,27 +12,33 @@
 namespace casl2wb::testing {
 namespace {
 
+namespace names = object_names;
+
 class FindDialogTest : public EditorFixture {
  protected:
   void SetUp() override {
     EditorFixture::SetUp();
-    typeText(txtdpbox(), QStringLiteral("PRG START\n LD GR1,A\n ld GR2,B\n LD GR3,C\n END\n"));
-    trigger("mnufind");
-    dialog = child<FindDialog>("frmfindstr");
+    typeText(sourceEdit(), QStringLiteral("PRG START\n LD GR1,A\n ld GR2,B\n LD GR3,C\n END\n"));
+    trigger(names::findAction);
+    dialog = child<FindDialog>(names::findDialog);
     ASSERT_NE(dialog, nullptr);
   }
 
-  QLineEdit* txtsearch() const { return dialog->findChild<QLineEdit*>("txtsearch"); }
-  QCheckBox* chkmoji() const { return dialog->findChild<QCheckBox*>("chkmoji"); }
-  QCheckBox* chktop() const { return dialog->findChild<QCheckBox*>("chktop"); }
+  template <typename T>
+  T* control(const char* name) const {
+    return dialog->findChild<T*>(QString::fromLatin1(name));
+  }
+  QLineEdit* findText() const { return control<QLineEdit>(names::findText); }
+  QCheckBox* matchCaseCheck() const { return control<QCheckBox>(names::matchCaseCheck); }
+  QCheckBox* fromTopCheck() const { return control<QCheckBox>(names::fromTopCheck); }
   void find(const QString& wanted) {
-    txtsearch()->setText(wanted);
-    dialog->findChild<QPushButton*>("cmdsearch")->click();
+    findText()->setText(wanted);
+    control<QPushButton>(names::findNextButton)->click();
   }
   int endMessages() const {
     int count = 0;
     for (const ShownMessage& m : dialogs.messages) {
-      count += m.text == QString::fromUtf8(find_texts::findEnd) &&
+      count += m.text == QStringLiteral("文書の検索が終わりました。") &&
                m.icon == Dialogs::Icon::Information && m.title == productTitle();
     }
     return count;
@@ -42,26 +48,26 @@ class FindDialogTest : public EditorFixture {
 };
 
 TEST_F(FindDialogTest, ControlsAndCaptions) {
-  EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(find_texts::frmfindstrCaption));
-  EXPECT_EQ(dialog->parent(), form1.get());
+  EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(find_texts::findDialogCaption));
+  EXPECT_EQ(dialog->parent(), editor.get());
   EXPECT_FALSE(dialog->isModal());
   EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(txtsearch()->text(), QString());
-  EXPECT_EQ(dialog->findChild<QPushButton*>("cmdsearch")->text(),
-            QString::fromUtf8(find_texts::cmdsearch));
-  EXPECT_EQ(dialog->findChild<QPushButton*>("cmdcancel")->text(),
-            QString::fromUtf8(find_texts::cmdcancel));
-  EXPECT_EQ(chkmoji()->text(), QString::fromUtf8(find_texts::chkmoji));
-  EXPECT_EQ(chktop()->text(), QString::fromUtf8(find_texts::chktop));
+  EXPECT_EQ(findText()->text(), QString());
+  EXPECT_EQ(control<QPushButton>(names::findNextButton)->text(),
+            QString::fromUtf8(find_texts::findNextButton));
+  EXPECT_EQ(control<QPushButton>(names::cancelButton)->text(),
+            QString::fromUtf8(find_texts::cancelButton));
+  EXPECT_EQ(matchCaseCheck()->text(), QString::fromUtf8(find_texts::matchCaseCheck));
+  EXPECT_EQ(fromTopCheck()->text(), QString::fromUtf8(find_texts::fromTopCheck));
 }
 
 TEST_F(FindDialogTest, ToolbarButtonOpensTheSameDialog) {
-  action("Toolbar1Button11")->trigger();
-  EXPECT_EQ(form1->findChildren<FindDialog*>().size(), 1);
+  action(names::findButton)->trigger();
+  EXPECT_EQ(editor->findChildren<FindDialog*>().size(), 1);
 }
 
 TEST_F(FindDialogTest, SearchStartsAfterTheSelection) {
-  chkmoji()->setChecked(true);
+  matchCaseCheck()->setChecked(true);
   select(0, 0);
   find(QStringLiteral("LD"));
   EXPECT_EQ(selectionStart(), 11);
@@ -73,7 +79,7 @@ TEST_F(FindDialogTest, SearchStartsAfterTheSelection) {
 }
 
 TEST_F(FindDialogTest, NoWrapAfterTheLastOccurrence) {
-  chkmoji()->setChecked(true);
+  matchCaseCheck()->setChecked(true);
   select(31, 2);
   find(QStringLiteral("LD"));
   EXPECT_EQ(endMessages(), 1);
@@ -90,7 +96,7 @@ TEST_F(FindDialogTest, IgnoresCaseUnlessAsked) {
   EXPECT_EQ(selectedText(), QStringLiteral("LD"));
 
   select(0, 0);
-  chkmoji()->setChecked(true);
+  matchCaseCheck()->setChecked(true);
   find(QStringLiteral("ld"));
   EXPECT_EQ(selectionStart(), 21);
   find(QStringLiteral("ld"));
@@ -100,15 +106,15 @@ TEST_F(FindDialogTest, IgnoresCaseUnlessAsked) {
 
 TEST_F(FindDialogTest, FromTheTopThenClearedAfterEveryFind) {
   select(40, 0);
-  chktop()->setChecked(true);
+  fromTopCheck()->setChecked(true);
   find(QStringLiteral("GR"));
   EXPECT_EQ(selectionStart(), 14);
-  EXPECT_FALSE(chktop()->isChecked());
+  EXPECT_FALSE(fromTopCheck()->isChecked());
 
-  chktop()->setChecked(true);
+  fromTopCheck()->setChecked(true);
   find(QStringLiteral("NOWHERE"));
   EXPECT_EQ(endMessages(), 1);
-  EXPECT_FALSE(chktop()->isChecked());
+  EXPECT_FALSE(fromTopCheck()->isChecked());
   EXPECT_EQ(selectionStart(), 14);
   EXPECT_EQ(selectionLength(), 2);
 }
@@ -116,31 +122,31 @@ TEST_F(FindDialogTest, FromTheTopThenClearedAfterEveryFind) {
 TEST_F(FindDialogTest, EmptySearchTextEndsAndChangesNothing) {
   const QString before = text();
   select(11, 2);
-  chktop()->setChecked(true);
+  fromTopCheck()->setChecked(true);
   find(QString());
   EXPECT_EQ(endMessages(), 1);
   EXPECT_EQ(text(), before);
   EXPECT_EQ(selectionStart(), 11);
   EXPECT_EQ(selectionLength(), 2);
-  EXPECT_FALSE(chktop()->isChecked());
+  EXPECT_FALSE(fromTopCheck()->isChecked());
 }
 
 TEST_F(FindDialogTest, CancelUnloadsAndTheNextOpeningStartsAfresh) {
   find(QStringLiteral("GR"));
-  dialog->findChild<QPushButton*>("cmdcancel")->click();
+  control<QPushButton>(names::cancelButton)->click();
   EXPECT_FALSE(dialog->isVisible());
   runEventLoopOnce();
-  EXPECT_EQ(form1->findChildren<FindDialog*>().size(), 0);
+  EXPECT_EQ(editor->findChildren<FindDialog*>().size(), 0);
 
-  trigger("mnufind");
-  dialog = child<FindDialog>("frmfindstr");
+  trigger(names::findAction);
+  dialog = child<FindDialog>(names::findDialog);
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(txtsearch()->text(), QString());
+  EXPECT_EQ(findText()->text(), QString());
 }
 
 TEST_F(FindDialogTest, EditorKeepsWorkingWhileOpen) {
   select(0, 0);
-  typeText(txtdpbox(), QStringLiteral(";"));
+  typeText(sourceEdit(), QStringLiteral(";"));
   EXPECT_TRUE(text().startsWith(QStringLiteral(";PRG")));
   EXPECT_TRUE(dialog->isVisible());
 }

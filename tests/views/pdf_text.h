@@ -9,8 +9,8 @@
 #include <functional>
 #include <sstream>
 
-#include "printing/printer.h"
-#include "printing/text_printer.h"
+#include "documents/printer.h"
+#include "documents/text_printer.h"
 
 namespace casl2wb::testing {
 

@@ -11,27 +11,33 @@
 namespace casl2wb::testing {
 namespace {
 
+namespace names = object_names;
+
 class ReplaceDialogTest : public EditorFixture {
  protected:
   void open(const QString& program, int start, int length) {
-    typeText(txtdpbox(), program);
+    typeText(sourceEdit(), program);
     select(start, length);
-    trigger("mnureplace");
-    dialog = child<ReplaceDialog>("frmreplacestr");
+    trigger(names::replaceAction);
+    dialog = child<ReplaceDialog>(names::replaceDialog);
     ASSERT_NE(dialog, nullptr);
   }
-  QLineEdit* txtsearch() const { return dialog->findChild<QLineEdit*>("txtsearch"); }
-  QLineEdit* txtreplace() const { return dialog->findChild<QLineEdit*>("txtreplace"); }
-  void set(const QString& wanted, const QString& replacement) {
-    txtsearch()->setText(wanted);
-    txtreplace()->setText(replacement);
+  template <typename T>
+  T* control(const char* name) const {
+    return dialog->findChild<T*>(QString::fromLatin1(name));
   }
-  void replace() { dialog->findChild<QPushButton*>("cmdreplace")->click(); }
-  void replaceAll() { dialog->findChild<QPushButton*>("cmdreplaceall")->click(); }
+  QLineEdit* findText() const { return control<QLineEdit>(names::findText); }
+  QLineEdit* replaceText() const { return control<QLineEdit>(names::replaceText); }
+  void set(const QString& wanted, const QString& replacement) {
+    findText()->setText(wanted);
+    replaceText()->setText(replacement);
+  }
+  void replace() { control<QPushButton>(names::replaceButton)->click(); }
+  void replaceAll() { control<QPushButton>(names::replaceAllButton)->click(); }
   int endMessages() const {
     int count = 0;
     for (const ShownMessage& m : dialogs.messages) {
-      count += m.text == QString::fromUtf8(find_texts::replaceEnd) &&
+      count += m.text == QStringLiteral("文書の検索と置換が終わりました。") &&
                m.icon == Dialogs::Icon::Information;
     }
     return count;
@@ -42,27 +48,26 @@ class ReplaceDialogTest : public EditorFixture {
 
 TEST_F(ReplaceDialogTest, ControlsAndOpeningWithTheSelection) {
   open(QStringLiteral(" LD GR1,A\n"), 1, 2);
-  EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(find_texts::frmreplacestrCaption));
-  EXPECT_EQ(dialog->parent(), form1.get());
+  EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(find_texts::replaceDialogCaption));
+  EXPECT_EQ(dialog->parent(), editor.get());
   EXPECT_FALSE(dialog->isModal());
-  EXPECT_EQ(dialog->findChild<QLabel*>("lblsearch")->text(),
-            QString::fromUtf8(find_texts::lblsearch));
-  EXPECT_EQ(dialog->findChild<QLabel*>("ibireplace")->text(),
-            QString::fromUtf8(find_texts::ibireplace));
-  EXPECT_EQ(dialog->findChild<QPushButton*>("cmdreplace")->text(),
-            QString::fromUtf8(find_texts::cmdreplace));
-  EXPECT_EQ(dialog->findChild<QPushButton*>("cmdreplaceall")->text(),
-            QString::fromUtf8(find_texts::cmdreplaceall));
-  EXPECT_EQ(dialog->findChild<QPushButton*>("cmdcancel")->text(),
-            QString::fromUtf8(find_texts::cmdcancel));
-  EXPECT_EQ(txtsearch()->text(), QStringLiteral("LD"));
-  EXPECT_EQ(txtsearch()->selectedText(), QStringLiteral("LD"));
-  EXPECT_EQ(txtreplace()->text(), QString());
+  EXPECT_EQ(control<QLabel>(names::findLabel)->text(), QString::fromUtf8(find_texts::findLabel));
+  EXPECT_EQ(control<QLabel>(names::replaceLabel)->text(),
+            QString::fromUtf8(find_texts::replaceLabel));
+  EXPECT_EQ(control<QPushButton>(names::replaceButton)->text(),
+            QString::fromUtf8(find_texts::replaceButton));
+  EXPECT_EQ(control<QPushButton>(names::replaceAllButton)->text(),
+            QString::fromUtf8(find_texts::replaceAllButton));
+  EXPECT_EQ(control<QPushButton>(names::cancelButton)->text(),
+            QString::fromUtf8(find_texts::cancelButton));
+  EXPECT_EQ(findText()->text(), QStringLiteral("LD"));
+  EXPECT_EQ(findText()->selectedText(), QStringLiteral("LD"));
+  EXPECT_EQ(replaceText()->text(), QString());
 }
 
 TEST_F(ReplaceDialogTest, OpeningWithoutSelectionGivesEmptySearchText) {
   open(QStringLiteral(" LD GR1,A\n"), 3, 0);
-  EXPECT_EQ(txtsearch()->text(), QString());
+  EXPECT_EQ(findText()->text(), QString());
 }
 
 TEST_F(ReplaceDialogTest, FirstPressFindsThenEachPressReplacesAndFindsTheNext) {
@@ -170,16 +175,16 @@ TEST_F(ReplaceDialogTest, ReplacementMayBeEmpty) {
 
 TEST_F(ReplaceDialogTest, CancelUnloadsAndTheNextOpeningTakesTheNewSelection) {
   open(QStringLiteral(" LD GR1,A\n"), 1, 2);
-  dialog->findChild<QPushButton*>("cmdcancel")->click();
+  control<QPushButton>(names::cancelButton)->click();
   EXPECT_FALSE(dialog->isVisible());
   runEventLoopOnce();
-  EXPECT_EQ(form1->findChildren<ReplaceDialog*>().size(), 0);
+  EXPECT_EQ(editor->findChildren<ReplaceDialog*>().size(), 0);
 
   select(4, 3);
-  trigger("mnureplace");
-  dialog = child<ReplaceDialog>("frmreplacestr");
+  trigger(names::replaceAction);
+  dialog = child<ReplaceDialog>(names::replaceDialog);
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(txtsearch()->text(), QStringLiteral("GR1"));
+  EXPECT_EQ(findText()->text(), QStringLiteral("GR1"));
 }
 
 }  // namespace

@@ -8,11 +8,14 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "views/object_names.h"
 #include "views/product_title.h"
 #include "views/splash_window.h"
 
 namespace casl2wb::testing {
 namespace {
+
+namespace names = object_names;
 
 // Stands in for the editor window.
 struct Handover {
@@ -26,7 +29,7 @@ SplashWindow* makeSplash(Handover& handover, const QElapsedTimer& clock) {
     ++handover.calls;
     handover.atMilliseconds = clock.elapsed();
     handover.editor = new QWidget;
-    handover.editor->setObjectName(QStringLiteral("Form1"));
+    handover.editor->setObjectName(QString::fromLatin1(names::editorWindow));
     return handover.editor;
   });
 }
@@ -45,13 +48,13 @@ TEST(SplashWindow, PictureCaptionAndTimer) {
   QElapsedTimer clock;
   clock.start();
   QPointer<SplashWindow> splash = makeSplash(handover, clock);
-  EXPECT_EQ(splash->objectName(), QStringLiteral("Form8"));
+  EXPECT_EQ(splash->objectName(), QString::fromLatin1(names::splashWindow));
   EXPECT_EQ(splash->windowTitle(), productTitleWithVersion());
   EXPECT_TRUE(splash->windowTitle().contains(QStringLiteral(CASL2WB_VERSION)));
-  auto* picture = splash->findChild<QLabel*>(QStringLiteral("Picture1"));
+  auto* picture = splash->findChild<QLabel*>(QString::fromLatin1(names::titlePicture));
   ASSERT_NE(picture, nullptr);
   EXPECT_GE(picture->pixmap().width(), 400);
-  auto* timer = splash->findChild<QTimer*>(QStringLiteral("Timer1"));
+  auto* timer = splash->findChild<QTimer*>(QString::fromLatin1(names::closeTimer));
   ASSERT_NE(timer, nullptr);
   EXPECT_EQ(timer->interval(), 3000);
   EXPECT_TRUE(timer->isActive());
@@ -91,7 +94,7 @@ TEST(SplashWindow, HandOverWhenTheTimerFires) {
   clock.start();
   QPointer<SplashWindow> splash = makeSplash(handover, clock);
   splash->show();
-  splash->findChild<QTimer*>(QStringLiteral("Timer1"))->setInterval(10);
+  splash->findChild<QTimer*>(QString::fromLatin1(names::closeTimer))->setInterval(10);
   waitFor([&] { return handover.calls > 0; }, 2000);
   EXPECT_EQ(handover.calls, 1);
   EXPECT_TRUE(splash.isNull());

@@ -36,7 +36,7 @@ TEST_F(VersionTest, CliPrintsADottedVersion) {
 TEST_F(VersionTest, EditorCaptionShowsTheCliVersion) {
   const QString version = cliVersion();
   ASSERT_FALSE(version.isEmpty());
-  EXPECT_EQ(form1->windowTitle(), productTitle() + QStringLiteral(" ") + version);
+  EXPECT_EQ(editor->windowTitle(), productTitle() + QStringLiteral(" ") + version);
 }
 
 TEST_F(VersionTest, SplashCaptionShowsTheCliVersion) {
@@ -44,7 +44,7 @@ TEST_F(VersionTest, SplashCaptionShowsTheCliVersion) {
   ASSERT_FALSE(version.isEmpty());
   auto splash = std::make_unique<SplashWindow>([]() -> QWidget* { return nullptr; });
   EXPECT_EQ(splash->windowTitle(), productTitle() + QStringLiteral(" ") + version);
-  EXPECT_EQ(splash->windowTitle(), form1->windowTitle());
+  EXPECT_EQ(splash->windowTitle(), editor->windowTitle());
 }
 
 }  // namespace

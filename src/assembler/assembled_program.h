@@ -1,0 +1,54 @@
+// What the assembler hands to the simulator, the listings and the windows:
+// the checked lines, the message list, the memory image and what a run
+// needs to know of the program.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "assembler/diagnostics.h"
+#include "assembler/source_table.h"
+#include "comet2/memory_image.h"
+
+namespace casl2wb {
+
+// The run parameters, read from the extra field of the first line, and the
+// start address.
+struct RunParameters {
+  // LMT followed by five digits: the pass limit (none: the default 5000).
+  std::optional<std::int64_t> passLimit;
+  // LMT followed by anything else: a run reports it and keeps 5000.
+  bool passLimitMalformed = false;
+  // MEX: 512 words of usable memory instead of 256.
+  bool extendedMemory = false;
+  // The address of the line that the START operand names (0 without one).
+  std::int64_t startAddress = 0;
+};
+
+struct AssembledProgram {
+  SourceTable source;
+  // The message list: a listing line per line read with the messages of its
+  // errors, the error count, and after a translation its errors and the
+  // memory dump.
+  std::vector<std::string> messages;
+  std::vector<Diagnostic> diagnostics;
+  // Check errors plus translation errors.
+  int errorCount = 0;
+  // Whether the check found no errors and so the translation ran.
+  bool translated = false;
+  // The memory image as the check reset it and the translation filled it.
+  MemoryImage image;
+  // The program-trace text of the translation (none without one).
+  std::optional<std::string> traceText;
+  RunParameters run;
+  // The size of the DS area that the last OUT names: OUT looks at this many
+  // words after its buffer.
+  std::int16_t outputSize = 0;
+
+  // Whether the program can be run: it was translated without errors.
+  bool runnable() const { return translated && errorCount == 0; }
+};
+
+}  // namespace casl2wb

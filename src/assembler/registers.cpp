@@ -1,0 +1,20 @@
+#include "assembler/registers.h"
+
+namespace casl2wb {
+
+bool isRegisterName(TextView text) {
+  return text.size() == 3 && text[0] == U'G' && text[1] == U'R' && text[2] >= U'0' &&
+         text[2] <= U'7';
+}
+
+bool isIndexRegisterName(TextView text) { return isRegisterName(text) && text[2] != U'0'; }
+
+int registerNumber(TextView name) { return static_cast<int>(name[2] - U'0'); }
+
+std::optional<Syntax> syntaxOf(TextView operation) {
+  const InstructionForms forms = instructionForms(operation);
+  if (forms.main == nullptr) return std::nullopt;
+  return forms.main->syntax;
+}
+
+}  // namespace casl2wb

@@ -1,0 +1,131 @@
+#include "base/messages.h"
+
+namespace casl2wb {
+
+std::string_view messageText(Message message) {
+  switch (message) {
+    case Message::LineTooLong:
+      return "１行の文字数が７２文字を越えています。";
+    case Message::NoStart:
+      return "***** ｴﾗ- *****プログラムの最初にSTART命令がありません。";
+    case Message::StartWithoutLabel:
+      return "***** ｴﾗ- ***** ﾗﾍﾞﾙがありません.. *********";
+    case Message::LabelNotAllowed:
+      return "***** ｴﾗ- ***** ﾗﾍﾞﾙをつけてはいけない.*****";
+    case Message::OperandNotAllowed:
+      return "***** ｴﾗ- ***** ｵﾍﾟﾗﾝﾄﾞをつけてはいけない.*****";
+    case Message::StraySpace:
+      return "***** ｴﾗ- "
+             "*****"
+             "ラベル欄の先頭，または，オペランド欄に余分なスペースが入っています。"
+             "オペランド欄にスペースを入れてはいけません。";
+    case Message::BranchIndexBad:
+      return "****** ｴﾗ- ******  指標レジスタが違います． ******";
+    case Message::ThirdOperandNotAllowed:
+      return "****** ｴﾗ- ****** 第3ｵﾍﾟﾗﾝﾄﾞをつけてはいけない｡******";
+    case Message::FirstOperandNotRegister:
+      return "***** ｴﾗ- ***** 第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。*****";
+    case Message::SecondOperandTooLong:
+      return "***** ｴﾗ- ***** 第2ｵﾍﾟﾗﾝﾄﾞが8文字を越えています。*****";
+    case Message::SecondOperandBad:
+      return "***** ｴﾗ- ***** 第2ｵﾍﾟﾗﾝﾄﾞが違います｡ *****";
+    case Message::PopOperandBad:
+      return "****** ｴﾗ- ****** 第1ｵﾍﾟﾗﾝﾄﾞが違います。******";
+    case Message::SecondOperandNotAllowed:
+      return "****** ｴﾗ- ****** 第2ｵﾍﾟﾗﾝﾄﾞをつけてはいけない｡******";
+    case Message::IndexNotRegister:
+      return "***** ｴﾗ- ***** 第3ｵﾍﾟﾗﾝﾄﾞがGRn（n=1,2,・・・7）になっていません。*****";
+    case Message::UnknownOperation:
+      return "****** ｴﾗ- ****** CASLⅡの命令語ではありません。********";
+    case Message::LabelTooLong:
+      return "***** エラー ***** ラベルに誤りがある(８文字を越えている） *****";
+    case Message::LabelBad:
+      return "***** エラー ***** ラベルに誤りがある *****";
+    case Message::DsCountBad:
+      return "***** ｴﾗ- ***** DSの語数が違います｡*****";
+    case Message::TooManyLines:
+      return "***** ｴﾗ- ***** 行数が1013行を越えています。1014行目以降は処理しません。*****";
+    case Message::NoRet:
+      return "***** ｴﾗ- ***** RET 命令がありません｡*****";
+    case Message::NoEnd:
+      return "***** ｴﾗ- ***** END 命令がありません｡*****";
+    case Message::LabelUndefined:
+      return "***** ｴﾗ- ***** 行番号 {} の第{}ｵﾍﾟﾗﾝﾄﾞ{}はﾗﾍﾞﾙ欄にありません｡*****";
+    case Message::LabelTwice:
+      return "***** ｴﾗ- ***** 行番号 {} の第{}ｵﾍﾟﾗﾝﾄﾞ{}はﾗﾍﾞﾙ欄に2箇所あります｡*****";
+    case Message::NoErrors:
+      return "機械語に変換する前のエラー個数は0個です。";
+    case Message::ErrorTotal:
+      return "{}個のエラーがあります。";
+    case Message::IndexGr0:
+      return "***** ｴﾗ- ***** 行番号 {} の第3ｵﾍﾟﾗﾝﾄﾞの指標レジスタにGR0は使用できません｡*****";
+    case Message::ProgramTooLarge:
+      return "***** ｴﾗ- ***** プログラムがメモリに入りきりません｡*****";
+    case Message::PassLimitBad:
+      return "****** ｴﾗ- ****** 無限ﾙ-ﾌﾟﾊﾟﾗﾒ-ﾀ設定が違います.----- "
+             "LMT以下5文字で数値を設定してください.-----";
+    case Message::HistoryLimit:
+      return "実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。";
+    case Message::PushWithoutIndex:
+      return "******* 警告 ******* GR0は使用できません　*******";
+    case Message::InputTooLong:
+      return "******* 警告 ******* 入力ﾃﾞ-ﾀが80語を越えたので以降の文字を無視します.*******";
+    case Message::AddressOutOfRange:
+      return "****** ｴﾗ- ****** 実行ｱﾄﾞﾚｽか,ﾌﾟﾛｸﾞﾗﾑｶｳﾝﾀか,ｽﾀｯｸﾎﾟｲﾝﾀがﾒﾓﾘの使用範囲#0000より"
+             "小さいか,{}より大きくなった．------- ｱﾄﾞﾚｽは,{}です．------ 実効ｱﾄﾞﾚｽは{}です"
+             ".-----  SP={}";
+    case Message::InputPrompt:
+      return "IN命令の入力";
+    case Message::InputTitle:
+      return "IN";
+    case Message::InputDefault:
+      return "0";
+    case Message::CannotWrite:
+      return "ファイル「{}」に書き込めませんでした。\n{}";
+    case Message::CannotRead:
+      return "ファイル「{}」を読み込めませんでした。\n{}";
+    case Message::ReadFolder:
+      return "フォルダは読み込めません。";
+    case Message::ReadNotRegularFile:
+      return "通常のファイルではありません。パイプや装置などは読み込めません。";
+    case Message::ReadTooLarge:
+      return "ファイルが大きすぎます。読み込めるのは{}バイトまでです。";
+    case Message::WorkFileFailed:
+      return "作業ファイル「{}」を書き込んで読み戻すことができませんでした。\n{}";
+    case Message::TextTooLargeToCheck:
+      return "プログラムが大きすぎるため、エラーチェックできません。\n"
+             "エラーチェックできるのは{}文字までです。";
+    case Message::FileNameNeeded:
+      return "ファイル名が入力されていません。ファイル名を入力してください。";
+    case Message::DiscardChanges:
+      return "編集中のプログラムはどのファイルにも保存されていません。\n"
+             "保存せずに終了しますか？";
+    case Message::PrintingFailed:
+      return "プリンタを使えなかったため、印刷できませんでした。";
+    case Message::FindEnded:
+      return "文書の検索が終わりました。";
+    case Message::FindAndReplaceEnded:
+      return "文書の検索と置換が終わりました。";
+  }
+  return {};
+}
+
+std::string formatMessage(Message message, std::initializer_list<std::string_view> arguments) {
+  const std::string_view text = messageText(message);
+  std::string result;
+  result.reserve(text.size() + 32);
+  auto argument = arguments.begin();
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t mark = text.find("{}", at);
+    if (mark == std::string_view::npos || argument == arguments.end()) {
+      result += text.substr(at);
+      break;
+    }
+    result += text.substr(at, mark - at);
+    result += *argument++;
+    at = mark + 2;
+  }
+  return result;
+}
+
+}  // namespace casl2wb

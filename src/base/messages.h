@@ -1,0 +1,75 @@
+// Every message the workbench shows, with its text in one place. A text may
+// hold "{}" marks, which formatMessage fills with its arguments in order.
+// The check's and the translation's messages count as errors; the run's
+// messages go to the execution window's list; the rest are the desktop
+// program's own.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace casl2wb {
+
+enum class Message {
+  // The check, line by line.
+  LineTooLong,
+  NoStart,
+  StartWithoutLabel,
+  LabelNotAllowed,
+  OperandNotAllowed,
+  StraySpace,
+  BranchIndexBad,
+  ThirdOperandNotAllowed,
+  FirstOperandNotRegister,
+  SecondOperandTooLong,
+  SecondOperandBad,
+  PopOperandBad,
+  SecondOperandNotAllowed,
+  IndexNotRegister,
+  UnknownOperation,
+  LabelTooLong,
+  LabelBad,
+  DsCountBad,
+  // The check, after the last line.
+  TooManyLines,
+  NoRet,
+  NoEnd,
+  LabelUndefined,  // {line}, {operand 1 or 2}, {label}
+  LabelTwice,      // {line}, {operand 1 or 2}, {label}
+  NoErrors,
+  ErrorTotal,  // {count}
+  // The translation.
+  IndexGr0,  // {line}
+  ProgramTooLarge,
+  // A run.
+  PassLimitBad,
+  HistoryLimit,
+  PushWithoutIndex,
+  InputTooLong,
+  AddressOutOfRange,  // {highest address}, {PR in decimal}, {effective address}, {SP}
+  InputPrompt,
+  InputTitle,
+  InputDefault,
+  // The desktop program.
+  CannotWrite,          // {path}, {reason}
+  CannotRead,           // {path}, {reason}
+  ReadFolder,           //
+  ReadNotRegularFile,   //
+  ReadTooLarge,         // {limit in bytes}
+  WorkFileFailed,       // {path}, {reason}
+  TextTooLargeToCheck,  // {limit in characters}
+  FileNameNeeded,       //
+  DiscardChanges,       //
+  PrintingFailed,       //
+  FindEnded,            //
+  FindAndReplaceEnded,  //
+};
+
+// The text as it is catalogued, "{}" marks included.
+std::string_view messageText(Message message);
+
+// The text with each "{}" replaced by the next argument.
+std::string formatMessage(Message message, std::initializer_list<std::string_view> arguments = {});
+
+}  // namespace casl2wb

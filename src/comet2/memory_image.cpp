@@ -1,0 +1,9 @@
+#include "comet2/memory_image.h"
+
+namespace casl2wb {
+
+void MemoryImage::resetForCheck() {
+  for (int address = 1; address <= 512; ++address) cells_[address] = Word::blank();
+}
+
+}  // namespace casl2wb

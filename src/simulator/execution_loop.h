@@ -1,0 +1,61 @@
+// One run of the loaded program: the run start, the passes that offer the
+// word at PR to every instruction of the instruction set in its order, the
+// history recorded after every instruction, and the end-of-run display.
+#pragma once
+
+#include <cstdint>
+
+#include "base/cp932.h"
+#include "base/message_list.h"
+#include "comet2/instruction_set.h"
+#include "simulator/machine.h"
+#include "simulator/register_panel.h"
+#include "simulator/run_dialogs.h"
+
+namespace casl2wb {
+
+class Simulator {
+ public:
+  // The run writes into `output` (the execution window's list) and sets
+  // `panel` (its CPU panel) at the end.
+  Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs, RegisterPanel& panel);
+
+  // The command "実行(&E)": one complete run.
+  void run();
+
+ private:
+  void startRun();
+  void prepareAddresses(int from, int to);
+  // One pass; false when the run ends.
+  bool runPass();
+  void carryOut(const Instruction& instruction);
+  void finishRun();
+
+  // The address check made before an instruction runs; false ends the run.
+  bool addressesInRange(const Instruction& instruction);
+  void reportAddressError(std::int64_t eff);
+
+  // Records the step and moves PR on by `advance` words.
+  void record(int advance);
+
+  void push();
+  void pushRegisters();
+  void pop();
+  void popRegisters();
+  void call();
+  void returnFromCall();
+  bool bufferAddresses(std::int64_t& buffer, std::int64_t& lengthAddress);
+  void output();
+  void input();
+  void dump();
+  bool stackHasRoom(int words);
+
+  Machine& m_;
+  MessageList& output_;
+  RunDialogs& dialogs_;
+  RegisterPanel& panel_;
+  Cp932Encoder encoder_;
+  bool running_ = false;
+};
+
+}  // namespace casl2wb

@@ -1,0 +1,30 @@
+// The dumps the execution window writes into its list: memory lines, the
+// end-of-run dumps and the memory of one replay step.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "base/message_list.h"
+#include "simulator/machine.h"
+
+namespace casl2wb {
+
+// "ｱﾄﾞﾚｽ( ﾒﾓﾘ)" eight times.
+std::string memoryDumpHeading();
+// Row i (0..31) of base b: eight entries " address(word)" for b+i, b+i+32,
+// ..., the address as the memory image's address text for it.
+std::string memoryDumpLine(const MemoryImage& memory, std::span<const Word> words, int base,
+                           int row);
+// "  PR| GR0| ... FR|  SP|".
+std::string registerTraceHeading();
+// One register trace line of a history slot.
+std::string registerTraceLine(const HistorySlot& slot);
+
+// The end-of-run dumps: memory (32 lines, 64 in extended mode) and the
+// register trace of the recorded steps.
+void appendEndOfRunDumps(const Machine& machine, MessageList& list);
+// Clears the list and shows the memory of history row s.
+void showStepMemory(const Machine& machine, int s, MessageList& list);
+
+}  // namespace casl2wb

@@ -1,0 +1,141 @@
+// The message catalogue: every text, character for character, against the
+// table in tests/data/messages.tsv, and how formatMessage fills its marks.
+#include "base/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace casl2wb {
+namespace {
+
+struct CatalogueEntry {
+  Message message;
+  const char* name;
+  std::vector<std::string_view> arguments;
+};
+
+// Every message in the order of the enumeration, with sample arguments for
+// its marks.
+const std::vector<CatalogueEntry>& catalogue() {
+  static const std::vector<CatalogueEntry> entries = {
+      {Message::LineTooLong, "LineTooLong", {}},
+      {Message::NoStart, "NoStart", {}},
+      {Message::StartWithoutLabel, "StartWithoutLabel", {}},
+      {Message::LabelNotAllowed, "LabelNotAllowed", {}},
+      {Message::OperandNotAllowed, "OperandNotAllowed", {}},
+      {Message::StraySpace, "StraySpace", {}},
+      {Message::BranchIndexBad, "BranchIndexBad", {}},
+      {Message::ThirdOperandNotAllowed, "ThirdOperandNotAllowed", {}},
+      {Message::FirstOperandNotRegister, "FirstOperandNotRegister", {}},
+      {Message::SecondOperandTooLong, "SecondOperandTooLong", {}},
+      {Message::SecondOperandBad, "SecondOperandBad", {}},
+      {Message::PopOperandBad, "PopOperandBad", {}},
+      {Message::SecondOperandNotAllowed, "SecondOperandNotAllowed", {}},
+      {Message::IndexNotRegister, "IndexNotRegister", {}},
+      {Message::UnknownOperation, "UnknownOperation", {}},
+      {Message::LabelTooLong, "LabelTooLong", {}},
+      {Message::LabelBad, "LabelBad", {}},
+      {Message::DsCountBad, "DsCountBad", {}},
+      {Message::TooManyLines, "TooManyLines", {}},
+      {Message::NoRet, "NoRet", {}},
+      {Message::NoEnd, "NoEnd", {}},
+      {Message::LabelUndefined, "LabelUndefined", {"7", "2", "LOOP"}},
+      {Message::LabelTwice, "LabelTwice", {"12", "1", "BUF"}},
+      {Message::NoErrors, "NoErrors", {}},
+      {Message::ErrorTotal, "ErrorTotal", {"18"}},
+      {Message::IndexGr0, "IndexGr0", {"2"}},
+      {Message::ProgramTooLarge, "ProgramTooLarge", {}},
+      {Message::PassLimitBad, "PassLimitBad", {}},
+      {Message::HistoryLimit, "HistoryLimit", {}},
+      {Message::PushWithoutIndex, "PushWithoutIndex", {}},
+      {Message::InputTooLong, "InputTooLong", {}},
+      {Message::AddressOutOfRange, "AddressOutOfRange", {"00FF", "-5", "0100", "0101"}},
+      {Message::InputPrompt, "InputPrompt", {}},
+      {Message::InputTitle, "InputTitle", {}},
+      {Message::InputDefault, "InputDefault", {}},
+      {Message::CannotWrite, "CannotWrite", {"/home/u/a.txt", "Permission denied"}},
+      {Message::CannotRead, "CannotRead", {"/home/u/a.txt", "No such file or directory"}},
+      {Message::ReadFolder, "ReadFolder", {}},
+      {Message::ReadNotRegularFile, "ReadNotRegularFile", {}},
+      {Message::ReadTooLarge, "ReadTooLarge", {"1048576"}},
+      {Message::WorkFileFailed, "WorkFileFailed", {"/home/u/w", "No space left on device"}},
+      {Message::TextTooLargeToCheck, "TextTooLargeToCheck", {"1048576"}},
+      {Message::FileNameNeeded, "FileNameNeeded", {}},
+      {Message::DiscardChanges, "DiscardChanges", {}},
+      {Message::PrintingFailed, "PrintingFailed", {}},
+      {Message::FindEnded, "FindEnded", {}},
+      {Message::FindAndReplaceEnded, "FindAndReplaceEnded", {}},
+  };
+  return entries;
+}
+
+// name -> text, "\n" in the file standing for a line end.
+std::map<std::string, std::string> readTable() {
+  std::ifstream in(std::string(CASL2WB_TEST_DATA) + "/messages.tsv");
+  std::map<std::string, std::string> table;
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t tab = line.find('\t');
+    std::string text = line.substr(tab + 1);
+    for (std::size_t at; (at = text.find("\\n")) != std::string::npos;) text.replace(at, 2, "\n");
+    table[line.substr(0, tab)] = text;
+  }
+  return table;
+}
+
+std::string format(const CatalogueEntry& entry) {
+  const auto& a = entry.arguments;
+  switch (a.size()) {
+    case 0:
+      return formatMessage(entry.message);
+    case 1:
+      return formatMessage(entry.message, {a[0]});
+    case 2:
+      return formatMessage(entry.message, {a[0], a[1]});
+    case 3:
+      return formatMessage(entry.message, {a[0], a[1], a[2]});
+    default:
+      return formatMessage(entry.message, {a[0], a[1], a[2], a[3]});
+  }
+}
+
+TEST(MessageCatalogue, EveryTextIsAsTabled) {
+  const auto table = readTable();
+  ASSERT_EQ(table.size(), catalogue().size());
+  for (std::size_t i = 0; i < catalogue().size(); ++i) {
+    const CatalogueEntry& entry = catalogue()[i];
+    SCOPED_TRACE(entry.name);
+    // The entries follow the enumeration, so none is left out.
+    EXPECT_EQ(static_cast<std::size_t>(entry.message), i);
+    ASSERT_EQ(table.count(entry.name), 1u);
+    EXPECT_EQ(format(entry), table.at(entry.name));
+  }
+}
+
+TEST(MessageCatalogue, EveryMarkHasItsArgument) {
+  for (const CatalogueEntry& entry : catalogue()) {
+    SCOPED_TRACE(entry.name);
+    std::size_t marks = 0;
+    const std::string_view text = messageText(entry.message);
+    for (std::size_t at = 0; (at = text.find("{}", at)) != std::string_view::npos; at += 2) ++marks;
+    EXPECT_EQ(marks, entry.arguments.size());
+    EXPECT_EQ(format(entry).find("{}"), std::string::npos);
+  }
+}
+
+TEST(FormatMessage, FillsTheMarksInOrderAndKeepsTheRestWhenArgumentsRunOut) {
+  EXPECT_EQ(formatMessage(Message::ErrorTotal, {"3"}), "3個のエラーがあります。");
+  EXPECT_EQ(formatMessage(Message::ErrorTotal), "{}個のエラーがあります。");
+  EXPECT_EQ(formatMessage(Message::ErrorTotal, {"3", "surplus"}), "3個のエラーがあります。");
+  EXPECT_EQ(formatMessage(Message::LabelTwice, {"4", "2"}),
+            "***** ｴﾗ- ***** 行番号 4 の第2ｵﾍﾟﾗﾝﾄﾞ{}はﾗﾍﾞﾙ欄に2箇所あります｡*****");
+  // An argument that holds a mark is not filled again.
+  EXPECT_EQ(formatMessage(Message::CannotRead, {"{}", "x"}),
+            "ファイル「{}」を読み込めませんでした。\nx");
+}
+
+}  // namespace
+}  // namespace casl2wb

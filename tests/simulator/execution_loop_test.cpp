@@ -1,0 +1,176 @@
+// Runs of whole programs: the run start, the run parameters, the pass
+// structure, the history limit and the end-of-run display.
+#include "run_fixture.h"
+#include "simulator/run_dumps.h"
+
+namespace casl2wb::runtest {
+namespace {
+
+class SimulatorRun : public RunFixture {};
+
+const std::string historyLimitNotice =
+    "実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。";
+
+TEST_F(SimulatorRun, EmptyMemoryEndsAtOnceWithTheInitialDisplay) {
+  run();  // nothing translated: address 0 holds a blank word
+  EXPECT_EQ(machine.recordedSteps, 0);
+  EXPECT_EQ(machine.passCount, 0);
+  ASSERT_EQ(list.items.size(), 1u + 32u + 1u);
+  EXPECT_EQ(list.items.front(), memoryDumpHeading());
+  EXPECT_EQ(
+      list.items[1],
+      " 0000(    ) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
+  EXPECT_EQ(list.items.back(), "  PR| GR0| GR1| GR2| GR3| GR4| GR5| GR6| GR7| FR|  SP|");
+  EXPECT_EQ(panel.programRegister, "0");
+  EXPECT_EQ(panel.stackPointer, "0100");
+  EXPECT_EQ(panel.flags, "000");
+  EXPECT_EQ(panel.mnemonic, "");
+  for (const auto& value : panel.registers) EXPECT_EQ(value, "0000");
+}
+
+TEST_F(SimulatorRun, LoadThenStoreRunInOnePassAndStoreThenLoadInTwo) {
+  load({"PRG START", " LD GR1,A", " ST GR1,B", " RET", "A DC 5", "B DS 1", " END"});
+  run();
+  EXPECT_EQ(machine.passCount, 1);
+  EXPECT_EQ(machine.recordedSteps, 2);
+  EXPECT_EQ(word(5), "0005");
+
+  std::vector<Text> lines;
+  for (const char* line :
+       {"PRG START", " ST GR1,B", " LD GR1,A", " RET", "A DC 5", "B DS 1", " END"}) {
+    lines.push_back(fromUtf8(line));
+  }
+  Machine otherMachine;
+  otherMachine.load(Assembler().assemble(lines));
+  VectorMessageList otherList;
+  RegisterPanel otherPanel;
+  Simulator(otherMachine, otherList, dialogs, otherPanel).run();
+  EXPECT_EQ(otherMachine.passCount, 2);
+  EXPECT_EQ(otherMachine.recordedSteps, 2);
+  EXPECT_EQ(otherMachine.history[0].pr, 0);
+  EXPECT_EQ(otherMachine.history[1].pr, 2);
+}
+
+TEST_F(SimulatorRun, LmtOfZeroAllowsExactlyOnePass) {
+  load({"PRG START ;LMT00000", "L JUMP L2", "L2 NOP", " JUMP L", " RET", " END"});
+  run();
+  EXPECT_EQ(machine.passLimit, 0);
+  EXPECT_EQ(machine.passCount, 1);
+  EXPECT_EQ(machine.recordedSteps, 2);  // the jump, then the NOP it reached
+  EXPECT_EQ(panel.programRegister, "3");
+  EXPECT_EQ(panel.mnemonic, "JUMP");
+}
+
+TEST_F(SimulatorRun, MalformedLmtKeepsTheDefaultLimitAndSaysSo) {
+  const std::string message =
+      "****** ｴﾗ- ****** 無限ﾙ-ﾌﾟﾊﾟﾗﾒ-ﾀ設定が違います.----- "
+      "LMT以下5文字で数値を設定してください.-----";
+  for (const char* first : {"PRG START ;LMT12", "PRG START ;LMTabcde"}) {
+    SCOPED_TRACE(first);
+    load({first, " NOP", " RET", " END"});
+    list.clear();
+    run();
+    EXPECT_EQ(machine.passLimit, 5000);
+    ASSERT_FALSE(list.items.empty());
+    EXPECT_EQ(list.items.front(), message);
+  }
+}
+
+TEST_F(SimulatorRun, LmtAfterTheOperandCountsAndLaterCharactersAreIgnored) {
+  load({"PRG START BEGIN LMT00002XYZ", "BEGIN NOP", "L JUMP L", " RET", " END"});
+  run();
+  EXPECT_EQ(machine.passLimit, 2);
+  EXPECT_EQ(machine.passCount, 3);
+  // JUMP comes before NOP in the instruction set, so each pass runs one step.
+  EXPECT_EQ(machine.recordedSteps, 3);
+}
+
+TEST_F(SimulatorRun, RunawayLoopStopsAtThePassLimitWithOneNotice) {
+  load({"PRG START", "L JUMP L", " RET", " END"});
+  run();
+  EXPECT_EQ(machine.passCount, 5001);
+  EXPECT_EQ(dialogs.notices, std::vector<std::string>{historyLimitNotice});
+  EXPECT_EQ(machine.recordedSteps, 999);
+  EXPECT_EQ(machine.history[999].pr, 0);  // the last passes kept rewriting slot 999
+}
+
+TEST_F(SimulatorRun, EveryRunShowsTheNoticeAgain) {
+  load({"PRG START ;LMT01200", "L JUMP L", " RET", " END"});
+  run();
+  run();
+  EXPECT_EQ(dialogs.notices.size(), 2u);
+}
+
+TEST_F(SimulatorRun, WordsNoInstructionCarriesOutStallUntilThePassLimit) {
+  load({"PRG START ;LMT00010", " NOP", " MDMP", " RET", " END"});
+  run();
+  EXPECT_EQ(machine.passCount, 11);
+  EXPECT_EQ(machine.recordedSteps, 1);
+  EXPECT_EQ(panel.programRegister, "1");
+  EXPECT_EQ(panel.mnemonic, "MDMP");
+}
+
+TEST_F(SimulatorRun, ExtendedMemoryMovesTheStackAndDumpsSixtyFourLines) {
+  load({"PRG START ;MEX", " PUSH 0,GR1", " POP GR2", " RET", " END"});
+  run();
+  EXPECT_EQ(machine.memoryTop(), 512);
+  EXPECT_EQ(word(511), "0000");
+  EXPECT_EQ(machine.history[0].sp, 0x01FF);
+  EXPECT_EQ(machine.history[1].sp, 0x0200);
+  EXPECT_EQ(panel.stackPointer, "0200");
+  // The heading, then 64 memory lines before the register trace.
+  const auto heading = std::find(list.items.begin(), list.items.end(), registerTraceHeading());
+  ASSERT_NE(heading, list.items.end());
+  EXPECT_EQ(heading - std::find(list.items.begin(), list.items.end(), memoryDumpHeading()), 65);
+}
+
+TEST_F(SimulatorRun, RegisterDigitsOutsideTheRegistersChangeNothingButAreRecorded) {
+  load({"PRG START", " LAD GR1,5", " NOP", " RET", " END"});
+  machine.memory[2] = Word(0x1480);  // LD r1 8 <- r2 0
+  machine.memory[0] = Word(0x1218);  // LAD r1 with index digit 8: no index
+  run();
+  EXPECT_EQ(gr(1), "0005");
+  EXPECT_EQ(machine.recordedSteps, 2);
+  EXPECT_EQ(machine.history[1].pr, 2);
+}
+
+TEST_F(SimulatorRun, ASecondRunStartsFreshOnTheMemoryTheFirstLeft) {
+  load({"PRG START", " LD GR1,N", " ADDA GR1,=1", " ST GR1,N", " PUSH 0,GR1", " POP GR2", " RET",
+        "N DC 0", " END"});
+  run();
+  EXPECT_EQ(word(10), "0001");
+  const std::size_t firstRunItems = list.items.size();
+  run();
+  EXPECT_EQ(word(10), "0002");
+  EXPECT_EQ(gr(1), "0002");
+  EXPECT_EQ(machine.history[0].registers[2].text(), "0000");  // registers start at zero again
+  EXPECT_EQ(machine.history[0].sp, 0x0100);
+  EXPECT_EQ(list.items.size(), 2 * firstRunItems);
+}
+
+TEST_F(SimulatorRun, StartOperandChoosesTheEntryAndAnUnknownOneStartsAtZero) {
+  load({"PRG START BEGIN", " LAD GR1,1", "BEGIN LAD GR2,2", " RET", " END"});
+  run();
+  EXPECT_EQ(gr(1), "0000");
+  EXPECT_EQ(gr(2), "0002");
+  EXPECT_EQ(machine.history[0].pr, 2);
+}
+
+TEST_F(SimulatorRun, TheEndOfRunDumpListsEveryStep) {
+  load({"PRG START", " LAD GR1,#000A", " LD GR2,GR1", " RET", " END"});
+  run();
+  const std::vector<std::string> tail(list.items.end() - 3, list.items.end());
+  EXPECT_EQ(tail,
+            (std::vector<std::string>{"  PR| GR0| GR1| GR2| GR3| GR4| GR5| GR6| GR7| FR|  SP|",
+                                      "0000|0000|000A|0000|0000|0000|0000|0000|0000|000|0100|",
+                                      "0002|0000|000A|000A|0000|0000|0000|0000|0000|000|0100|"}));
+  EXPECT_EQ(
+      list.items[1],
+      " 0000(1210) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
+  EXPECT_EQ(panel.programRegister, "3");
+  EXPECT_EQ(panel.mnemonic, "RET");
+  EXPECT_EQ(panel.registers[2], "000A");
+}
+
+}  // namespace
+}  // namespace casl2wb::runtest

@@ -1,0 +1,106 @@
+// The memory rows of the history: the row recorded for a step holds the
+// memory after that step, for every kind of instruction that writes memory,
+// whether or not the steps before it changed anything.
+#include "run_fixture.h"
+
+namespace casl2wb::runtest {
+namespace {
+
+class HistoryRows : public RunFixture {
+ protected:
+  std::string rowWord(int row, int address) const { return machine.memoryRow(row)[address].text(); }
+};
+
+struct WriteCase {
+  const char* kind;
+  std::vector<std::string> lines;
+  std::vector<std::string> answers;  // for IN
+  int slot;                          // the step that writes
+  int address;                       // the word it writes
+  std::string before;                // in the row of the step before
+  std::string after;                 // in the row of the step itself
+};
+
+TEST_F(HistoryRows, EveryStepThatWritesShowsItsWriteInItsOwnRow) {
+  const std::vector<WriteCase> cases = {
+      {"ST",
+       {"P START", " NOP", " LAD GR1,7", " ST GR1,X", " RET", "X DS 1", " END"},
+       {},
+       2,
+       6,
+       "0000",
+       "0007"},
+      {"PUSH",
+       {"P START", " LAD GR1,5", " PUSH 0,GR1", " POP GR2", " RET", " END"},
+       {},
+       1,
+       0xFF,
+       "    ",
+       "0005"},
+      {"CALL after PUSH and POP",
+       {"P START", " LAD GR1,5", " PUSH 0,GR1", " POP GR2", " CALL S", " RET", "S LAD GR3,7",
+        " RET", " END"},
+       {},
+       3,
+       0xFF,
+       "0005",
+       "0007"},
+      {"RPUSH",
+       {"P START", " LAD GR1,1", " RPUSH", " RPOP", " RET", " END"},
+       {},
+       1,
+       0xFF,
+       "    ",
+       "0001"},
+      {"IN",
+       {"P START", " NOP", " IN B,L", " RET", "B DS 2", "L DS 1", " END"},
+       {"AB"},
+       1,
+       6,
+       "0000",
+       "0042"},
+      {"IN length",
+       {"P START", " NOP", " IN B,L", " RET", "B DS 2", "L DS 1", " END"},
+       {"AB"},
+       1,
+       7,
+       "0000",
+       "0002"},
+      {"OUT length",
+       {"P START", " LAD GR1,#41", " ST GR1,B", " NOP", " OUT B,L", " RET", "B DS 1", "L DS 1",
+        " END"},
+       {},
+       3,
+       10,
+       "0000",
+       "0001"},
+  };
+  for (const WriteCase& c : cases) {
+    SCOPED_TRACE(c.kind);
+    load(c.lines);
+    dialogs.answers.assign(c.answers.begin(), c.answers.end());
+    run();
+    ASSERT_GT(machine.recordedSteps, c.slot);
+    // Slot s is the (s+1)-th step; row s+1 holds the memory after it.
+    EXPECT_EQ(rowWord(c.slot, c.address), c.before);
+    EXPECT_EQ(rowWord(c.slot + 1, c.address), c.after);
+  }
+}
+
+TEST_F(HistoryRows, StepsThatWriteNothingShowTheMemoryOfTheStepBefore) {
+  load({"P START", " LAD GR1,5", " PUSH 0,GR1", " POP GR2", " DMP", " NOP", " RET", " END"});
+  run();
+  ASSERT_EQ(machine.recordedSteps, 5);
+  for (int row = 3; row <= 5; ++row) EXPECT_EQ(rowWord(row, 0xFF), "0005") << row;
+}
+
+TEST_F(HistoryRows, TheLastRowOfARunEqualsTheFinalMemory) {
+  load({"P START", " LAD GR1,5", " PUSH 0,GR1", " CALL S", " RPUSH", " RPOP", " RET", "S LAD GR3,7",
+        " RET", " END"});
+  run();
+  const auto row = machine.memoryRow(machine.recordedSteps);
+  for (int a = 0; a < 256; ++a) EXPECT_EQ(row[a], machine.memory[a]) << a;
+}
+
+}  // namespace
+}  // namespace casl2wb::runtest

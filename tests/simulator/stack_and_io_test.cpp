@@ -1,0 +1,153 @@
+// PUSH, POP, RPUSH, RPOP, CALL, RET, OUT, IN and DMP inside whole runs.
+#include "run_fixture.h"
+
+namespace casl2wb::runtest {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class StackAndIo : public RunFixture {};
+
+TEST_F(StackAndIo, CallPushesTheReturnAddressAndRetTakesItBack) {
+  load({"PRG START", " CALL SUB", " RET", "SUB RET", " END"});
+  run();
+  EXPECT_EQ(word(255), "0002");
+  ASSERT_EQ(machine.recordedSteps, 2);
+  EXPECT_EQ(machine.history[0].pr, 0);
+  EXPECT_EQ(machine.history[0].sp, 0x00FF);
+  EXPECT_EQ(machine.history[1].pr, 3);
+  EXPECT_EQ(machine.history[1].sp, 0x00FF);  // recorded before the return
+  EXPECT_EQ(panel.programRegister, "2");     // the main program's RET, on an empty stack
+  EXPECT_EQ(panel.stackPointer, "0100");
+}
+
+TEST_F(StackAndIo, MainProgramRetEndsTheRunWithoutARecord) {
+  load({"PRG START", " LD GR1,A", " RET", "A DC 7", " END"});
+  run();
+  EXPECT_EQ(machine.recordedSteps, 1);
+  EXPECT_EQ(gr(1), "0007");
+  EXPECT_EQ(panel.mnemonic, "RET");
+}
+
+TEST_F(StackAndIo, RpushAndRpopRestoreEveryRegisterInOneStepEach) {
+  load({"PRG START", " LAD GR1,1", " LAD GR2,2", " LAD GR3,3", " LAD GR4,4", " LAD GR5,5",
+        " LAD GR6,6", " LAD GR7,7", " RPUSH", " LAD GR1,0", " LAD GR7,0", " RPOP", " RET", " END"});
+  run();
+  for (int n = 1; n <= 7; ++n) EXPECT_EQ(gr(n), "000" + std::to_string(n));
+  EXPECT_EQ(word(255), "0001");  // GR1 at the highest address
+  EXPECT_EQ(word(249), "0007");  // GR7 at SP
+  ASSERT_EQ(machine.recordedSteps, 11);
+  EXPECT_EQ(machine.history[7].pr, 14);  // the RPUSH word
+  EXPECT_EQ(machine.history[7].sp, 0x00F9);
+  EXPECT_EQ(machine.history[10].pr, 33 + 7);  // the last POP word of RPOP at 33
+  EXPECT_EQ(machine.history[10].sp, 0x0100);
+  EXPECT_EQ(panel.programRegister, "29");  // RPOP + 8: the RET
+}
+
+TEST_F(StackAndIo, PushWithoutIndexWarnsAndPushesTheAddress) {
+  load({"PRG START", " PUSH 5", " POP GR3", " RET", " END"});
+  run();
+  EXPECT_EQ(runLines(), Lines{"******* 警告 ******* GR0は使用できません　*******"});
+  EXPECT_EQ(gr(3), "0005");
+  EXPECT_EQ(word(255), "0005");
+}
+
+TEST_F(StackAndIo, PopOnAnEmptyStackReadsTheBlankWordAndTheNextStepStops) {
+  load({"PRG START", " LAD GR1,9", " POP GR1", " NOP", " RET", " END"});
+  run();
+  EXPECT_EQ(gr(1), "0000");
+  EXPECT_EQ(machine.history[1].sp, 0x0101);
+  EXPECT_EQ(
+      runLines(),
+      Lines{"****** ｴﾗ- ****** 実行ｱﾄﾞﾚｽか,ﾌﾟﾛｸﾞﾗﾑｶｳﾝﾀか,ｽﾀｯｸﾎﾟｲﾝﾀがﾒﾓﾘの使用範囲#0000より小さいか,"
+            "00FFより大きくなった．------- ｱﾄﾞﾚｽは,3です．------ 実効ｱﾄﾞﾚｽは0000です.-----  "
+            "SP=0101"});
+}
+
+TEST_F(StackAndIo, OutCountsTheWordsThatAreNotZeroAndWritesTheLength) {
+  load({"PRG START", " LD GR1,=#41", " ST GR1,BUF", " LD GR1,=#42", " LAD GR2,1", " ST GR1,BUF,GR2",
+        " OUT BUF,LEN", " RET", "BUF DS 2", "LEN DS 1", " END"});
+  EXPECT_EQ(program.outputSize, 2);
+  run();
+  EXPECT_EQ(runLines(), Lines{"AB"});
+  EXPECT_EQ(word(0x10), "0002");  // LEN, right after the two buffer words
+  EXPECT_EQ(machine.outputLine, "AB");
+}
+
+TEST_F(StackAndIo, OutShowsHalfWidthKanaAndStopsAtTheFirstZeroWord) {
+  load({"PRG START", " OUT MSG,LEN", " RET", "MSG DS 3", "LEN DS 1", " END"});
+  machine.memory[4] = Word(0x00B1);
+  machine.memory[5] = Word(0x0000);
+  machine.memory[6] = Word(0x0041);
+  run();
+  EXPECT_EQ(runLines(), Lines{"ｱ"});
+  EXPECT_EQ(word(7), "0002");  // two words are not 0000, one of them after the NUL
+}
+
+TEST_F(StackAndIo, InStoresTheCharactersAndTheirCount) {
+  load({"PRG START", " IN BUF,LEN", " RET", "BUF DS 5", "LEN DS 1", " END"});
+  dialogs.answers = {"ABC"};
+  run();
+  EXPECT_EQ(dialogs.prompts, Lines{"IN命令の入力|IN|0"});
+  EXPECT_EQ(word(4), "0041");
+  EXPECT_EQ(word(5), "0042");
+  EXPECT_EQ(word(6), "0043");
+  EXPECT_EQ(word(7), "0000");
+  EXPECT_EQ(word(9), "0003");
+  EXPECT_EQ(machine.memory[9].signedValue(), 3);
+}
+
+TEST_F(StackAndIo, InOfTheDefaultEntryStoresTheDigitZero) {
+  load({"PRG START", " IN BUF,LEN", " RET", "BUF DS 1", "LEN DS 1", " END"});
+  dialogs.answers = {"0"};
+  run();
+  EXPECT_EQ(word(4), "0030");
+  EXPECT_EQ(word(5), "0001");
+}
+
+TEST_F(StackAndIo, InCancelledOrMinusOneStoresNothingAndLengthFFFF) {
+  for (const char* answer : {"", "-1"}) {
+    SCOPED_TRACE(answer);
+    load({"PRG START", " IN BUF,LEN", " RET", "BUF DS 2", "LEN DS 1", " END"});
+    dialogs.answers = {answer};
+    run();
+    EXPECT_EQ(word(4), "0000");
+    EXPECT_EQ(word(6), "FFFF");
+    EXPECT_EQ(machine.memory[6].signedValue(), -1);
+  }
+}
+
+TEST_F(StackAndIo, InOfMoreThanEightyCharactersKeepsEightyAndTheFullLength) {
+  load({"PRG START", " IN BUF,LEN", " RET", "BUF DS 90", "LEN DS 1", " END"});
+  dialogs.answers = {std::string(85, 'Z')};
+  run();
+  EXPECT_EQ(runLines(),
+            Lines{"******* 警告 ******* 入力ﾃﾞ-ﾀが80語を越えたので以降の文字を無視します.*******"});
+  EXPECT_EQ(word(4 + 79), "005A");
+  EXPECT_EQ(word(4 + 80), "0000");
+  EXPECT_EQ(word(94), "0055");
+}
+
+TEST_F(StackAndIo, InStoresDoubleByteCharactersAsOneWord) {
+  load({"PRG START", " IN BUF,LEN", " RET", "BUF DS 3", "LEN DS 1", " END"});
+  dialogs.answers = {"あｱ"};
+  run();
+  EXPECT_EQ(word(4), "82A0");
+  EXPECT_EQ(word(5), "00B1");
+  EXPECT_EQ(word(7), "0002");
+}
+
+TEST_F(StackAndIo, DmpShowsTheInstructionCountAndTheRegisters) {
+  load({"PRG START", " LAD GR1,#1234", " DMP", " DMP", " RET", " END"});
+  run();
+  EXPECT_EQ(runLines(),
+            (Lines{"命令：DMP    実行回数：1",
+                   " PC(0002)GR0(0000)GR1(1234)GR2(0000)GR3(0000)GR4(0000)GR5(0000)GR6(0000)"
+                   "GR7(0000)FR(000)SP(0100)",
+                   "命令：DMP    実行回数：2",
+                   " PC(0003)GR0(0000)GR1(1234)GR2(0000)GR3(0000)GR4(0000)GR5(0000)GR6(0000)"
+                   "GR7(0000)FR(000)SP(0100)"}));
+}
+
+}  // namespace
+}  // namespace casl2wb::runtest
