@@ -29,6 +29,7 @@ Simulator::Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs,
 
 void Simulator::run() {
   startRun();
+  m_.runEnd = Machine::RunEnd::None;
   running_ = true;
   while (running_ && runPass()) {
   }
@@ -75,7 +76,10 @@ bool Simulator::runPass() {
     reportAddressError(0);
     return false;
   }
-  if (m_.memory[m_.pr].isBlank()) return false;
+  if (m_.memory[m_.pr].isBlank()) {
+    m_.runEnd = Machine::RunEnd::BlankWord;
+    return false;
+  }
   if (m_.stepCount > 999) {
     m_.stepCount = 999;
     if (!m_.historyLimitNoticed) {
@@ -83,7 +87,10 @@ bool Simulator::runPass() {
       m_.historyLimitNoticed = true;
     }
   }
-  if (m_.passCount > m_.passLimit) return false;
+  if (m_.passCount > m_.passLimit) {
+    m_.runEnd = Machine::RunEnd::PassLimit;
+    return false;
+  }
   ++m_.passCount;
   for (const Instruction& instruction : instructionSet) {
     if (!instruction.isCarriedOut() || codeAt(m_.memory, m_.pr) != instruction.code) continue;
@@ -166,6 +173,7 @@ void Simulator::reportAddressError(std::int64_t eff) {
   output_.add(formatMessage(Message::AddressOutOfRange,
                             {hexText(static_cast<std::uint16_t>(m_.highestAddress())),
                              std::to_string(m_.pr), Word::of(eff).text(), Word::of(m_.sp).text()}));
+  m_.runEnd = Machine::RunEnd::AddressError;
   running_ = false;
 }
 

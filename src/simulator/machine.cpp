@@ -36,14 +36,12 @@ void Machine::recordStep() {
   memoryRows_.at(static_cast<std::size_t>(stepCount)) = lastRow_;
 }
 
-std::span<const Word> Machine::memoryRow(int s) const {
-  static const MemoryRow blankRow = [] {
-    MemoryRow row;
-    row.fill(Word::blank());
-    return row;
-  }();
+MemoryRow Machine::memoryRow(int s) const {
   const auto& row = memoryRows_.at(static_cast<std::size_t>(s));
-  return row ? std::span<const Word>(*row) : std::span<const Word>(blankRow);
+  if (row) return *row;
+  MemoryRow blankRow;
+  blankRow.fill(Word::blank());
+  return blankRow;
 }
 
 }  // namespace casl2wb

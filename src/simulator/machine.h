@@ -55,7 +55,7 @@ class Machine {
   // the memory after the instruction as the row after it.
   void recordStep();
   // Memory row s of the history (blank words for a row never recorded).
-  std::span<const Word> memoryRow(int s) const;
+  MemoryRow memoryRow(int s) const;
 
   MemoryImage memory;
   std::array<Word, 8> registers{};
@@ -88,6 +88,16 @@ class Machine {
 
   // The last line OUT wrote.
   std::string outputLine;
+
+  // How the last run ended.
+  enum class RunEnd {
+    None,          // no run yet
+    BlankWord,     // a pass found a blank word at PR
+    PassLimit,     // the pass limit was exceeded
+    Return,        // RET on an empty stack, or a return beyond the memory
+    AddressError,  // an address outside the usable memory
+  };
+  RunEnd runEnd = RunEnd::None;
 
  private:
   std::vector<std::shared_ptr<const MemoryRow>> memoryRows_;

@@ -75,6 +75,7 @@ void Simulator::call() {
 // the memory ends it with PR 255 (or 512 in extended mode).
 void Simulator::returnFromCall() {
   if (m_.memory[m_.sp].isBlank()) {
+    m_.runEnd = Machine::RunEnd::Return;
     running_ = false;
     return;
   }
@@ -84,6 +85,7 @@ void Simulator::returnFromCall() {
   const int limit = m_.extendedMemory ? 512 : 256;
   if (m_.pr > limit || m_.sp > limit) {
     m_.pr = m_.extendedMemory ? 512 : 255;
+    m_.runEnd = Machine::RunEnd::Return;
     running_ = false;
   }
 }

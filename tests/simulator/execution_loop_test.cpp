@@ -172,5 +172,26 @@ TEST_F(SimulatorRun, TheEndOfRunDumpListsEveryStep) {
   EXPECT_EQ(panel.registers[2], "000A");
 }
 
+TEST_F(SimulatorRun, TheMachineTellsHowTheRunEnded) {
+  using End = Machine::RunEnd;
+  EXPECT_EQ(machine.runEnd, End::None);
+  struct Case {
+    std::vector<std::string> lines;
+    End end;
+  };
+  for (const Case& c : {
+           Case{{"P START", " NOP", " RET", " END"}, End::Return},
+           Case{{"P START", " CALL S", " RET", "S PUSH #0101", " RET", " END"}, End::Return},
+           Case{{"P START ;LMT00003", "L JUMP L", " RET", " END"}, End::PassLimit},
+           Case{{"P START", " JUMP #0100", " RET", " END"}, End::AddressError},
+           Case{{"P START", " JUMP X", " RET", "X DS 0", " END"}, End::BlankWord},
+       }) {
+    SCOPED_TRACE(c.lines[1]);
+    load(c.lines);
+    run();
+    EXPECT_EQ(machine.runEnd, c.end);
+  }
+}
+
 }  // namespace
 }  // namespace casl2wb::runtest
