@@ -27,8 +27,9 @@ install(FILES ${CASL2WB_EXAMPLE_FILES} DESTINATION ${CASL2WB_EXAMPLES_INSTALL_DI
 
 # The package: casl2wb_VERSION_ARCH.deb. The library dependencies come from
 # dpkg-shlibdeps (dpkg-dev) over the installed programs; the rest are named
-# here: the Japanese fixed-pitch font of the lists and printouts, and Qt's
-# window-system plugins, without which the desktop program opens no window.
+# here: the Japanese fixed-pitch font of the lists and printouts, Qt's
+# window-system plugins, without which the desktop program opens no window,
+# and Qt's translations.
 set(CASL2WB_PACKAGE_MAINTAINER "casl2wb developers <casl2wb@example.org>"
     CACHE STRING "The Maintainer field of the Debian package")
 
@@ -58,9 +59,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
 if(TARGET casl2wb)
-  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
-  # Qt's own buttons and dialogs in Japanese.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+  # Qt's standard dialogs (file, print, page set-up, message boxes) in
+  # Japanese: the desktop program loads Qt's translations at start-up.
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins, qt6-translations-l10n")
 endif()
 include(CPack)
 

@@ -1,5 +1,6 @@
 // Makes the screenshots of the README: the editor after a check, the
-// execution window after a run, and a replay step with its trace line. Run it
+// execution window after a run, and a replay step with its step counter, the
+// marks of what it changed and its trace line. Run it
 // under a display (scripts/screenshots starts one with Xvfb).
 #include <QApplication>
 #include <QDir>
@@ -30,7 +31,7 @@ class ScreenshotDialogs : public Dialogs {
     return QStringLiteral("COMET");
   }
   bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-  bool pageSetup(QWidget*, QPrinter&) override { return false; }
+  bool setUpPrinter(QWidget*, QPrinter&) override { return false; }
 };
 
 bool save(QWidget* window, const QString& path) {
@@ -59,15 +60,31 @@ int main(int argc, char** argv) {
   ExecutionWindows windows(editor, state, dialogs);
   editor.resize(900, 640);
   editor.show();
-  editor.sourceEdit().setPlainText(QString::fromUtf8(program.readAll()));
+  const QString text = QString::fromUtf8(program.readAll());
+  editor.sourceEdit().setPlainText(text);
   editor.checkProgram();
   bool ok = save(&editor, folder.filePath(QStringLiteral("editor.png")));
+
+  // The same program with a register that does not exist: the line is
+  // marked, and its message follows its listing line.
+  QString faulty = text;
+  faulty.replace(QStringLiteral("GR1,LEN"), QStringLiteral("GR9,LEN"));
+  editor.sourceEdit().setPlainText(faulty);
+  editor.checkProgram();
+  ok = save(&editor, folder.filePath(QStringLiteral("editor_error.png"))) && ok;
+  editor.sourceEdit().setPlainText(text);
+  editor.checkProgram();
 
   editor.showExecutionWindows();
   windows.execution()->run();
   ok = save(windows.execution(), folder.filePath(QStringLiteral("execution.png"))) && ok;
 
-  for (int step = 0; step < 4; ++step) windows.execution()->stepForward();
+  // Seven steps forward and one back: the ST GR1,TWICE, with the cell it
+  // wrote (0019) and SP (back at 0100 after the RET) marked and the step
+  // counter at 6; the window a little taller, so that the cell is in view.
+  windows.execution()->resize(windows.execution()->width(), 700);
+  for (int step = 0; step < 7; ++step) windows.execution()->stepForward();
+  windows.execution()->stepBack();
   ok = save(windows.execution(), folder.filePath(QStringLiteral("replay.png"))) && ok;
   ok = save(windows.trace(), folder.filePath(QStringLiteral("trace.png"))) && ok;
   return ok ? 0 : 1;

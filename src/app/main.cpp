@@ -1,9 +1,6 @@
 // casl2wb: the desktop workbench. The splash comes first; when it hands
 // over, the editor window is the main window until the user ends the program.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <memory>
 
 #include "views/editor_window.h"
@@ -16,12 +13,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("casl2wb"));
   QApplication::setApplicationVersion(QStringLiteral(CASL2WB_VERSION));
-  // Qt's own buttons and dialogs in Japanese, where the translations are installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTexts);
-  }
+  // Qt's own dialogs and buttons in Japanese (the package depends on the
+  // translations; a build run without them keeps Qt's English).
+  casl2wb::installQtTranslations();
   // The program ends through the editor window's own end commands.
   QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,8 +1,10 @@
-// The message list a check writes into: the editor window's list box, the
-// text front end's output, or a plain vector in tests.
+// A list of text lines that a run writes into: the execution window's list
+// box, the text front end's output, or a plain vector in tests.
 #pragma once
 
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace casl2wb {
@@ -12,15 +14,27 @@ class MessageList {
   virtual ~MessageList() = default;
   virtual void clear() = 0;
   // Appends one item (UTF-8 text).
-  virtual void add(const std::string& item) = 0;
+  virtual void add(std::string_view item) = 0;
 };
 
 // A message list that keeps its items in memory.
 class VectorMessageList : public MessageList {
  public:
   void clear() override { items.clear(); }
-  void add(const std::string& item) override { items.push_back(item); }
+  void add(std::string_view item) override { items.emplace_back(item); }
   std::vector<std::string> items;
+};
+
+// A message list that writes each item as a line as soon as it is added (a
+// list that is never cleared).
+class StreamMessageList : public MessageList {
+ public:
+  explicit StreamMessageList(std::ostream& out) : out_(out) {}
+  void clear() override {}
+  void add(std::string_view item) override { out_ << item << '\n'; }
+
+ private:
+  std::ostream& out_;
 };
 
 }  // namespace casl2wb

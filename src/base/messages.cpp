@@ -106,6 +106,38 @@ std::string_view messageText(Message message) {
       return "文書の検索が終わりました。";
     case Message::FindAndReplaceEnded:
       return "文書の検索と置換が終わりました。";
+
+    // The editor and the file window.
+    case Message::OverwriteFile:
+      return "ファイル「{}」は既にあります。\n上書きしますか？";
+    case Message::ReasonNoSuchFile:
+      return "ファイルまたはフォルダが見つかりません。";
+    case Message::ReasonPermissionDenied:
+      return "アクセスが許可されていません。";
+    case Message::ReasonIsFolder:
+      return "ファイルではなくフォルダです。";
+    case Message::ReasonDiskFull:
+      return "ディスクに空きがありません。";
+    case Message::ReasonReadOnlyFileSystem:
+      return "読み取り専用のファイルシステムです。";
+
+    // The execution window.
+    case Message::RunWithoutProgram:
+      return "実行できるプログラムがありません。\n"
+             "エラーチェックで機械語に変換してから実行してください。";
+    case Message::RunAfterErrors:
+      return "エラーチェックでエラーが見つかったため、実行できません。\n"
+             "エラーを直して、もう一度エラーチェックしてください。";
+    case Message::ReplayStep:
+      return "ステップ {} / {}";
+    case Message::RunEndedAtReturn:
+      return "RET命令で実行を終了しました。";
+    case Message::RunEndedAtPassLimit:
+      return "実行回数が上限の{}回を越えたため、実行を打ち切りました。";
+    case Message::RunEndedAtAddressError:
+      return "アドレスがメモリの使用範囲を外れたため、実行を打ち切りました。";
+    case Message::RunEndedAtBlankWord:
+      return "番地{}の語が空白（命令語がない）のため、実行を終了しました。";
   }
   return {};
 }

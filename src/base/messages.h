@@ -64,6 +64,27 @@ enum class Message {
   PrintingFailed,       //
   FindEnded,            //
   FindAndReplaceEnded,  //
+
+  // The editor and the file window: the question before a save overwrites
+  // another file, and the reasons of file errors that users commonly meet
+  // (the system's texts of ENOENT, EACCES, EISDIR, ENOSPC and EROFS) as the
+  // desktop program shows them.
+  OverwriteFile,             // {path}
+  ReasonNoSuchFile,          //
+  ReasonPermissionDenied,    //
+  ReasonIsFolder,            //
+  ReasonDiskFull,            //
+  ReasonReadOnlyFileSystem,  //
+
+  // The execution window: a run refused, the replay's step counter and the
+  // status line that tells how the last run ended.
+  RunWithoutProgram,       //
+  RunAfterErrors,          //
+  ReplayStep,              // {step shown}, {recorded steps}
+  RunEndedAtReturn,        //
+  RunEndedAtPassLimit,     // {pass limit}
+  RunEndedAtAddressError,  //
+  RunEndedAtBlankWord,     // {address}
 };
 
 // The text as it is catalogued, "{}" marks included.

@@ -19,9 +19,10 @@ int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostrea
   if (!assembleFile(path, session.program, err)) return exitFailure;
   if (reportErrors(session.program, err)) return exitErrorsFound;
   session.machine.load(session.program);
-  for (long run = 0; run < runs; ++run) session.simulator.run();
-
-  for (const std::string& item : session.list.items) out << item << '\n';
+  // The list is only ever added to during runs: its lines go out at once.
+  StreamMessageList list(out);
+  Simulator simulator(session.machine, list, dialogs, session.panel);
+  for (long run = 0; run < runs; ++run) simulator.run();
   printPanel(session.panel, out);
   out.flush();
   return exitSuccess;

@@ -9,7 +9,7 @@ std::string hexText(std::uint16_t value) {
 }
 
 std::string Word::text() const {
-  switch (state_) {
+  switch (state()) {
     case State::Empty:
       return "";
     case State::Blank:
@@ -17,7 +17,7 @@ std::string Word::text() const {
     case State::Value:
       break;
   }
-  return hexText(value_);
+  return hexText(bits());
 }
 
 }  // namespace casl2wb

@@ -18,30 +18,32 @@ class Word {
   enum class State : std::uint8_t { Empty, Blank, Value };
 
   constexpr Word() = default;  // empty
-  constexpr explicit Word(std::uint16_t value) : state_(State::Value), value_(value) {}
+  constexpr explicit Word(std::uint16_t value) : packed_(valueMark | value) {}
   static constexpr Word empty() { return Word(); }
   static constexpr Word blank() {
     Word word;
-    word.state_ = State::Blank;
+    word.packed_ = blankMark;
     return word;
   }
   // The word of a number modulo 65536 (-1 gives FFFF, 65536 gives 0000).
   static constexpr Word of(std::int64_t n) { return Word(static_cast<std::uint16_t>(n)); }
 
-  constexpr State state() const { return state_; }
-  constexpr bool hasValue() const { return state_ == State::Value; }
-  constexpr bool isBlank() const { return state_ == State::Blank; }
-  constexpr bool isEmpty() const { return state_ == State::Empty; }
+  constexpr State state() const {
+    return hasValue() ? State::Value : isBlank() ? State::Blank : State::Empty;
+  }
+  constexpr bool hasValue() const { return (packed_ & valueMark) != 0; }
+  constexpr bool isBlank() const { return packed_ == blankMark; }
+  constexpr bool isEmpty() const { return packed_ == 0; }
   // The 16 bits; 0 for a blank or empty word.
-  constexpr std::uint16_t bits() const { return value_; }
+  constexpr std::uint16_t bits() const { return static_cast<std::uint16_t>(packed_); }
   // The two's-complement reading (-32768 to 32767) and the unsigned one.
-  constexpr std::int32_t signedValue() const { return static_cast<std::int16_t>(value_); }
-  constexpr std::int32_t unsignedValue() const { return value_; }
+  constexpr std::int32_t signedValue() const { return static_cast<std::int16_t>(bits()); }
+  constexpr std::int32_t unsignedValue() const { return bits(); }
   // The fields of an instruction word: the operation code (first byte), the
   // register r (third hex digit) and the index or second register x (fourth).
-  constexpr int code() const { return value_ >> 8; }
-  constexpr int r() const { return (value_ >> 4) & 0xF; }
-  constexpr int x() const { return value_ & 0xF; }
+  constexpr int code() const { return bits() >> 8; }
+  constexpr int r() const { return (bits() >> 4) & 0xF; }
+  constexpr int x() const { return bits() & 0xF; }
 
   // "", "    " or the four hex digits.
   std::string text() const;
@@ -49,8 +51,11 @@ class Word {
   constexpr bool operator==(const Word&) const = default;
 
  private:
-  State state_ = State::Empty;
-  std::uint16_t value_ = 0;
+  // The state in the bits above the value, so that a word is one number and
+  // is written and read in one piece.
+  static constexpr std::uint32_t valueMark = 0x20000;
+  static constexpr std::uint32_t blankMark = 0x10000;
+  std::uint32_t packed_ = 0;
 };
 
 }  // namespace casl2wb

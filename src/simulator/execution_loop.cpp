@@ -14,12 +14,29 @@ bool isRegisterAction(Action action) {
 
 bool isJump(Action action) { return action >= Action::JumpOnMinus && action <= Action::Jump; }
 
-// The operation code of the word at an address; -1 for a blank or empty
-// word or an address outside the image.
-int codeAt(const MemoryImage& memory, std::int64_t address) {
-  const Word word = memory.at(address);
-  return word.hasValue() ? word.code() : -1;
-}
+// What a pass needs of the instruction of an operation code, in one small
+// entry: its position in the pass order (-1 when no instruction that is
+// carried out has the code) and its row's length, address use, action and
+// operand form.
+struct PassEntry {
+  std::int8_t position = -1;
+  std::uint8_t length = 0;
+  EffectiveAddressUse effectiveAddress = EffectiveAddressUse::None;
+  Action action = Action::NoOperation;
+  OperandForm form = OperandForm::None;
+};
+
+const std::array<PassEntry, 256> passTable = [] {
+  std::array<PassEntry, 256> table{};
+  for (std::size_t p = 0; p < instructionSet.size(); ++p) {
+    const Instruction& instruction = instructionSet[p];
+    if (!instruction.isCarriedOut()) continue;
+    table[instruction.code] = {static_cast<std::int8_t>(p),
+                               static_cast<std::uint8_t>(instruction.length),
+                               instruction.effectiveAddress, instruction.action, instruction.form};
+  }
+  return table;
+}();
 
 }  // namespace
 
@@ -41,7 +58,6 @@ void Simulator::startRun() {
   m_.flags = Flags{};
   m_.historyLimitNoticed = false;
   prepareAddresses(0, 256);
-  m_.markMemoryChanged();
   m_.pr = 0;
   m_.sp = 256;
   for (int s = 1; s <= 256; ++s) m_.history[static_cast<std::size_t>(s)].pr = 0;
@@ -61,6 +77,7 @@ void Simulator::startRun() {
   m_.sp = m_.memoryTop();
   if (m_.extendedMemory) prepareAddresses(256, 512);
   m_.pr = parameters.startAddress;
+  m_.beginHistory();
 }
 
 // Address texts, and blank words for the cells a run can see.
@@ -72,55 +89,83 @@ void Simulator::prepareAddresses(int from, int to) {
 }
 
 bool Simulator::runPass() {
-  if (!MemoryImage::contains(m_.pr)) {
+  Machine& m = m_;
+  if (!MemoryImage::contains(m.pr)) {
     reportAddressError(0);
     return false;
   }
-  if (m_.memory[m_.pr].isBlank()) {
-    m_.runEnd = Machine::RunEnd::BlankWord;
+  if (m.memory[m.pr].isBlank()) {
+    m.runEnd = Machine::RunEnd::BlankWord;
     return false;
   }
-  if (m_.stepCount > 999) {
-    m_.stepCount = 999;
-    if (!m_.historyLimitNoticed) {
+  if (m.stepCount > 999) {
+    m.restartAtLastSlot();
+    if (!m.historyLimitNoticed) {
       dialogs_.errorBox(formatMessage(Message::HistoryLimit));
-      m_.historyLimitNoticed = true;
+      m.historyLimitNoticed = true;
     }
   }
-  if (m_.passCount > m_.passLimit) {
-    m_.runEnd = Machine::RunEnd::PassLimit;
+  if (m.passCount > m.passLimit) {
+    m.runEnd = Machine::RunEnd::PassLimit;
     return false;
   }
-  ++m_.passCount;
-  for (const Instruction& instruction : instructionSet) {
-    if (!instruction.isCarriedOut() || codeAt(m_.memory, m_.pr) != instruction.code) continue;
-    if (!addressesInRange(instruction)) return false;
-    carryOut(instruction);
-    if (!running_) return false;
+  ++m.passCount;
+  // A pass offers the word at PR to each instruction in the pass order; the
+  // one with its code carries it out, and the instructions after it in the
+  // order look at the word at the new PR. So the pass goes on from one
+  // instruction to the next as long as each lies further on in the order.
+  const int highest = m.highestAddress();
+  int nextPosition = 0;
+  for (;;) {
+    const std::int64_t pr = m.pr;
+    const Word word = m.memory.at(pr);
+    if (!word.hasValue()) return true;
+    const PassEntry entry = passTable[static_cast<std::size_t>(word.code())];
+    if (entry.position < nextPosition) return true;
+    nextPosition = entry.position + 1;
+
+    // The address check: PR and SP, and the effective address where it is a
+    // memory access or a jump target. The error line shows the effective
+    // address of every instruction that has one.
+    const EffectiveAddressUse use = entry.effectiveAddress;
+    if (pr > highest || m.sp < 0 || m.sp > highest + 1) {
+      reportAddressError(use != EffectiveAddressUse::None ? effectiveAddress(m) : 0);
+      return false;
+    }
+    std::int64_t eff = 0;
+    if (use != EffectiveAddressUse::None) {
+      eff = m.memory[pr + 1].signedValue();
+      const int x = word.x();
+      if (x >= 1 && x <= 7) eff += m.registers[static_cast<std::size_t>(x)].signedValue();
+      if (use == EffectiveAddressUse::Checked && (eff < 0 || eff > highest)) {
+        reportAddressError(eff);
+        return false;
+      }
+    }
+
+    const Action action = entry.action;
+    if (isRegisterAction(action)) {
+      executeRegisterInstruction(m, action, entry.form, eff);
+      m.recordStep();
+      m.pr = pr + entry.length;
+    } else if (isJump(action)) {
+      m.recordStep();
+      m.pr = jumpTaken(action, m.flags) ? eff : pr + entry.length;
+    } else if (action == Action::NoOperation || action == Action::SupervisorCall) {
+      m.recordStep();
+      m.pr = pr + entry.length;
+    } else {
+      carryOut(instructionSet[static_cast<std::size_t>(entry.position)], eff);
+      if (!running_) return false;
+    }
   }
-  return true;
 }
 
-void Simulator::carryOut(const Instruction& instruction) {
-  const Action action = instruction.action;
-  if (isRegisterAction(action)) {
-    executeRegisterInstruction(m_, instruction);
-    record(instruction.length);
-    return;
-  }
-  if (isJump(action)) {
-    const std::int64_t eff = effectiveAddress(m_);
-    if (jumpTaken(action, m_.flags)) {
-      m_.recordStep();
-      m_.pr = eff;
-    } else {
-      record(instruction.length);
-    }
-    return;
-  }
-  switch (action) {
+// The instructions that move SP or talk to the user.
+void Simulator::carryOut(const Instruction& instruction, std::int64_t eff) {
+  switch (instruction.action) {
     case Action::Push:
-      push();
+      push(eff);
       break;
     case Action::PushRegisters:
       pushRegisters();
@@ -146,8 +191,7 @@ void Simulator::carryOut(const Instruction& instruction) {
     case Action::Dump:
       dump();
       break;
-    default:  // NOP and SVC only move PR on
-      record(instruction.length);
+    default:
       break;
   }
 }
@@ -155,18 +199,6 @@ void Simulator::carryOut(const Instruction& instruction) {
 void Simulator::record(int advance) {
   m_.recordStep();
   m_.pr += advance;
-}
-
-bool Simulator::addressesInRange(const Instruction& instruction) {
-  const int highest = m_.highestAddress();
-  const std::int64_t eff =
-      instruction.effectiveAddress != EffectiveAddressUse::None ? effectiveAddress(m_) : 0;
-  bool inRange = m_.pr >= 0 && m_.pr <= highest && m_.sp >= 0 && m_.sp <= m_.memoryTop();
-  if (instruction.effectiveAddress == EffectiveAddressUse::Checked) {
-    inRange = inRange && eff >= 0 && eff <= highest;
-  }
-  if (!inRange) reportAddressError(eff);
-  return inRange;
 }
 
 void Simulator::reportAddressError(std::int64_t eff) {
@@ -178,6 +210,7 @@ void Simulator::reportAddressError(std::int64_t eff) {
 }
 
 void Simulator::finishRun() {
+  m_.endHistory();
   m_.recordedSteps = m_.stepCount;
   panel_ = panelOf(m_.memory, m_.pr, m_.registers, m_.flags, m_.sp);
   appendEndOfRunDumps(m_, output_);

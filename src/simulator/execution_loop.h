@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/cp932.h"
 #include "base/message_list.h"
@@ -28,17 +29,18 @@ class Simulator {
   void prepareAddresses(int from, int to);
   // One pass; false when the run ends.
   bool runPass();
-  void carryOut(const Instruction& instruction);
+  // The instructions that move SP or talk to the user; `eff` is the
+  // instruction's effective address (0 when it has none).
+  void carryOut(const Instruction& instruction, std::int64_t eff);
   void finishRun();
 
-  // The address check made before an instruction runs; false ends the run.
-  bool addressesInRange(const Instruction& instruction);
+  // The address error line of the instruction at PR; ends the run.
   void reportAddressError(std::int64_t eff);
 
   // Records the step and moves PR on by `advance` words.
   void record(int advance);
 
-  void push();
+  void push(std::int64_t eff);
   void pushRegisters();
   void pop();
   void popRegisters();
@@ -55,6 +57,8 @@ class Simulator {
   RunDialogs& dialogs_;
   RegisterPanel& panel_;
   Cp932Encoder encoder_;
+  // The line that OUT or DMP is making, kept from one line to the next.
+  std::string lineBuffer_;
   bool running_ = false;
 };
 

@@ -2,7 +2,8 @@
 // instructions do to the machine: the registers, FR and the memory word at
 // the effective address. Each routine reads the instruction word at PR and
 // leaves PR alone; the execution loop has already checked the addresses
-// against the usable memory and records the step afterwards.
+// against the usable memory and records the step afterwards. The routines
+// are inline: they are the inner loop of every run.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +23,12 @@ std::optional<int> indexRegisterOf(int field);
 // adr (the signed value of the word at PR + 1, 0 outside the image) plus
 // the value of the index register the x field names. Not reduced modulo
 // 65536: an address error shows it as it is.
-std::int64_t effectiveAddress(const Machine& machine);
+inline std::int64_t effectiveAddress(const Machine& machine) {
+  std::int64_t eff = machine.memory.at(machine.pr + 1).signedValue();
+  const int x = machine.memory.at(machine.pr).x();
+  if (x >= 1 && x <= 7) eff += machine.registers[static_cast<std::size_t>(x)].signedValue();
+  return eff;
+}
 
 // How an addition or subtraction sets OF.
 enum class OverflowRule {
@@ -33,12 +39,22 @@ enum class OverflowRule {
 // FR after a load, an addition or a subtraction whose true result is
 // `result`: SF from bit 15 of its word, ZF when that word is 0 (and SF not
 // set), OF by the rule.
-Flags flagsOfResult(std::int64_t result, OverflowRule rule);
+inline Flags flagsOfResult(std::int64_t result, OverflowRule rule) {
+  const auto bits = static_cast<std::uint16_t>(result);
+  const bool overflow = rule == OverflowRule::Arithmetic ? result < -32768 || result > 32767
+                        : rule == OverflowRule::Logical  ? result < 0 || result > 65535
+                                                         : false;
+  return Flags(overflow, (bits & 0x8000) != 0, bits == 0);
+}
 // FR after AND, OR, XOR and the shifts: SF from bit 15, ZF when all bits are
 // 0, OF as given (the bit a shift moved out last; 0 for the logical group).
-Flags flagsOfBits(std::uint16_t bits, bool overflow);
+inline Flags flagsOfBits(std::uint16_t bits, bool overflow) {
+  return Flags(overflow, (bits & 0x8000) != 0, bits == 0);
+}
 // FR after a comparison of the register side with the operand.
-Flags flagsOfComparison(std::int64_t registerSide, std::int64_t operand);
+inline Flags flagsOfComparison(std::int64_t registerSide, std::int64_t operand) {
+  return Flags(false, registerSide < operand, registerSide == operand);
+}
 
 struct ShiftResult {
   std::uint16_t bits;
@@ -48,12 +64,151 @@ struct ShiftResult {
 // arithmetic shifts keep bit 15.
 ShiftResult shiftBits(std::uint16_t bits, std::int64_t count, Action shift);
 
-// Carries out the instruction at PR whose row is `instruction`: one of the
-// loads, stores, arithmetic, logical, compare and shift actions. A register
-// field that names no register leaves everything unchanged.
-void executeRegisterInstruction(Machine& machine, const Instruction& instruction);
-
 // Whether a conditional jump is taken with the flags as they are.
-bool jumpTaken(Action jump, const Flags& flags);
+inline bool jumpTaken(Action jump, const Flags& flags) {
+  switch (jump) {
+    case Action::JumpOnMinus:
+      return flags.sign();
+    case Action::JumpOnPlus:
+      return !flags.sign() && !flags.zero();
+    case Action::JumpOnNonZero:
+      return !flags.zero();
+    case Action::JumpOnZero:
+      return flags.zero();
+    case Action::JumpOnOverflow:
+      return flags.overflow();
+    default:
+      return true;  // JUMP
+  }
+}
+
+namespace routines {
+
+// The second operand of an r,adr,x form (the word at eff) or of an r1,r2
+// form (the register the x field names). None when the x field names no
+// register, or PR + 1 or eff lies outside the memory image.
+inline const Word* operandWord(const Machine& m, OperandForm form, int x, std::int64_t eff) {
+  if (form == OperandForm::RegisterRegister) {
+    return x <= 7 ? &m.registers[static_cast<std::size_t>(x)] : nullptr;
+  }
+  if (!MemoryImage::contains(m.pr + 1) || !MemoryImage::contains(eff)) return nullptr;
+  return &m.memory[eff];
+}
+
+inline std::int64_t valueOf(const Word& word, bool asSigned) {
+  return asSigned ? word.signedValue() : word.unsignedValue();
+}
+
+void shift(Machine& m, std::size_t r, std::int64_t count, Action action);
+
+}  // namespace routines
+
+// One of the loads, stores, arithmetic, logical, compare and shift actions
+// of the instruction word `word` at PR, in the operand form `form`, with its
+// effective address `eff`. A register field that names no register leaves
+// everything unchanged.
+template <Action action>
+inline void carryOutRegisterAction(Machine& m, Word word, OperandForm form, std::int64_t eff) {
+  using namespace routines;
+  const int field = word.r();
+  if (field > 7) return;
+  const auto r = static_cast<std::size_t>(field);
+  Word& target = m.registers[r];
+  if constexpr (action == Action::Load) {
+    const Word* operand = operandWord(m, form, word.x(), eff);
+    if (operand == nullptr) return;
+    target = *operand;  // a blank or empty word is copied as it is
+    m.flags = flagsOfResult(operand->signedValue(), OverflowRule::None);
+  } else if constexpr (action == Action::Store) {
+    if (MemoryImage::contains(m.pr + 1) && MemoryImage::contains(eff)) m.write(eff, target);
+  } else if constexpr (action == Action::LoadAddress) {
+    // Without an index register the address word itself, as it is; with
+    // one, adr plus the index modulo 65536. FR stays.
+    if (!MemoryImage::contains(m.pr + 1)) return;
+    const int x = word.x();
+    target = x >= 1 && x <= 7 ? Word::of(eff) : m.memory[m.pr + 1];
+  } else if constexpr (action == Action::AddArithmetic || action == Action::SubtractArithmetic ||
+                       action == Action::AddLogical || action == Action::SubtractLogical) {
+    const Word* operand = operandWord(m, form, word.x(), eff);
+    if (operand == nullptr) return;
+    constexpr bool arithmetic =
+        action == Action::AddArithmetic || action == Action::SubtractArithmetic;
+    const std::int64_t a = valueOf(target, arithmetic);
+    const std::int64_t b = valueOf(*operand, arithmetic);
+    const std::int64_t result =
+        action == Action::AddArithmetic || action == Action::AddLogical ? a + b : a - b;
+    target = Word::of(result);
+    m.flags = flagsOfResult(result, arithmetic ? OverflowRule::Arithmetic : OverflowRule::Logical);
+  } else if constexpr (action == Action::And || action == Action::Or || action == Action::Xor) {
+    const Word* operand = operandWord(m, form, word.x(), eff);
+    if (operand == nullptr) return;
+    const std::uint16_t a = target.bits();
+    const std::uint16_t b = operand->bits();
+    const std::uint16_t result = action == Action::And  ? a & b
+                                 : action == Action::Or ? a | b
+                                                        : a ^ b;
+    target = Word(result);
+    m.flags = flagsOfBits(result, false);
+  } else if constexpr (action == Action::CompareArithmetic || action == Action::CompareLogical) {
+    const Word* operand = operandWord(m, form, word.x(), eff);
+    if (operand == nullptr) return;
+    constexpr bool arithmetic = action == Action::CompareArithmetic;
+    m.flags = flagsOfComparison(valueOf(target, arithmetic), valueOf(*operand, arithmetic));
+  } else {
+    shift(m, r, eff, action);
+  }
+}
+
+// Carries out the instruction at PR whose row is `instruction`: one of the
+// loads, stores, arithmetic, logical, compare and shift actions. `eff` is
+// the effective address of the instruction as effectiveAddress gives it.
+// Always inline: this is the inner loop of a run.
+[[gnu::always_inline]] inline void executeRegisterInstruction(Machine& m, Action action,
+                                                              OperandForm form, std::int64_t eff) {
+  const Word word = m.memory[m.pr];
+  switch (action) {
+    case Action::Load:
+      return carryOutRegisterAction<Action::Load>(m, word, form, eff);
+    case Action::Store:
+      return carryOutRegisterAction<Action::Store>(m, word, form, eff);
+    case Action::LoadAddress:
+      return carryOutRegisterAction<Action::LoadAddress>(m, word, form, eff);
+    case Action::AddArithmetic:
+      return carryOutRegisterAction<Action::AddArithmetic>(m, word, form, eff);
+    case Action::AddLogical:
+      return carryOutRegisterAction<Action::AddLogical>(m, word, form, eff);
+    case Action::SubtractArithmetic:
+      return carryOutRegisterAction<Action::SubtractArithmetic>(m, word, form, eff);
+    case Action::SubtractLogical:
+      return carryOutRegisterAction<Action::SubtractLogical>(m, word, form, eff);
+    case Action::And:
+      return carryOutRegisterAction<Action::And>(m, word, form, eff);
+    case Action::Or:
+      return carryOutRegisterAction<Action::Or>(m, word, form, eff);
+    case Action::Xor:
+      return carryOutRegisterAction<Action::Xor>(m, word, form, eff);
+    case Action::CompareArithmetic:
+      return carryOutRegisterAction<Action::CompareArithmetic>(m, word, form, eff);
+    case Action::CompareLogical:
+      return carryOutRegisterAction<Action::CompareLogical>(m, word, form, eff);
+    case Action::ShiftLeftArithmetic:
+      return carryOutRegisterAction<Action::ShiftLeftArithmetic>(m, word, form, eff);
+    case Action::ShiftRightArithmetic:
+      return carryOutRegisterAction<Action::ShiftRightArithmetic>(m, word, form, eff);
+    case Action::ShiftLeftLogical:
+      return carryOutRegisterAction<Action::ShiftLeftLogical>(m, word, form, eff);
+    case Action::ShiftRightLogical:
+      return carryOutRegisterAction<Action::ShiftRightLogical>(m, word, form, eff);
+    default:
+      return;
+  }
+}
+inline void executeRegisterInstruction(Machine& machine, const Instruction& instruction,
+                                       std::int64_t eff) {
+  executeRegisterInstruction(machine, instruction.action, instruction.form, eff);
+}
+inline void executeRegisterInstruction(Machine& machine, const Instruction& instruction) {
+  executeRegisterInstruction(machine, instruction, effectiveAddress(machine));
+}
 
 }  // namespace casl2wb

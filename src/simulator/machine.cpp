@@ -4,44 +4,56 @@
 
 namespace casl2wb {
 
-Machine::Machine() : history(historySlots), memoryRows_(historySlots) { registers.fill(Word(0)); }
+namespace {
+
+MemoryRow rowOf(const MemoryImage& memory) {
+  MemoryRow row;
+  std::copy_n(memory.cells().begin(), row.size(), row.begin());
+  return row;
+}
+
+}  // namespace
+
+Machine::Machine() : history(historySlots) { registers.fill(Word(0)); }
 
 void Machine::load(const AssembledProgram& program) {
   memory = program.image;
   parameters = program.run;
   outputSize = program.outputSize;
-  memoryChanged_ = true;
 }
 
-void Machine::write(std::int64_t address, Word word) {
-  memory[address] = word;
-  memoryChanged_ = true;
+void Machine::beginHistory() {
+  runStartRow_ = rowOf(memory);
+  runEnded_ = false;
+  records_ = 0;
+  journal_.clear();
 }
 
-void Machine::recordStep() {
-  HistorySlot& slot = history.at(static_cast<std::size_t>(stepCount));
-  slot.pr = pr;
-  slot.registers = registers;
-  slot.flags = flags;
-  slot.sp = sp;
-  ++stepCount;
-  if (memoryChanged_ || !lastRow_) {
-    // Cells 0..513 as they are now; the run start made the usable ones
-    // words or blank words.
-    auto row = std::make_shared<MemoryRow>();
-    for (std::size_t a = 0; a < row->size(); ++a) (*row)[a] = memory[static_cast<std::int64_t>(a)];
-    lastRow_ = std::move(row);
-    memoryChanged_ = false;
-  }
-  memoryRows_.at(static_cast<std::size_t>(stepCount)) = lastRow_;
+void Machine::endHistory() {
+  runEndRow_ = rowOf(memory);
+  runEnded_ = true;
 }
 
+// Rows of the first 999 slots are made forward from the memory at the run
+// start; the rows after them, which only the last pass can have recorded,
+// backward from the memory at the end.
 MemoryRow Machine::memoryRow(int s) const {
-  const auto& row = memoryRows_.at(static_cast<std::size_t>(s));
-  if (row) return *row;
-  MemoryRow blankRow;
-  blankRow.fill(Word::blank());
-  return blankRow;
+  if (s < 1 || s > stepCount) {
+    MemoryRow blankRow;
+    blankRow.fill(Word::blank());
+    return blankRow;
+  }
+  const std::size_t written = history[static_cast<std::size_t>(s - 1)].journalSize;
+  if (s <= lastSlot) {
+    MemoryRow row = runStartRow_;
+    for (std::size_t e = 0; e < written; ++e) row[journal_[e].address] = journal_[e].after;
+    return row;
+  }
+  MemoryRow row = runEnded_ ? runEndRow_ : rowOf(memory);
+  for (std::size_t e = journal_.size(); e > written; --e) {
+    row[journal_[e - 1].address] = journal_[e - 1].before;
+  }
+  return row;
 }
 
 }  // namespace casl2wb

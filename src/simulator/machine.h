@@ -6,8 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -24,6 +22,9 @@ struct HistorySlot {
   std::array<Word, 8> registers{};
   Flags flags;
   std::int64_t sp = 0;
+  // The writes of the run's journal up to this record, which date the
+  // memory of the slot.
+  std::uint32_t journalSize = 0;
 };
 
 // The memory cells 0 to 513 of one history row.
@@ -34,6 +35,8 @@ class Machine {
   // Slots 0 to 1100: recording stops moving forward at slot 999, but one
   // pass may record up to 43 more instructions before that is noticed.
   static constexpr int historySlots = 1101;
+  // The slot from which recording starts again once 999 steps are recorded.
+  static constexpr int lastSlot = 999;
 
   Machine();
 
@@ -41,19 +44,54 @@ class Machine {
   // registers and the history stay as the last run left them.
   void load(const AssembledProgram& program);
 
-  // Writes a memory word and marks the memory changed, so that the next
-  // history row takes a fresh copy.
-  void write(std::int64_t address, Word word);
-  // Makes the next history row take a fresh copy (at the start of a run).
-  void markMemoryChanged() { memoryChanged_ = true; }
+  // Writes a memory word, noting it in the journal of the run's writes.
+  void write(std::int64_t address, Word word) {
+    if (address < static_cast<std::int64_t>(std::tuple_size_v<MemoryRow>)) {
+      journal_.push_back({static_cast<std::uint16_t>(address), memory[address], word});
+    }
+    memory[address] = word;
+  }
+
+  // The history of a run starts from the memory as it is now, and ends with
+  // the memory as the run leaves it.
+  void beginHistory();
+  void endHistory();
+  // Recording starts again at slot 999 (and goes on over the slots after
+  // it): what the passes before wrote after the record of slot 998 is no
+  // longer needed for any row.
+  void restartAtLastSlot() {
+    stepCount = lastSlot;
+    const std::size_t kept = history[lastSlot - 1].journalSize;
+    if (journal_.size() > kept) {
+      journal_.erase(journal_.begin() + static_cast<std::ptrdiff_t>(kept), journal_.end());
+    }
+  }
+  // The instructions the last run recorded, the ones whose slots were
+  // overwritten included.
+  std::uint64_t recordCount() const { return records_; }
 
   // The first address above the usable memory: 256, or 512 in extended mode.
   int memoryTop() const { return extendedMemory ? 512 : 256; }
   int highestAddress() const { return memoryTop() - 1; }
 
-  // Records the registers, FR and SP under PR as the next history slot, and
-  // the memory after the instruction as the row after it.
-  void recordStep();
+  // Records the registers, FR and SP under PR as the next history slot; the
+  // journal of writes dates the memory after the instruction.
+  void recordStep() {
+    HistorySlot& slot = history[static_cast<std::size_t>(stepCount)];
+    slot.pr = pr;
+    // One register at a time: an instruction has just written one of them,
+    // and a wider read across it would wait for that write to reach the
+    // cache, which costs more than the rest of the step.
+    for (std::size_t n = 0; n < registers.size(); ++n) {
+      slot.registers[n] = registers[n];
+      asm volatile("");  // keeps the copies one register wide
+    }
+    slot.flags = flags;
+    slot.sp = sp;
+    slot.journalSize = static_cast<std::uint32_t>(journal_.size());
+    ++stepCount;
+    ++records_;
+  }
   // Memory row s of the history (blank words for a row never recorded).
   MemoryRow memoryRow(int s) const;
 
@@ -75,8 +113,8 @@ class Machine {
   bool historyLimitNoticed = false;
 
   // History: slot s describes the (s+1)-th recorded instruction; memory row
-  // s+1 holds the memory after it. Rows recorded while the memory did not
-  // change share one copy.
+  // s+1 holds the memory after it. Rows are made when asked for, from the
+  // memory at the start or the end of the run and the journal of writes.
   int stepCount = 0;  // recorded instructions, and the next slot
   std::vector<HistorySlot> history;
 
@@ -100,9 +138,19 @@ class Machine {
   RunEnd runEnd = RunEnd::None;
 
  private:
-  std::vector<std::shared_ptr<const MemoryRow>> memoryRows_;
-  std::shared_ptr<const MemoryRow> lastRow_;
-  bool memoryChanged_ = true;
+  // One write of a history cell (0 to 513); 16 bytes, so that counting
+  // entries costs no division.
+  struct alignas(16) JournalEntry {
+    std::uint16_t address;
+    Word before;
+    Word after;
+  };
+
+  MemoryRow runStartRow_{};
+  MemoryRow runEndRow_{};
+  bool runEnded_ = false;
+  std::uint64_t records_ = 0;
+  std::vector<JournalEntry> journal_;
 };
 
 }  // namespace casl2wb

@@ -40,9 +40,27 @@ std::string registerTraceHeading() {
 }
 
 std::string registerTraceLine(const HistorySlot& slot) {
-  std::string line = Word::of(slot.pr).text() + "|";
-  for (const Word& value : slot.registers) line += value.text() + "|";
-  return line + slot.flags.text() + "|" + Word::of(slot.sp).text() + "|";
+  // Up to a thousand lines end every long run: made in one buffer.
+  std::string line;
+  line.reserve(56);
+  const auto addWord = [&line](const Word& word) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    if (word.hasValue()) {
+      const std::uint16_t bits = word.bits();
+      const char text[] = {digits[bits >> 12], digits[(bits >> 8) & 0xF], digits[(bits >> 4) & 0xF],
+                           digits[bits & 0xF], '|'};
+      line.append(text, sizeof text);
+    } else {
+      line += word.text();
+      line += '|';
+    }
+  };
+  addWord(Word::of(slot.pr));
+  for (const Word& value : slot.registers) addWord(value);
+  line += slot.flags.text();
+  line += '|';
+  addWord(Word::of(slot.sp));
+  return line;
 }
 
 void appendEndOfRunDumps(const Machine& machine, MessageList& list) {

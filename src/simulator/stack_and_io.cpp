@@ -18,11 +18,11 @@ bool Simulator::stackHasRoom(int words) {
   return false;
 }
 
-void Simulator::push() {
+void Simulator::push(std::int64_t eff) {
   if (!stackHasRoom(1)) return;
   --m_.sp;
   if (m_.memory[m_.pr].x() == 0) output_.add(formatMessage(Message::PushWithoutIndex));
-  m_.write(m_.sp, Word::of(effectiveAddress(m_)));
+  m_.write(m_.sp, Word::of(eff));
   record(2);
 }
 
@@ -66,6 +66,8 @@ void Simulator::call() {
   const std::int64_t a = m_.pr;
   --m_.sp;
   m_.write(m_.sp, Word::of(a + 2));
+  // Computed after the return address is written: a stack grown into the
+  // CALL itself changes its address word.
   const std::int64_t eff = effectiveAddress(m_);
   m_.recordStep();
   m_.pr = eff;
@@ -115,7 +117,8 @@ void Simulator::output() {
   m_.write(lengthAddress, Word::of(count));
 
   // One byte per word, the low byte; the list shows the line up to its first NUL.
-  std::string bytes;
+  std::string& bytes = lineBuffer_;
+  bytes.clear();
   const std::int64_t end = std::min<std::int64_t>(buffer + std::max<std::int64_t>(count, 1) - 1,
                                                   MemoryImage::lastAddress);
   for (std::int64_t b = buffer; b <= end; ++b) {
@@ -124,7 +127,11 @@ void Simulator::output() {
     if (byte == 0) break;
     bytes += byte;
   }
-  m_.outputLine = toUtf8(decodeCp932(bytes));
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0; })) {
+    m_.outputLine = bytes;  // CP932 reads bytes below 80 as ASCII
+  } else {
+    m_.outputLine = toUtf8(decodeCp932(bytes));
+  }
   output_.add(m_.outputLine);
   record(3);
 }
@@ -135,9 +142,10 @@ void Simulator::input() {
   std::int64_t buffer = 0;
   std::int64_t lengthAddress = 0;
   if (!bufferAddresses(buffer, lengthAddress)) return;
-  const Text entry = fromUtf8(dialogs_.inputBox(formatMessage(Message::InputPrompt),
-                                                formatMessage(Message::InputTitle),
-                                                formatMessage(Message::InputDefault)));
+  static const std::string prompt = formatMessage(Message::InputPrompt);
+  static const std::string title = formatMessage(Message::InputTitle);
+  static const std::string defaultEntry = formatMessage(Message::InputDefault);
+  const Text entry = fromUtf8(dialogs_.inputBox(prompt, title, defaultEntry));
   std::int64_t n = static_cast<std::int64_t>(entry.size());
   if (entry.empty() || entry == U"-1") n = -1;
   m_.write(lengthAddress, Word::of(n));
@@ -153,14 +161,26 @@ void Simulator::input() {
 
 void Simulator::dump() {
   ++m_.dumpCount;
-  output_.add("命令：" + mnemonicAt(m_.memory, m_.pr) + "    実行回数：" +
-              std::to_string(m_.dumpCount));
-  std::string registers = " PC(" + Word::of(m_.pr).text();
-  for (int n = 0; n < 8; ++n) {
-    registers += ")GR" + std::to_string(n) + "(" + m_.registers[n].text();
+  std::string& line = lineBuffer_;
+  line.assign("命令：");
+  line += mnemonicAt(m_.memory, m_.pr);
+  line += "    実行回数：";
+  line += std::to_string(m_.dumpCount);
+  output_.add(line);
+  static constexpr const char* registerNames[] = {")GR0(", ")GR1(", ")GR2(", ")GR3(",
+                                                  ")GR4(", ")GR5(", ")GR6(", ")GR7("};
+  line.assign(" PC(");
+  line += Word::of(m_.pr).text();
+  for (std::size_t n = 0; n < m_.registers.size(); ++n) {
+    line += registerNames[n];
+    line += m_.registers[n].text();
   }
-  registers += ")FR(" + m_.flags.text() + ")SP(" + Word::of(m_.sp).text() + ")";
-  output_.add(registers);
+  line += ")FR(";
+  line += m_.flags.text();
+  line += ")SP(";
+  line += Word::of(m_.sp).text();
+  line += ')';
+  output_.add(line);
   record(1);
 }
 

@@ -26,10 +26,11 @@ class Dialogs {
   // An input box with prompt, title and default text; nothing when cancelled.
   virtual std::optional<QString> inputBox(QWidget* parent, const QString& prompt,
                                           const QString& title, const QString& defaultText) = 0;
-  // The printer dialog and the page set-up dialog, working on `printer`;
-  // true when the user accepted.
+  // The print dialog, working on `printer`; true when the user accepted.
   virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
-  virtual bool pageSetup(QWidget* parent, QPrinter& printer) = 0;
+  // The printer set-up dialog: the printer and the page set-up of the next
+  // prints in one dialog, working on `printer`; true when the user accepted.
+  virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 }  // namespace casl2wb

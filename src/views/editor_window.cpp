@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QStringList>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "assembler/work_file.h"
 #include "base/file_paths.h"
@@ -21,10 +22,12 @@
 #include "qtprint/font_choice.h"
 #include "views/busy_cursor.h"
 #include "views/dialogs.h"
+#include "views/file_error_reasons.h"
 #include "views/file_window.h"
 #include "views/file_window_texts.h"
 #include "views/find_dialog.h"
 #include "views/help_window.h"
+#include "views/message_lines.h"
 #include "views/object_names.h"
 #include "views/print_job.h"
 #include "views/product_title.h"
@@ -49,7 +52,7 @@ std::string readProblemText(const SourceReadResult& read) {
     case ReadProblem::System:
       break;
   }
-  return read.error;
+  return shownFileErrorReason(read.error);
 }
 
 }  // namespace
@@ -67,7 +70,7 @@ EditorWindow::EditorWindow(WorkbenchState& state, Dialogs& dialogs, QWidget* par
 EditorWindow::~EditorWindow() = default;
 
 void EditorWindow::buildControls() {
-  sourceEdit_ = new QPlainTextEdit;
+  sourceEdit_ = new SourceEdit;
   sourceEdit_->setObjectName(QString::fromLatin1(object_names::sourceEdit));
   sourceEdit_->setFont(fixedPitchFont(11));
   sourceEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -77,6 +80,8 @@ void EditorWindow::buildControls() {
   messageList_->setObjectName(QString::fromLatin1(object_names::messageList));
   messageList_->setFont(fixedPitchFont(10));
   messageList_->setUniformItemSizes(true);
+  connect(messageList_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { showLineOfMessage(messageList_->row(item)); });
 
   auto* splitter = new QSplitter(Qt::Vertical);
   splitter->addWidget(sourceEdit_);
@@ -111,6 +116,12 @@ void EditorWindow::sourceTextChanged() {
   }
 }
 
+void EditorWindow::setTextFile(const std::string& pathBytes, const QString& shownPath) {
+  textFile_ = pathBytes;
+  setWindowTitle(shownPath);
+  textInFile_ = true;
+}
+
 void EditorWindow::checkLines(const std::vector<Text>& lines) {
   state_.program = state_.assembler.assemble(lines, state_.machine.memory);
   state_.machine.load(state_.program);
@@ -119,8 +130,13 @@ void EditorWindow::checkLines(const std::vector<Text>& lines) {
   for (const std::string& item : state_.program.messages) items.append(fromStd(item));
   messageList_->clear();
   messageList_->addItems(items);
+  const auto linesRead =
+      static_cast<int>(std::min(lines.size(), static_cast<std::size_t>(SourceTable::maxLines)));
+  messageLines_ = messageListLines(state_.program, linesRead);
+  sourceEdit_->markErrorLines(errorLinesOf(state_.program));
   // A check that finds errors translates nothing and leaves the trace text.
   if (state_.program.traceText) state_.traceText.setText(*state_.program.traceText);
+  emit programChecked();
 }
 
 FileWindow& EditorWindow::fileWindow() {
@@ -131,7 +147,7 @@ FileWindow& EditorWindow::fileWindow() {
 void EditorWindow::reportWriteError(const QString& path, const std::string& reason,
                                     QWidget* parent) {
   dialogs_.message(parent != nullptr ? parent : this, Dialogs::Icon::Error, productTitle(),
-                   shownMessage(Message::CannotWrite, {toStd(path), reason}));
+                   shownMessage(Message::CannotWrite, {toStd(path), shownFileErrorReason(reason)}));
 }
 
 void EditorWindow::reportReadError(const QString& path, const SourceReadResult& read,
@@ -142,6 +158,9 @@ void EditorWindow::reportReadError(const QString& path, const SourceReadResult& 
 
 void EditorWindow::openFileWindow() {
   FileWindow& window = fileWindow();
+  // Showing a hidden window reads its lists afresh; a shown one is brought
+  // up to date here.
+  if (window.isVisible()) window.rereadLists();
   window.show();
   window.raise();
   window.activateWindow();
@@ -161,16 +180,15 @@ void EditorWindow::saveAs() {
     reportWriteError(path, written.error);
     return;
   }
-  setWindowTitle(path);
-  textInFile_ = true;
-  if (fileWindow_) fileWindow_->refreshFiles();
+  setTextFile(QFile::encodeName(path).toStdString(), path);
+  if (fileWindow_) fileWindow_->rereadLists();
 }
 
 void EditorWindow::checkProgram() {
   const std::string& folder = state_.workFolder;
   if (std::string error = makeOwnerOnlyFolder(folder); !error.empty()) {
     dialogs_.message(this, Dialogs::Icon::Error, productTitle(),
-                     shownMessage(Message::WorkFileFailed, {folder, error}));
+                     shownMessage(Message::WorkFileFailed, {folder, shownFileErrorReason(error)}));
     return;
   }
   BusyCursor busy;
@@ -184,18 +202,35 @@ void EditorWindow::checkProgram() {
   }
   if (!result.ok) {
     dialogs_.message(this, Dialogs::Icon::Error, productTitle(),
-                     shownMessage(Message::WorkFileFailed, {result.workFile, result.error}));
+                     shownMessage(Message::WorkFileFailed,
+                                  {result.workFile, shownFileErrorReason(result.error)}));
     return;
   }
-  checkLines(result.lines);
+  // The text first, so that the marks of the check's errors go onto its lines.
   showFileText(fromStd(result.editorText));
+  checkLines(result.lines);
 }
 
 void EditorWindow::showExecutionWindows() { emit executionWindowsRequested(); }
 
+// Edits that are in no file are only thrown away when the user says so.
 void EditorWindow::clearScreen() {
+  if (hasUnsavedChanges() &&
+      !dialogs_.question(this, productTitle(), shownMessage(Message::DiscardChanges))) {
+    return;
+  }
   sourceEdit_->clear();
   messageList_->clear();
+  messageLines_.clear();
+  // The empty text comes from no file.
+  textFile_.clear();
+  setWindowTitle(productTitleWithVersion());
+}
+
+void EditorWindow::showLineOfMessage(int row) {
+  if (row < 0 || static_cast<std::size_t>(row) >= messageLines_.size()) return;
+  const int line = messageLines_[static_cast<std::size_t>(row)];
+  if (line > 0) sourceEdit_->goToLine(line);
 }
 
 void EditorWindow::cut() {
@@ -249,10 +284,9 @@ void EditorWindow::showHelp() {
   helpWindow_->activateWindow();
 }
 
-void EditorWindow::setUpPrinter() {
-  QPrinter& printer = state_.printer();
-  if (dialogs_.choosePrinter(this, printer)) dialogs_.pageSetup(this, printer);
-}
+// One dialog chooses the printer and the page set-up that the next print
+// dialog offers.
+void EditorWindow::setUpPrinter() { dialogs_.setUpPrinter(this, state_.printer()); }
 
 // The program list followed by the memory as the last translation or run
 // left it.

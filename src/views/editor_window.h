@@ -4,13 +4,14 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <string>
 #include <vector>
 
 #include "base/source_file.h"
 #include "base/text.h"
+#include "views/source_edit.h"
 
 class QListWidget;
-class QPlainTextEdit;
 class QToolBar;
 
 namespace casl2wb {
@@ -38,8 +39,13 @@ class EditorWindow : public QMainWindow {
   QString sourceText() const;
   // Puts a text that was just read from a file into the editor.
   void showFileText(const QString& text);
-  // The editor's text is now the same as a file's.
-  void markTextInFile() { textInFile_ = true; }
+  // The editor's text was just loaded from or saved to this file (its bytes,
+  // and as it is shown): it is the same as the file's, and the caption names
+  // the file.
+  void setTextFile(const std::string& pathBytes, const QString& shownPath);
+  // The file the text was last loaded from or saved to; empty when there is
+  // none (a new text, or after the clear command).
+  const std::string& textFile() const { return textFile_; }
   // Edits that no save, load or check has put into a file.
   bool hasUnsavedChanges() const;
 
@@ -63,6 +69,8 @@ class EditorWindow : public QMainWindow {
   void programEnded();
   // "実行画面(&E)": the execution and trace windows are to be shown.
   void executionWindowsRequested();
+  // A check has made a new program (its listing is in the message list).
+  void programChecked();
 
  public slots:
   void openFileWindow();
@@ -89,10 +97,12 @@ class EditorWindow : public QMainWindow {
   void buildMenus();
   void buildToolbar();
   void sourceTextChanged();
+  // Shows the source line of the message list's item in the editor.
+  void showLineOfMessage(int row);
 
   WorkbenchState& state_;
   Dialogs& dialogs_;
-  QPlainTextEdit* sourceEdit_ = nullptr;
+  SourceEdit* sourceEdit_ = nullptr;
   QListWidget* messageList_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QPointer<FileWindow> fileWindow_;
@@ -101,6 +111,9 @@ class EditorWindow : public QMainWindow {
   QPointer<HelpWindow> helpWindow_;
   bool textInFile_ = true;
   bool showingFileText_ = false;
+  std::string textFile_;
+  // The source line of each item of the message list (0: none).
+  std::vector<int> messageLines_;
 };
 
 }  // namespace casl2wb

@@ -39,6 +39,9 @@ inline constexpr PanelCell panelCells[] = {
     {object_names::grCaptions[7], "GR7：", object_names::grValues[7]},
 };
 
+// The replay's button that goes back one recorded step.
+inline constexpr const char* stepBackButton = "<<";
+
 inline constexpr const char* traceWindowCaption = "プログラムトレース";
 inline constexpr const char* endProgramAction = "終了";
 inline constexpr const char* homeAction = "ホームメニュー";

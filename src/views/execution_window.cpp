@@ -5,19 +5,27 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <tuple>
 
+#include "base/messages.h"
 #include "documents/listings.h"
 #include "qtprint/font_choice.h"
 #include "qtprint/qt_printer.h"
 #include "simulator/execution_loop.h"
+#include "simulator/run_dumps.h"
 #include "simulator/step_replay.h"
+#include "views/changed_cells_delegate.h"
 #include "views/execution_texts.h"
 #include "views/list_box_messages.h"
 #include "views/object_names.h"
 #include "views/print_job.h"
 #include "views/run_dialogs_adapter.h"
+#include "views/step_changes.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb {
 
@@ -47,6 +55,8 @@ ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceS
   auto* top = new QHBoxLayout;
   top->addWidget(namedLabel(names::stepHeading, text(texts::stepHeading), central));
   top->addWidget(namedLabel(names::elapsedHeading, text(texts::elapsedHeading), central));
+  stepCounter_ = namedLabel(names::stepCounter, QString(), central);
+  top->addWidget(stepCounter_);
   top->addStretch();
   layout->addLayout(top);
   layout->addWidget(makePanel());
@@ -55,8 +65,21 @@ ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceS
   outputList_->setObjectName(QString::fromLatin1(names::outputList));
   outputList_->setFont(fixedPitchFont(9));
   outputList_->setUniformItemSizes(true);
+  outputList_->setItemDelegate(new ChangedCellsDelegate(outputList_));
   layout->addWidget(outputList_, 1);
   setCentralWidget(central);
+  // After a run the list follows its end, also when a later layout (a
+  // scroll bar that appears, a resized window) changes its range, until
+  // the user scrolls or a replay step shows the memory from the top.
+  QScrollBar* bar = outputList_->verticalScrollBar();
+  connect(bar, &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+    if (listFollowsEnd_) outputList_->verticalScrollBar()->setValue(maximum);
+  });
+  connect(bar, &QScrollBar::actionTriggered, this, [this] { listFollowsEnd_ = false; });
+  runEndStatus_ = namedLabel(names::runEndStatus, QString(), this);
+  // One line high also while empty, so that the first run does not move the list.
+  runEndStatus_->setMinimumHeight(runEndStatus_->fontMetrics().height());
+  statusBar()->addWidget(runEndStatus_, 1);
 
   QAction* runItem = menuBar()->addAction(text(texts::runAction));
   runItem->setObjectName(QString::fromLatin1(names::runAction));
@@ -77,6 +100,7 @@ ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceS
   }
 
   state_.machine.replaying = false;  // a new window starts the replay afresh
+  updateReplayControls();
   resize(860, 620);
   placeAtRightEdge();
 }
@@ -94,29 +118,183 @@ QWidget* ExecutionWindow::makePanel() {
     QLabel* value = namedLabel(cell.valueName, QString(), frame);
     value->setFont(valueFont);
     value->setMinimumWidth(70);
+    // A register the replay's step changed fills its background with this.
+    QPalette palette = value->palette();
+    palette.setColor(QPalette::Window, changedValueColour());
+    value->setPalette(palette);
     grid->addWidget(value, row, column + 1);
     valueLabels_[QString::fromLatin1(cell.valueName)] = value;
     ++index;
   }
+  // "<<" and ">>" side by side between the two columns of registers.
+  auto* buttons = new QHBoxLayout;
+  stepBackButton_ = new QPushButton(text(texts::stepBackButton), frame);
+  stepBackButton_->setObjectName(QString::fromLatin1(names::stepBackButton));
+  buttons->addWidget(stepBackButton_);
+  connect(stepBackButton_, &QPushButton::clicked, this, &ExecutionWindow::stepBack);
   stepButton_ = new QPushButton(text(texts::stepButton), frame);
   stepButton_->setObjectName(QString::fromLatin1(names::stepButton));
-  grid->addWidget(stepButton_, 0, 2);
+  buttons->addWidget(stepButton_);
+  grid->addLayout(buttons, 0, 2);
   connect(stepButton_, &QPushButton::clicked, this, &ExecutionWindow::stepForward);
   grid->setColumnStretch(5, 1);
   return frame;
 }
 
 void ExecutionWindow::run() {
+  const AssembledProgram& program = state_.program;
+  if (!program.runnable()) {
+    // The machine holds the image of a program that was not translated
+    // whole (or nothing at all): there is nothing sound to run.
+    dialogs_.message(this, Dialogs::Icon::Warning, windowTitle(),
+                     shownMessage(program.errorCount > 0 ? Message::RunAfterErrors
+                                                         : Message::RunWithoutProgram));
+    return;
+  }
+  runStartMemory_ = currentMemoryRow(state_.machine);
   ListBoxMessages output(*outputList_);
   RunDialogsAdapter runDialogs(dialogs_, *this);
   Simulator(state_.machine, output, runDialogs, state_.panel).run();
   showPanel();
+  // The run's own lines and dumps are at the end of the list.
+  listFollowsEnd_ = true;
+  outputList_->scrollToBottom();
+
+  // A replay under way goes on with the second step of the new run's
+  // history; otherwise the next ">>" starts at its first step.
+  runReplayable_ = true;
+  runMessages_ = program.messages;
+  shownStep_ = 0;
+  selections_.assign(static_cast<std::size_t>(std::max(state_.machine.recordedSteps, 0)), {0, 0});
+  clearMarks();
+  updateReplayControls();
+  showRunEnd();
 }
 
 void ExecutionWindow::stepForward() {
+  if (!canReplay()) return;
   ListBoxMessages output(*outputList_);
   StepReplay(state_.machine, output, trace_, state_.panel).stepForward();
+  // The replay has shown the slot before the next one it will show.
+  const int slot = state_.machine.replayPosition - 1;
+  selections_.at(static_cast<std::size_t>(slot)) = {trace_.selectionStart(),
+                                                    trace_.selectionLength()};
+  showStep(slot);
+}
+
+void ExecutionWindow::stepBack() {
+  if (!canReplay() || shownStep_ <= 1) return;
+  Machine& machine = state_.machine;
+  const int slot = shownStep_ - 2;
+  const HistorySlot& shown = machine.history.at(static_cast<std::size_t>(slot));
+  // What ">>" showed at this slot: its panel, its trace selection and the
+  // memory after it.
+  state_.panel = panelOf(machine.memory, shown.pr, shown.registers, shown.flags, shown.sp);
+  const auto [start, length] = selections_.at(static_cast<std::size_t>(slot));
+  trace_.select(start, length);
+  trace_.focus();
+  ListBoxMessages output(*outputList_);
+  showStepMemory(machine, slot + 1, output);
+  // ">>" goes on with the slot after it.
+  machine.replayPosition = slot + 1;
+  machine.replaying = true;
+  showStep(slot);
+}
+
+void ExecutionWindow::followCheck() {
+  if (runReplayable_ && (!state_.program.runnable() || state_.program.messages != runMessages_)) {
+    // The last run was made by another program: its steps are no longer
+    // the steps of the program the trace window shows.
+    runReplayable_ = false;
+    runMessages_.clear();
+    shownStep_ = 0;
+    selections_.clear();
+    state_.machine.replaying = false;
+    clearMarks();
+  }
+  updateReplayControls();
+}
+
+bool ExecutionWindow::canReplay() const {
+  return runReplayable_ && state_.machine.recordedSteps > 0;
+}
+
+void ExecutionWindow::showStep(int slot) {
+  shownStep_ = slot + 1;
   showPanel();
+  markChanges(slot);
+  // The memory of the step from its first line.
+  listFollowsEnd_ = false;
+  outputList_->scrollToTop();
+  updateReplayControls();
+}
+
+void ExecutionWindow::markChanges(int slot) {
+  clearMarks();
+  const StepChanges changes = changesOfStep(state_.machine, slot, runStartMemory_);
+  for (const char* name : changes.valueNames) {
+    QLabel* label = valueLabels_.at(QString::fromLatin1(name));
+    label->setProperty(changedProperty, true);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setAutoFillBackground(true);  // its window colour is the mark's
+  }
+  for (const int address : changes.addresses) {
+    QListWidgetItem* item = outputList_->item(memoryListItemOf(address));
+    if (item == nullptr) continue;
+    const int entries = item->data(ChangedCellsDelegate::changedEntriesRole).toInt();
+    item->setData(ChangedCellsDelegate::changedEntriesRole,
+                  entries | (1 << memoryListEntryOf(address)));
+  }
+}
+
+void ExecutionWindow::clearMarks() {
+  for (const auto& [name, label] : valueLabels_) {
+    if (!label->property(changedProperty).toBool()) continue;
+    label->setProperty(changedProperty, false);
+    QFont font = label->font();
+    font.setBold(false);
+    label->setFont(font);
+    label->setAutoFillBackground(false);
+  }
+  for (int i = 0; i < outputList_->count(); ++i) {
+    QListWidgetItem* item = outputList_->item(i);
+    if (item->data(ChangedCellsDelegate::changedEntriesRole).isValid()) {
+      item->setData(ChangedCellsDelegate::changedEntriesRole, QVariant());
+    }
+  }
+}
+
+void ExecutionWindow::updateReplayControls() {
+  const bool replay = canReplay();
+  stepButton_->setEnabled(replay);
+  stepBackButton_->setEnabled(replay && shownStep_ > 1);
+  const int steps = replay ? state_.machine.recordedSteps : 0;
+  stepCounter_->setText(
+      shownMessage(Message::ReplayStep, {std::to_string(shownStep_), std::to_string(steps)}));
+}
+
+void ExecutionWindow::showRunEnd() {
+  const Machine& machine = state_.machine;
+  std::string line;
+  switch (machine.runEnd) {
+    case Machine::RunEnd::Return:
+      line = formatMessage(Message::RunEndedAtReturn);
+      break;
+    case Machine::RunEnd::PassLimit:
+      line = formatMessage(Message::RunEndedAtPassLimit, {std::to_string(machine.passLimit)});
+      break;
+    case Machine::RunEnd::AddressError:
+      line = formatMessage(Message::RunEndedAtAddressError);
+      break;
+    case Machine::RunEnd::BlankWord:
+      line = formatMessage(Message::RunEndedAtBlankWord, {Word::of(machine.pr).text()});
+      break;
+    case Machine::RunEnd::None:
+      break;
+  }
+  runEndStatus_->setText(fromStd(line));
 }
 
 void ExecutionWindow::printRunResult() {

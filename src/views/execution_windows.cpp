@@ -5,9 +5,22 @@ namespace casl2wb {
 ExecutionWindows::ExecutionWindows(EditorWindow& editor, WorkbenchState& state, Dialogs& dialogs)
     : editor_(editor), state_(state), dialogs_(dialogs) {
   connect(&editor_, &EditorWindow::executionWindowsRequested, this, &ExecutionWindows::show);
+  // The trace window shows the trace text only while the program of the
+  // last check can be run; the text of an earlier program is not shown as
+  // if it were this one's.
+  state_.traceText.showOnlyWhile([&program = state_.program] { return program.runnable(); });
+  connect(&editor_, &EditorWindow::programChecked, this, &ExecutionWindows::followCheck);
 }
 
-ExecutionWindows::~ExecutionWindows() { state_.traceText.attach(nullptr); }
+ExecutionWindows::~ExecutionWindows() {
+  state_.traceText.attach(nullptr);
+  state_.traceText.showOnlyWhile({});
+}
+
+void ExecutionWindows::followCheck() {
+  state_.traceText.refresh();
+  if (execution_) execution_->followCheck();
+}
 
 void ExecutionWindows::show() {
   if (!trace_) {

@@ -32,6 +32,9 @@ class ExecutionWindows : public QObject {
   void show();
 
  private:
+  // After a check: the trace window and the replay follow the new program.
+  void followCheck();
+
   EditorWindow& editor_;
   WorkbenchState& state_;
   Dialogs& dialogs_;

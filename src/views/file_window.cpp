@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <filesystem>
+#include <system_error>
 
 #include "assembler/work_file.h"
 #include "base/file_paths.h"
@@ -34,8 +36,13 @@ constexpr int nameRole = Qt::UserRole;  // the file name's bytes
 
 }  // namespace
 
+// A dialog-type window of the editor stays in front of it (the window
+// system keeps a window with an owner above the owner); it keeps the
+// buttons of a main window.
 FileWindow::FileWindow(EditorWindow& editor, const QString& folder)
-    : QMainWindow(&editor, Qt::Window), editor_(editor) {
+    : QMainWindow(&editor, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      editor_(editor) {
   setObjectName(QString::fromLatin1(names::fileWindow));
   setWindowTitle(productTitle());
   buildControls();
@@ -47,7 +54,7 @@ FileWindow::FileWindow(EditorWindow& editor, const QString& folder)
 void FileWindow::buildControls() {
   driveList_ = new QComboBox;
   driveList_->setObjectName(QString::fromLatin1(names::driveList));
-  driveList_->addItems(driveRoots());
+  fillDrives();
   connect(driveList_, &QComboBox::activated, this, &FileWindow::driveChosen);
 
   folderList_ = new FolderList;
@@ -94,6 +101,31 @@ void FileWindow::buildMenus() {
   }
 }
 
+void FileWindow::fillDrives() {
+  const QString shown = driveList_->currentText();
+  driveList_->clear();
+  driveList_->addItems(driveRoots());
+  if (!shown.isEmpty()) {
+    int index = driveList_->findText(shown);
+    if (index < 0) {
+      driveList_->addItem(shown);
+      index = driveList_->count() - 1;
+    }
+    driveList_->setCurrentIndex(index);
+  }
+}
+
+void FileWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  rereadLists();
+}
+
+void FileWindow::rereadLists() {
+  fillDrives();
+  folderList_->reread();
+  refreshFiles();
+}
+
 void FileWindow::setCaption(const std::string& caption) { setWindowTitle(fromStd(caption)); }
 
 QString FileWindow::folderPath() const { return folderList_->path(); }
@@ -126,13 +158,21 @@ void FileWindow::driveChosen() {
   folderList_->setPath(QFile::encodeName(driveList_->currentText()).toStdString());
 }
 
-void FileWindow::folderChosen() { refreshFiles(); }
+// A name typed or chosen in one folder names no file of another: the name
+// box empties when the folder changes.
+void FileWindow::folderChosen() {
+  if (folderList_->pathBytes() != listedFolder_) fileNameEdit_->clear();
+  refreshFiles();
+}
 
 void FileWindow::refreshFiles() {
+  listedFolder_ = folderList_->pathBytes();
   fileList_->clear();
-  for (const std::string& name : folderEntries(folderList_->pathBytes(), EntryKind::TextFile)) {
-    auto* item = new QListWidgetItem(displayName(name), fileList_);
-    item->setData(nameRole, QByteArray::fromStdString(name));
+  const QString name = fileNameEdit_->text();
+  for (const std::string& entry : folderEntries(listedFolder_, EntryKind::TextFile)) {
+    auto* item = new QListWidgetItem(displayName(entry), fileList_);
+    item->setData(nameRole, QByteArray::fromStdString(entry));
+    if (item->text() == name) fileList_->setCurrentItem(item);
   }
 }
 
@@ -152,9 +192,21 @@ bool FileWindow::writeEditorText() {
     editor_.reportWriteError(path, written.error, this);
     return false;
   }
-  editor_.markTextInFile();
-  refreshFiles();
+  editor_.setTextFile(fullPathBytes(), path);
+  rereadLists();
   return true;
+}
+
+bool FileWindow::mayOverwrite() {
+  const std::filesystem::path target(fullPathBytes());
+  std::error_code error;
+  if (!std::filesystem::exists(target, error) || std::filesystem::is_directory(target, error)) {
+    return true;
+  }
+  const std::string& own = editor_.textFile();
+  if (!own.empty() && std::filesystem::equivalent(target, own, error)) return true;
+  return editor_.dialogs().question(this, productTitle(),
+                                    shownMessage(Message::OverwriteFile, {toStd(fullPath())}));
 }
 
 void FileWindow::loadAndCheck() {
@@ -173,6 +225,7 @@ void FileWindow::loadAndCheck() {
     return;
   }
   editor_.showFileText(editorTextOfLines(read.lines));
+  editor_.setTextFile(fullPathBytes(), path);
   editor_.checkLines(read.lines);
 }
 
@@ -182,6 +235,7 @@ void FileWindow::save() {
                               shownMessage(Message::FileNameNeeded));
     return;
   }
+  if (!mayOverwrite()) return;
   writeEditorText();
 }
 

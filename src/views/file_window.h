@@ -38,6 +38,9 @@ class FileWindow : public QMainWindow, public CaptionSink {
   std::string fullPathBytes() const;
   // Lists the folder's files again (after a file was written).
   void refreshFiles();
+  // Reads the drives, the folder list and the file list afresh, so that what
+  // was made or removed meanwhile shows; the chosen folder and file name stay.
+  void rereadLists();
 
  public slots:
   // Loads the named file into the editor and checks it; without a name, the
@@ -48,13 +51,20 @@ class FileWindow : public QMainWindow, public CaptionSink {
   // The editor's save-as routine.
   void saveAs();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void buildControls();
   void buildMenus();
+  void fillDrives();
   void driveChosen();
   void folderChosen();
   void fileChosen();
   bool writeEditorText();
+  // Whether the named file may be written: it is new, it is the editor's
+  // own file, or the user agrees to overwrite it.
+  bool mayOverwrite();
 
   EditorWindow& editor_;
   QComboBox* driveList_ = nullptr;
@@ -62,6 +72,8 @@ class FileWindow : public QMainWindow, public CaptionSink {
   QListWidget* fileList_ = nullptr;
   QLabel* fileNameLabel_ = nullptr;
   QLineEdit* fileNameEdit_ = nullptr;
+  // The folder whose files are listed: a change empties the file name.
+  std::string listedFolder_;
 };
 
 }  // namespace casl2wb

@@ -71,7 +71,8 @@ void FindDialog::findNext() {
                      shownMessage(Message::FindEnded));
   }
   fromTopCheck_->setChecked(false);
-  box.focus();
+  // The dialog keeps the focus, so that the next Enter searches again; the
+  // editor shows the found text selected all the same.
 }
 
 }  // namespace casl2wb

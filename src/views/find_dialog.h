@@ -1,5 +1,6 @@
 // The find dialog: searches the editor's text from the end of its selection
-// (or from the beginning) and selects what it finds.
+// (or from the beginning) and selects what it finds, keeping the focus so
+// that Enter searches again.
 #pragma once
 
 #include <QDialog>

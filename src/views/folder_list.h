@@ -20,6 +20,8 @@ class FolderList : public QListWidget {
   QString path() const;
   // Shows the folder (made absolute and clean) and tells of the change.
   void setPath(const std::string& pathBytes);
+  // Reads the current folder's subfolders afresh.
+  void reread() { fill(); }
 
  signals:
   void pathChanged();

@@ -11,7 +11,9 @@ class ListBoxMessages : public MessageList {
  public:
   explicit ListBoxMessages(QListWidget& list) : list_(list) {}
   void clear() override { list_.clear(); }
-  void add(const std::string& item) override { list_.addItem(QString::fromStdString(item)); }
+  void add(std::string_view item) override {
+    list_.addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+  }
 
  private:
   QListWidget& list_;

@@ -121,4 +121,19 @@ inline constexpr const char* closeTimer = "closeTimer";
 inline constexpr const char* helpWindow = "helpWindow";
 inline constexpr const char* helpText = "helpText";
 
+// The editor's line-number margin, and the printer set-up dialog with its
+// printer list, paper sizes and orientation buttons.
+inline constexpr const char* lineNumberMargin = "lineNumberMargin";
+inline constexpr const char* printerSetupDialog = "printerSetupDialog";
+inline constexpr const char* printerNameList = "printerNameList";
+inline constexpr const char* paperSizeList = "paperSizeList";
+inline constexpr const char* portraitButton = "portraitButton";
+inline constexpr const char* landscapeButton = "landscapeButton";
+
+// The execution window's replay controls and status line: the "<<" button,
+// the step counter and the line that tells how the last run ended.
+inline constexpr const char* stepBackButton = "stepBackButton";
+inline constexpr const char* stepCounter = "stepCounter";
+inline constexpr const char* runEndStatus = "runEndStatus";
+
 }  // namespace casl2wb::object_names

@@ -6,6 +6,7 @@
 #include "qtprint/pdf_printer.h"
 #include "qtprint/qt_printer.h"
 #include "views/busy_cursor.h"
+#include "views/file_error_reasons.h"
 #include "views/product_title.h"
 #include "views/text_conversion.h"
 
@@ -25,7 +26,8 @@ bool printOnChosenPrinter(QWidget* parent, WorkbenchState& state, Dialogs& dialo
     }
     if (pdf.ok()) return true;
     dialogs.message(parent, Dialogs::Icon::Error, productTitle(),
-                    shownMessage(Message::CannotWrite, {toStd(path), toStd(pdf.errorString())}));
+                    shownMessage(Message::CannotWrite,
+                                 {toStd(path), shownFileErrorReason(toStd(pdf.errorString()))}));
     return false;
   }
   QtPrinter pages(printer);

@@ -1,14 +1,25 @@
 #include "views/qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTranslator>
+
+#include "views/dialog_texts.h"
+#include "views/printer_setup_dialog.h"
 
 namespace casl2wb {
 namespace {
+
+namespace texts = dialog_texts;
+
+QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 QMessageBox::Icon messageBoxIcon(Dialogs::Icon icon) {
   switch (icon) {
@@ -24,33 +35,72 @@ QMessageBox::Icon messageBoxIcon(Dialogs::Icon icon) {
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, Dialogs::Icon icon,
+                                            const QString& title, const QString& text) {
+  auto box =
+      std::make_unique<QMessageBox>(messageBoxIcon(icon), title, text, QMessageBox::Ok, parent);
+  box->button(QMessageBox::Ok)->setText(utf8(texts::okButton));
+  return box;
+}
+
+std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& title,
+                                             const QString& text) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Question, title, text,
+                                           QMessageBox::Yes | QMessageBox::No, parent);
+  box->setDefaultButton(QMessageBox::No);
+  box->button(QMessageBox::Yes)->setText(utf8(texts::yesButton));
+  box->button(QMessageBox::No)->setText(utf8(texts::noButton));
+  return box;
+}
+
+std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const QString& caption,
+                                                const QString& folder, const QString& filter) {
+  auto dialog = std::make_unique<QFileDialog>(parent, caption, folder, filter);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setDefaultSuffix(QStringLiteral("txt"));
+  dialog->setLabelText(QFileDialog::LookIn, utf8(texts::lookInLabel));
+  dialog->setLabelText(QFileDialog::FileName, utf8(texts::fileNameLabel));
+  dialog->setLabelText(QFileDialog::FileType, utf8(texts::fileTypeLabel));
+  dialog->setLabelText(QFileDialog::Accept, utf8(texts::saveButton));
+  dialog->setLabelText(QFileDialog::Reject, utf8(texts::cancelButton));
+  return dialog;
+}
+
+std::unique_ptr<QInputDialog> makeInputBox(QWidget* parent, const QString& prompt,
+                                           const QString& title, const QString& defaultText) {
+  auto dialog = std::make_unique<QInputDialog>(parent);
+  dialog->setInputMode(QInputDialog::TextInput);
+  dialog->setWindowTitle(title);
+  dialog->setLabelText(prompt);
+  dialog->setTextValue(defaultText);
+  dialog->setOkButtonText(utf8(texts::okButton));
+  dialog->setCancelButtonText(utf8(texts::cancelButton));
+  return dialog;
+}
+
 void QtDialogs::message(QWidget* parent, Icon icon, const QString& title, const QString& text) {
-  QMessageBox box(messageBoxIcon(icon), title, text, QMessageBox::Ok, parent);
-  box.exec();
+  makeMessageBox(parent, icon, title, text)->exec();
 }
 
 bool QtDialogs::question(QWidget* parent, const QString& title, const QString& text) {
-  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  const auto box = makeQuestionBox(parent, title, text);
+  box->exec();
+  return box->clickedButton() == box->button(QMessageBox::Yes);
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                 const QString& filter) {
-  QFileDialog dialog(parent, caption, folder, filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QStringLiteral("txt"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  const auto dialog = makeSaveFileDialog(parent, caption, folder, filter);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return dialog->selectedFiles().constFirst();
 }
 
 std::optional<QString> QtDialogs::inputBox(QWidget* parent, const QString& prompt,
                                            const QString& title, const QString& defaultText) {
-  bool ok = false;
-  const QString text =
-      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-  if (!ok) return std::nullopt;
-  return text;
+  const auto dialog = makeInputBox(parent, prompt, title, defaultText);
+  if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+  return dialog->textValue();
 }
 
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
@@ -59,9 +109,19 @@ bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtDialogs::pageSetup(QWidget* parent, QPrinter& printer) {
-  QPageSetupDialog dialog(&printer, parent);
+bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
+  PrinterSetupDialog dialog(printer, parent);
   return dialog.exec() == QDialog::Accepted;
+}
+
+bool installQtTranslations() {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (!translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
 }
 
 }  // namespace casl2wb

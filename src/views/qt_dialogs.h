@@ -1,8 +1,17 @@
-// The dialogs of the desktop: Qt's message, question, file, input, printer
-// and page set-up dialogs.
+// The dialogs of the desktop: Qt's message, question, file, input and print
+// dialogs, and our printer set-up dialog. Our own buttons and labels in
+// them are Japanese; what Qt draws itself is Japanese through Qt's
+// translations (installQtTranslations).
 #pragma once
 
+#include <QString>
+#include <memory>
+
 #include "views/dialogs.h"
+
+class QFileDialog;
+class QInputDialog;
+class QMessageBox;
 
 namespace casl2wb {
 
@@ -15,7 +24,22 @@ class QtDialogs : public Dialogs {
   std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
                                   const QString& defaultText) override;
   bool choosePrinter(QWidget* parent, QPrinter& printer) override;
-  bool pageSetup(QWidget* parent, QPrinter& printer) override;
+  bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
+
+// The dialogs as QtDialogs shows them, made but not shown.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, Dialogs::Icon icon,
+                                            const QString& title, const QString& text);
+std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& title,
+                                             const QString& text);
+std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const QString& caption,
+                                                const QString& folder, const QString& filter);
+std::unique_ptr<QInputDialog> makeInputBox(QWidget* parent, const QString& prompt,
+                                           const QString& title, const QString& defaultText);
+
+// Loads Qt's Japanese translations into the application, so that what Qt's
+// own dialogs show (the print and file dialogs, standard buttons) is
+// Japanese; false when they are not installed.
+bool installQtTranslations();
 
 }  // namespace casl2wb

@@ -19,6 +19,10 @@ TraceWindow::TraceWindow(QWidget* home, QWidget* parent) : QMainWindow(parent) {
   textBox_->setObjectName(QString::fromLatin1(object_names::traceText));
   textBox_->setFont(fixedPitchFont(10));
   textBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The text is the translation's and only to be read; the replay selects
+  // in it, and the user may still select and copy with mouse and keys.
+  textBox_->setReadOnly(true);
+  textBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   // The replay's selection stays visible while another window has the focus.
   QPalette palette = textBox_->palette();
   for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {

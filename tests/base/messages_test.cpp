@@ -69,6 +69,21 @@ const std::vector<CatalogueEntry>& catalogue() {
       {Message::PrintingFailed, "PrintingFailed", {}},
       {Message::FindEnded, "FindEnded", {}},
       {Message::FindAndReplaceEnded, "FindAndReplaceEnded", {}},
+      // The editor and the file window.
+      {Message::OverwriteFile, "OverwriteFile", {"/home/u/a.txt"}},
+      {Message::ReasonNoSuchFile, "ReasonNoSuchFile", {}},
+      {Message::ReasonPermissionDenied, "ReasonPermissionDenied", {}},
+      {Message::ReasonIsFolder, "ReasonIsFolder", {}},
+      {Message::ReasonDiskFull, "ReasonDiskFull", {}},
+      {Message::ReasonReadOnlyFileSystem, "ReasonReadOnlyFileSystem", {}},
+      // The execution window.
+      {Message::RunWithoutProgram, "RunWithoutProgram", {}},
+      {Message::RunAfterErrors, "RunAfterErrors", {}},
+      {Message::ReplayStep, "ReplayStep", {"3", "27"}},
+      {Message::RunEndedAtReturn, "RunEndedAtReturn", {}},
+      {Message::RunEndedAtPassLimit, "RunEndedAtPassLimit", {"5000"}},
+      {Message::RunEndedAtAddressError, "RunEndedAtAddressError", {}},
+      {Message::RunEndedAtBlankWord, "RunEndedAtBlankWord", {"0012"}},
   };
   return entries;
 }

@@ -4,7 +4,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPageLayout>
+#include <QRegularExpression>
 #include <QToolBar>
+#include <optional>
 
 #include "documents/listings.h"
 #include "editor_fixture.h"
@@ -13,6 +16,7 @@
 #include "views/editor_texts.h"
 #include "views/help_window.h"
 #include "views/product_title.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb::testing {
 namespace {
@@ -129,6 +133,7 @@ TEST_F(EditorWindowTest, EnableRules) {
   typeText(sourceEdit(), QStringLiteral("L"));
   for (const char* name : ruled) EXPECT_TRUE(action(name)->isEnabled()) << name;
 
+  dialogs.questionAnswers.push_back(true);  // the typed text may go
   trigger(names::clearAction);
   for (const char* name : ruled) EXPECT_FALSE(action(name)->isEnabled()) << name;
   EXPECT_TRUE(action(names::pasteAction)->isEnabled());
@@ -141,6 +146,40 @@ TEST_F(EditorWindowTest, ClearEmptiesTextAndList) {
   trigger(names::clearAction);
   EXPECT_EQ(text(), QString());
   EXPECT_EQ(messageList()->count(), 0);
+  EXPECT_TRUE(dialogs.questions.empty());
+}
+
+// Clearing asks as ending does, and only when the text holds edits that no
+// save, load or check has written to a file.
+TEST_F(EditorWindowTest, ClearAsksFirstOnlyForEditsInNoFile) {
+  const QString question = productTitle() + "\n" + shownMessage(Message::DiscardChanges);
+  struct Case {
+    const char* what;
+    bool checkFirst;
+    bool typeAfterCheck;
+    std::optional<bool> answer;  // none: no question is expected
+    bool cleared;
+  };
+  for (const Case& c : {Case{"typed, kept", false, false, false, false},
+                        Case{"typed, thrown away", false, false, true, true},
+                        Case{"checked", true, false, std::nullopt, true},
+                        Case{"edited after the check", true, true, false, false}}) {
+    SCOPED_TRACE(c.what);
+    sourceEdit()->clear();
+    messageList()->clear();
+    dialogs.questions.clear();
+    typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END\n"));
+    if (c.checkFirst) trigger(names::checkAction);
+    if (c.typeAfterCheck) typeText(sourceEdit(), QStringLiteral("X"));
+    const QString before = text();
+    const int items = messageList()->count();
+    if (c.answer) dialogs.questionAnswers.push_back(*c.answer);
+    trigger(names::clearAction);
+    EXPECT_EQ(dialogs.questions,
+              c.answer ? std::vector<QString>{question} : std::vector<QString>{});
+    EXPECT_EQ(text(), c.cleared ? QString() : before);
+    EXPECT_EQ(messageList()->count(), c.cleared ? 0 : items);
+  }
 }
 
 class ClipboardTest : public EditorFixture {
@@ -234,15 +273,41 @@ TEST_F(EditorWindowTest, ExecutionCommandAsksForTheExecutionWindows) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(EditorWindowTest, PrinterSettingsAskForPrinterThenPageSetUp) {
+// The printer set-up is one dialog; what it chooses is what the next print
+// dialog offers and what the print is made on. A cancelled set-up changes
+// nothing.
+TEST_F(EditorWindowTest, PrinterSetUpIsOneDialogAndTheNextPrintOffersItsChoice) {
+  typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END\n"));
+  trigger(names::checkAction);
+  const QPageLayout a3Landscape(QPageSize(QPageSize::A3), QPageLayout::Landscape,
+                                QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  dialogs.setUpLayout = a3Landscape;
   trigger(names::printerSetupAction);
-  EXPECT_EQ(dialogs.printerDialogs, 1);
-  EXPECT_EQ(dialogs.pageSetupDialogs, 1);
+  EXPECT_EQ(dialogs.printerSetups, 1);
+  EXPECT_EQ(dialogs.printerDialogs, 0);
 
-  dialogs.acceptPrinter = false;
+  dialogs.printToFile = folder.filePath(QStringLiteral("list.pdf"));
+  trigger(names::printAction);
+  ASSERT_EQ(dialogs.offeredLayouts.size(), 1u);
+  EXPECT_TRUE(dialogs.offeredLayouts[0].pageSize().isEquivalentTo(QPageSize(QPageSize::A3)));
+  EXPECT_EQ(dialogs.offeredLayouts[0].orientation(), QPageLayout::Landscape);
+  QProcess info;
+  info.start(QStringLiteral("pdfinfo"), {dialogs.printToFile});
+  ASSERT_TRUE(info.waitForFinished(30000));
+  const QString pages = QString::fromUtf8(info.readAllStandardOutput());
+  EXPECT_TRUE(
+      pages.contains(QRegularExpression(QStringLiteral("Page size: +1191(\\.\\d+)? x 842"))))
+      << pages.toStdString();
+
+  dialogs.acceptPrinterSetup = false;
+  dialogs.setUpLayout = QPageLayout(QPageSize(QPageSize::B5), QPageLayout::Portrait, QMarginsF());
   trigger(names::printerSetupAction);
+  EXPECT_EQ(dialogs.printerSetups, 2);
+  action(names::printButton)->trigger();
+  ASSERT_EQ(dialogs.offeredLayouts.size(), 2u);
+  EXPECT_TRUE(dialogs.offeredLayouts[1].pageSize().isEquivalentTo(QPageSize(QPageSize::A3)));
   EXPECT_EQ(dialogs.printerDialogs, 2);
-  EXPECT_EQ(dialogs.pageSetupDialogs, 1);
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(EditorWindowTest, PrintCommandsWriteTheListingsToTheChosenPdfFile) {
@@ -346,9 +411,10 @@ TEST_F(EndingTest, EditAfterCheckAsksAgain) {
 
 TEST_F(EndingTest, ClearedTextHoldsNothingToLose) {
   typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
+  dialogs.questionAnswers.push_back(true);  // clearing asks first
   trigger(names::clearAction);
   trigger(names::endAction);
-  EXPECT_TRUE(dialogs.questions.empty());
+  EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_EQ(endings, 1);
 }
 

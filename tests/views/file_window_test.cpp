@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWindow>
 #include <csignal>
 #include <fstream>
 
@@ -192,8 +193,8 @@ TEST_F(FileWindowTest, UnreadableFileIsReportedAndNothingChanges) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
   EXPECT_EQ(dialogs.messages[0].text,
-            shownMessage(Message::CannotRead,
-                         {file("missing.txt").toStdString(), "No such file or directory"}));
+            shownMessage(Message::CannotRead, {file("missing.txt").toStdString(),
+                                               formatMessage(Message::ReasonNoSuchFile)}));
   EXPECT_EQ(text(), QStringLiteral("kept"));
   EXPECT_EQ(listItems(messageList()), QStringList({"kept item"}));
   EXPECT_EQ(captions, progress({captionReading, captionIdle}));
@@ -292,11 +293,12 @@ TEST_F(FileWindowTest, SaveWritesTheEditorTextWithCrLf) {
   ASSERT_TRUE(writeFile(file("prog.txt"), "old contents\r\n"));
   typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END"));
   fileNameEdit()->setText(QStringLiteral("prog.txt"));
+  dialogs.questionAnswers.push_back(true);  // another file is overwritten
   command(names::fileSaveAction);
   EXPECT_EQ(readFile(file("prog.txt")), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
   EXPECT_EQ(captions, progress({captionWriting, captionIdle}));
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_TRUE(dialogs.questions.empty());
+  EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_FALSE(editor->hasUnsavedChanges());
   EXPECT_EQ(QDir(files).entryList(QDir::Files | QDir::Hidden), QStringList({"prog.txt"}));
 }
@@ -316,6 +318,7 @@ TEST_F(FileWindowTest, FailedSaveLeavesTheOldFile) {
   ASSERT_TRUE(writeFile(file("prog.txt"), "OLD\r\n"));
   typeText(sourceEdit(), QString(200, QLatin1Char('X')));
   fileNameEdit()->setText(QStringLiteral("prog.txt"));
+  dialogs.questionAnswers.push_back(true);
 
   // Files may grow to 64 bytes only, so writing the new text fails half-way.
   struct rlimit old {};
@@ -343,11 +346,12 @@ TEST_F(FileWindowTest, SaveIntoAReadOnlyFolderIsReported) {
   QFile::setPermissions(files, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   typeText(sourceEdit(), QStringLiteral("NEW"));
   fileNameEdit()->setText(QStringLiteral("prog.txt"));
+  dialogs.questionAnswers.push_back(true);
   command(names::fileSaveAction);
   QFile::setPermissions(files,
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Permission denied")));
+  EXPECT_TRUE(dialogs.messages[0].text.contains(shownMessage(Message::ReasonPermissionDenied)));
   EXPECT_EQ(readFile(file("prog.txt")), QStringLiteral("OLD\r\n"));
 }
 
@@ -391,8 +395,193 @@ TEST_F(FileWindowTest, SaveAsIntoAMissingFolderIsReported) {
   command(names::fileSaveAsAction);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
-            shownMessage(Message::CannotWrite, {path.toStdString(), "No such file or directory"}));
+            shownMessage(Message::CannotWrite,
+                         {path.toStdString(), formatMessage(Message::ReasonNoSuchFile)}));
   EXPECT_EQ(editor->windowTitle(), productTitleWithVersion());
+}
+
+// Saving onto a file asks first unless the file is new or the one the
+// editor's text was loaded from or last saved to; No writes nothing.
+TEST_F(FileWindowTest, SaveAsksBeforeOverwritingAnotherFile) {
+  ASSERT_TRUE(writeFile(file("other.txt"), "OTHER\r\n"));
+  ASSERT_TRUE(writeFile(file("own.txt"), "OWN START\r\n RET\r\n END\r\n"));
+  const QString overwrite = productTitle() + "\n" +
+                            shownMessage(Message::OverwriteFile, {file("other.txt").toStdString()});
+
+  typeText(sourceEdit(), QStringLiteral("NEW"));
+  fileNameEdit()->setText(QStringLiteral("other.txt"));
+  command(names::fileSaveAction);  // No
+  EXPECT_EQ(dialogs.questions, std::vector<QString>{overwrite});
+  EXPECT_EQ(readFile(file("other.txt")), QStringLiteral("OTHER\r\n"));
+  EXPECT_TRUE(captions.isEmpty());
+  EXPECT_TRUE(editor->hasUnsavedChanges());
+
+  dialogs.questionAnswers.push_back(true);
+  command(names::fileSaveAction);
+  EXPECT_EQ(dialogs.questions.size(), 2u);
+  EXPECT_EQ(readFile(file("other.txt")), QStringLiteral("NEW\r\n"));
+  // Now it is the editor's own file: saving again does not ask.
+  typeText(sourceEdit(), QStringLiteral("ER"));
+  command(names::fileSaveAction);
+  EXPECT_EQ(dialogs.questions.size(), 2u);
+  EXPECT_EQ(readFile(file("other.txt")), QStringLiteral("NEWER\r\n"));
+
+  // The file the text was loaded from, a new file and a file just written by
+  // save-as are written without a question.
+  fileNameEdit()->setText(QStringLiteral("own.txt"));
+  command(names::loadAndCheckAction);
+  typeText(sourceEdit(), QStringLiteral("; edited\n"));
+  command(names::fileSaveAction);
+  fileNameEdit()->setText(QStringLiteral("new.txt"));
+  command(names::fileSaveAction);
+  dialogs.saveNames.push_back(file("saved-as.txt"));
+  command(names::fileSaveAsAction);
+  fileNameEdit()->setText(QStringLiteral("saved-as.txt"));
+  command(names::fileSaveAction);
+  EXPECT_EQ(dialogs.questions.size(), 2u);
+  EXPECT_TRUE(readFile(file("own.txt")).startsWith(QStringLiteral("; edited\r\nOWN START")));
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  // After the clear command the new text comes from no file.
+  const QString savedAs = readFile(file("saved-as.txt"));
+  typeText(sourceEdit(), QStringLiteral("X"));
+  dialogs.questionAnswers.push_back(true);  // clear: throw the edit away
+  trigger(names::clearAction);
+  typeText(sourceEdit(), QStringLiteral("Y"));
+  command(names::fileSaveAction);           // No
+  EXPECT_EQ(dialogs.questions.size(), 4u);  // the clear's and the overwrite's
+  EXPECT_EQ(readFile(file("saved-as.txt")), savedAs);
+}
+
+// The name typed or chosen in one folder is not carried into another.
+TEST_F(FileWindowTest, AnotherFolderEmptiesTheFileNameAndAFileChosenThereSetsIt) {
+  ASSERT_TRUE(QDir(files).mkdir(QStringLiteral("inner")));
+  ASSERT_TRUE(writeFile(file("inner/x.txt"), "X"));
+  ASSERT_TRUE(writeFile(file("prog.txt"), "P"));
+  fileWindow->refreshFiles();
+  clickFile(QStringLiteral("prog.txt"));
+  ASSERT_EQ(fileNameEdit()->text(), QStringLiteral("prog.txt"));
+  // Reading the same folder again keeps the name.
+  fileWindow->rereadLists();
+  fileWindow->setFolderPath(files);
+  EXPECT_EQ(fileNameEdit()->text(), QStringLiteral("prog.txt"));
+
+  auto* folderList = control<FolderList>(names::folderList);
+  const QList<QListWidgetItem*> inner =
+      folderList->findItems(QStringLiteral("inner"), Qt::MatchEndsWith);
+  ASSERT_EQ(inner.size(), 1);
+  emit folderList->itemActivated(inner[0]);
+  EXPECT_EQ(fileNameEdit()->text(), QString());
+  EXPECT_EQ(fileWindow->fullPath(), file("inner/"));
+  clickFile(QStringLiteral("x.txt"));
+  EXPECT_EQ(fileWindow->fullPath(), file("inner/x.txt"));
+
+  auto* driveList = control<QComboBox>(names::driveList);
+  driveList->setCurrentIndex(driveList->findText(QStringLiteral("/")));
+  emit driveList->activated(driveList->currentIndex());
+  EXPECT_EQ(fileNameEdit()->text(), QString());
+}
+
+// Files and folders made while the window was hidden, or while it was shown
+// before a save or another opening, are listed.
+TEST_F(FileWindowTest, ListsAreReadAfreshWhenShownAndAfterEverySave) {
+  auto folderNames = [this] {
+    QStringList shown;
+    for (const QString& item : listItems(control<FolderList>(names::folderList))) {
+      shown.append(item.trimmed());
+    }
+    return shown;
+  };
+  fileWindow->hide();
+  ASSERT_TRUE(writeFile(file("made.txt"), "M"));
+  ASSERT_TRUE(QDir(files).mkdir(QStringLiteral("madeFolder")));
+  trigger(names::fileWindowAction);
+  EXPECT_EQ(listItems(fileList()), QStringList({"made.txt"}));
+  EXPECT_TRUE(folderNames().contains(QStringLiteral("madeFolder")));
+
+  // Shown: the toolbar's open button reads the folder again.
+  ASSERT_TRUE(writeFile(file("second.txt"), "S"));
+  action(names::openButton)->trigger();
+  EXPECT_EQ(listItems(fileList()), QStringList({"made.txt", "second.txt"}));
+
+  // A save lists what was made meanwhile along with the saved file.
+  ASSERT_TRUE(writeFile(file("third.txt"), "T"));
+  ASSERT_TRUE(QDir(files).mkdir(QStringLiteral("otherFolder")));
+  typeText(sourceEdit(), QStringLiteral("A"));
+  fileNameEdit()->setText(QStringLiteral("saved.txt"));
+  command(names::fileSaveAction);
+  EXPECT_EQ(listItems(fileList()),
+            QStringList({"made.txt", "saved.txt", "second.txt", "third.txt"}));
+  EXPECT_TRUE(folderNames().contains(QStringLiteral("otherFolder")));
+  EXPECT_EQ(fileList()->currentItem()->text(), QStringLiteral("saved.txt"));
+
+  // So does a save-as from the editor.
+  ASSERT_TRUE(writeFile(file("fourth.txt"), "F"));
+  dialogs.saveNames.push_back(file("as.txt"));
+  trigger(names::saveAsAction);
+  EXPECT_TRUE(listItems(fileList()).contains(QStringLiteral("fourth.txt")));
+  EXPECT_TRUE(listItems(fileList()).contains(QStringLiteral("as.txt")));
+}
+
+// The editor's caption names the file its text came from, in the form that
+// save-as gives it.
+TEST_F(FileWindowTest, EditorCaptionNamesTheFileOfTheText) {
+  ASSERT_TRUE(writeFile(file("sum.txt"), "SUM START\r\n RET\r\n END\r\n"));
+  fileNameEdit()->setText(QStringLiteral("sum.txt"));
+  command(names::loadAndCheckAction);
+  EXPECT_EQ(editor->windowTitle(), file("sum.txt"));
+
+  // A load that fails keeps the caption; a check keeps it.
+  fileNameEdit()->setText(QStringLiteral("missing.txt"));
+  command(names::loadAndCheckAction);
+  trigger(names::checkAction);
+  EXPECT_EQ(editor->windowTitle(), file("sum.txt"));
+
+  fileNameEdit()->setText(QStringLiteral("copy.txt"));
+  command(names::fileSaveAction);
+  EXPECT_EQ(editor->windowTitle(), file("copy.txt"));
+
+  // A load-and-check without a name loads the work file it wrote.
+  fileNameEdit()->clear();
+  command(names::loadAndCheckAction);
+  EXPECT_EQ(editor->windowTitle(), file("workcsl.txt"));
+
+  trigger(names::clearAction);
+  EXPECT_EQ(editor->windowTitle(), productTitleWithVersion());
+}
+
+// The window system keeps a dialog-type window with an owner in front of
+// its owner: the file window, the find dialog and the replace dialog are
+// such windows of the editor.
+TEST_F(FileWindowTest, FileWindowAndFindAndReplaceDialogsStayInFrontOfTheEditor) {
+  trigger(names::findAction);
+  trigger(names::replaceAction);
+  for (const char* name : {names::fileWindow, names::findDialog, names::replaceDialog}) {
+    SCOPED_TRACE(name);
+    auto* window = child<QWidget>(name);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowType(), Qt::Dialog);
+    ASSERT_NE(window->windowHandle(), nullptr);
+    EXPECT_EQ(window->windowHandle()->transientParent(), editor->windowHandle());
+  }
+  // The file window keeps its buttons to minimise and maximise.
+  EXPECT_TRUE(fileWindow->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(fileWindow->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+// The reasons users commonly meet are told in Japanese; others as the
+// system gives them ("File too large" in FailedSaveLeavesTheOldFile).
+TEST_F(FileWindowTest, CommonReasonsOfFileErrorsAreJapanese) {
+  ASSERT_TRUE(QDir(files).mkdir(QStringLiteral("folder.txt")));
+  typeText(sourceEdit(), QStringLiteral("A"));
+  fileNameEdit()->setText(QStringLiteral("folder.txt"));
+  command(names::fileSaveAction);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            shownMessage(Message::CannotWrite, {file("folder.txt").toStdString(),
+                                                formatMessage(Message::ReasonIsFolder)}));
+  EXPECT_TRUE(dialogs.questions.empty());
 }
 
 }  // namespace

@@ -151,5 +151,35 @@ TEST_F(FindDialogTest, EditorKeepsWorkingWhileOpen) {
   EXPECT_TRUE(dialog->isVisible());
 }
 
+// Enter in the dialog searches again each time: the dialog keeps the focus,
+// so no Enter ever reaches the program, and the editor shows the found text
+// selected as it would with the focus.
+TEST_F(FindDialogTest, EnterSearchesAgainAndNeverTypesIntoTheProgram) {
+  const QString before = text();
+  matchCaseCheck()->setChecked(true);
+  select(0, 0);
+  findText()->setText(QStringLiteral("LD"));
+  dialog->activateWindow();
+  findText()->setFocus();
+  QApplication::processEvents();
+  for (const int expected : {11, 31}) {
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(target->window(), dialog);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(target, &enter);
+    QApplication::processEvents();
+    EXPECT_EQ(selectionStart(), expected);
+    EXPECT_EQ(selectedText(), QStringLiteral("LD"));
+  }
+  EXPECT_EQ(text(), before);
+  EXPECT_EQ(QApplication::focusWidget()->window(), dialog);
+  const QPalette colours = sourceEdit()->palette();
+  EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::Highlight),
+            colours.color(QPalette::Active, QPalette::Highlight));
+  EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::HighlightedText),
+            colours.color(QPalette::Active, QPalette::HighlightedText));
+}
+
 }  // namespace
 }  // namespace casl2wb::testing

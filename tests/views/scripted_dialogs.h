@@ -2,6 +2,7 @@
 // script, so that no test ever waits for a person.
 #pragma once
 
+#include <QPageLayout>
 #include <QPrinter>
 #include <QString>
 #include <deque>
@@ -49,15 +50,17 @@ class ScriptedDialogs : public Dialogs {
   }
   bool choosePrinter(QWidget*, QPrinter& printer) override {
     ++printerDialogs;
+    offeredLayouts.push_back(printer.pageLayout());
     if (acceptPrinter && !printToFile.isEmpty()) {
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(printToFile);
     }
     return acceptPrinter;
   }
-  bool pageSetup(QWidget*, QPrinter&) override {
-    ++pageSetupDialogs;
-    return acceptPageSetup;
+  bool setUpPrinter(QWidget*, QPrinter& printer) override {
+    ++printerSetups;
+    if (acceptPrinterSetup && setUpLayout) printer.setPageLayout(*setUpLayout);
+    return acceptPrinterSetup;
   }
 
   // What was shown.
@@ -66,7 +69,9 @@ class ScriptedDialogs : public Dialogs {
   std::vector<QString> saveRequests;
   std::vector<QString> inputRequests;
   int printerDialogs = 0;
-  int pageSetupDialogs = 0;
+  // The page set-up each print dialog offered.
+  std::vector<QPageLayout> offeredLayouts;
+  int printerSetups = 0;
 
   // The answers; an empty queue answers No, cancels the file dialog and the
   // input box.
@@ -76,7 +81,9 @@ class ScriptedDialogs : public Dialogs {
   bool acceptPrinter = true;
   // The PDF file an accepted print dialog chooses, when not empty.
   QString printToFile;
-  bool acceptPageSetup = true;
+  bool acceptPrinterSetup = true;
+  // The page set-up an accepted printer set-up chooses, when given.
+  std::optional<QPageLayout> setUpLayout;
 };
 
 }  // namespace casl2wb::testing

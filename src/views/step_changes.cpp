@@ -1,0 +1,57 @@
+#include "views/step_changes.h"
+
+#include "views/object_names.h"
+
+namespace casl2wb {
+
+namespace {
+
+// A blank cell and a cell nothing ever wrote both hold no value; a run
+// makes the usable empty cells blank before its first step.
+bool sameCell(const Word& before, const Word& after) {
+  return before == after || (!before.hasValue() && !after.hasValue());
+}
+
+}  // namespace
+
+StepChanges changesOfStep(const Machine& machine, int slot, const MemoryRow& startMemory) {
+  const HistorySlot& now = machine.history.at(static_cast<std::size_t>(slot));
+  // The run starts with every register 0000, FR 000 and SP at the memory top.
+  HistorySlot before;
+  before.registers.fill(Word(0));
+  before.sp = machine.memoryTop();
+  if (slot > 0) before = machine.history.at(static_cast<std::size_t>(slot - 1));
+
+  StepChanges changes;
+  for (int n = 0; n < 8; ++n) {
+    if (now.registers[n] != before.registers[n]) {
+      changes.valueNames.push_back(object_names::grValues[n]);
+    }
+  }
+  if (!(now.flags == before.flags)) changes.valueNames.push_back(object_names::flagsValue);
+  if (now.sp != before.sp) changes.valueNames.push_back(object_names::stackPointerValue);
+
+  // Row s+1 holds the memory after slot s, row s the memory before it.
+  const MemoryRow after = machine.memoryRow(slot + 1);
+  const MemoryRow previous = slot > 0 ? machine.memoryRow(slot) : startMemory;
+  for (int a = 0; a <= machine.highestAddress(); ++a) {
+    const auto cell = static_cast<std::size_t>(a);
+    if (!sameCell(previous[cell], after[cell])) changes.addresses.push_back(a);
+  }
+  return changes;
+}
+
+MemoryRow currentMemoryRow(const Machine& machine) {
+  MemoryRow row;
+  for (std::size_t a = 0; a < row.size(); ++a)
+    row[a] = machine.memory[static_cast<std::int64_t>(a)];
+  return row;
+}
+
+// The list shows 32 items of eight cells a base (0, and 256 in extended
+// mode): item i of base b holds b+i, b+i+32, ..., b+i+224.
+int memoryListItemOf(int address) { return 1 + (address / 256) * 32 + address % 32; }
+
+int memoryListEntryOf(int address) { return address % 256 / 32; }
+
+}  // namespace casl2wb

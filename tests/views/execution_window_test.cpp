@@ -1,0 +1,422 @@
+// The execution window beyond what the text front end shows: runs refused
+// without a runnable program, the read-only trace text, where the list is
+// scrolled, the step counter, "<<", the marks of what a step changed and the
+// status line of the last run.
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <optional>
+#include <set>
+
+#include "base/messages.h"
+#include "editor_fixture.h"
+#include "views/changed_cells_delegate.h"
+#include "views/execution_texts.h"
+#include "views/execution_windows.h"
+#include "views/step_changes.h"
+#include "views/text_conversion.h"
+
+namespace casl2wb::testing {
+namespace {
+
+namespace names = object_names;
+
+const QString echoProgram = QStringLiteral(
+    "ECHO START MAIN\n"
+    "MAIN IN BUF,LEN\n"
+    " LD GR1,LEN\n"
+    " CALL DOUBLE\n"
+    " ST GR1,TWICE\n"
+    " OUT BUF,LEN\n"
+    " DMP\n"
+    " RET\n"
+    "DOUBLE ADDA GR1,GR1\n"
+    " RET\n"
+    "BUF DS 8\n"
+    "LEN DS 1\n"
+    "TWICE DS 1\n"
+    " END\n");
+// Eight recorded steps: IN, LD, CALL, ADDA, RET, ST, OUT, DMP.
+constexpr int echoSteps = 8;
+const QString errorProgram = QStringLiteral("PRG START\n LD GR9,A\n RET\n END\n");
+// Checked without errors, but the translation finds it too large.
+const QString tooLargeProgram = QStringLiteral("PRG START\nA DS 65535\n RET\n END\n");
+const QString returnOnlyProgram = QStringLiteral("PRG START\n RET\n END\n");
+
+// The panel's value labels that a step may mark.
+const char* const markableValues[] = {
+    names::grValues[0], names::grValues[1],      names::grValues[2], names::grValues[3],
+    names::grValues[4], names::grValues[5],      names::grValues[6], names::grValues[7],
+    names::flagsValue,  names::stackPointerValue};
+
+class ExecutionWindowTest : public EditorFixture {
+ protected:
+  void SetUp() override {
+    EditorFixture::SetUp();
+    windows = std::make_unique<ExecutionWindows>(*editor, *state, dialogs);
+  }
+  void TearDown() override { windows.reset(); }
+
+  // A fresh workbench, as when the program has just started.
+  void restart() {
+    windows.reset();
+    editor.reset();
+    dialogs = ScriptedDialogs();
+    state = std::make_unique<WorkbenchState>(workFolder.toStdString());
+    editor = std::make_unique<EditorWindow>(*state, dialogs);
+    editor->show();
+    windows = std::make_unique<ExecutionWindows>(*editor, *state, dialogs);
+    execution = nullptr;
+    trace = nullptr;
+  }
+
+  void check(const QString& source) {
+    sourceEdit()->setPlainText(source);
+    trigger(names::checkAction);
+  }
+  void open() {
+    trigger(names::executionWindowsAction);
+    execution = windows->execution();
+    trace = windows->trace();
+    ASSERT_NE(execution, nullptr);
+  }
+  void checkAndOpen(const QString& source) {
+    check(source);
+    open();
+  }
+  void run(const QString& input = QStringLiteral("COMET")) {
+    dialogs.inputs = {input};
+    execution->findChild<QAction*>(QString::fromLatin1(names::runAction))->trigger();
+  }
+  QPushButton* button(const char* name) const {
+    return execution->findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+  void forward() const { button(names::stepButton)->click(); }
+  void back() const { button(names::stepBackButton)->click(); }
+  QLabel* label(const char* name) const {
+    return execution->findChild<QLabel*>(QString::fromLatin1(name));
+  }
+  QString counter() const { return label(names::stepCounter)->text(); }
+  static QString stepText(int shown, int steps) {
+    return shownMessage(Message::ReplayStep, {std::to_string(shown), std::to_string(steps)});
+  }
+  QString traceText() const { return trace->textBox()->toPlainText(); }
+
+  // Everything a replay step shows: the panel, the trace selection and the list.
+  QStringList shownStep() const {
+    QStringList shown;
+    for (const auto& cell : execution_texts::panelCells) shown << label(cell.valueName)->text();
+    const QTextCursor cursor = trace->textBox()->textCursor();
+    shown << QStringLiteral("%1,%2").arg(cursor.selectionStart()).arg(cursor.selectionEnd());
+    return shown + listItems(execution->outputList());
+  }
+  std::set<std::string> markedValues() const {
+    std::set<std::string> marked;
+    for (const char* name : markableValues) {
+      if (label(name)->property(ExecutionWindow::changedProperty).toBool()) marked.insert(name);
+    }
+    return marked;
+  }
+  // The addresses whose list entries are marked.
+  std::set<int> markedAddresses() const {
+    std::set<int> marked;
+    const QListWidget* list = execution->outputList();
+    for (int a = 0; a < 512; ++a) {
+      const QListWidgetItem* item = list->item(memoryListItemOf(a));
+      if (item == nullptr) continue;
+      const int entries = item->data(ChangedCellsDelegate::changedEntriesRole).toInt();
+      if ((entries & (1 << memoryListEntryOf(a))) != 0) marked.insert(a);
+    }
+    return marked;
+  }
+
+  std::unique_ptr<ExecutionWindows> windows;
+  ExecutionWindow* execution = nullptr;
+  TraceWindow* trace = nullptr;
+};
+
+TEST_F(ExecutionWindowTest, WithoutARunnableProgramRunRunsNothingAndSaysWhy) {
+  struct Case {
+    const char* what;
+    std::vector<QString> checked;  // in this order, before the windows open
+    Message message;
+  };
+  const Case cases[] = {
+      {"nothing checked since the start", {}, Message::RunWithoutProgram},
+      {"the check found errors", {errorProgram}, Message::RunAfterErrors},
+      {"errors after a good program", {echoProgram, errorProgram}, Message::RunAfterErrors},
+      {"the translation found errors", {echoProgram, tooLargeProgram}, Message::RunAfterErrors},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    restart();
+    for (const QString& source : c.checked) check(source);
+    open();
+    run();
+    EXPECT_TRUE(dialogs.inputRequests.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("COMETⅡ 実行"));
+    EXPECT_EQ(dialogs.messages[0].text, shownMessage(c.message));
+    EXPECT_EQ(execution->outputList()->count(), 0);
+    EXPECT_EQ(label(names::runEndStatus)->text(), QString());
+    // No trace text of an earlier program is shown as this one's.
+    EXPECT_EQ(traceText(), QString());
+    EXPECT_FALSE(button(names::stepButton)->isEnabled());
+    EXPECT_EQ(counter(), stepText(0, 0));
+  }
+}
+
+TEST_F(ExecutionWindowTest, ACheckWithErrorsAfterARunEmptiesTheTraceAndEndsTheReplay) {
+  checkAndOpen(echoProgram);
+  const QString echoTrace = traceText();
+  EXPECT_TRUE(echoTrace.contains(QStringLiteral("0000 ")));
+  run();
+  forward();
+  forward();
+  check(errorProgram);
+  EXPECT_EQ(traceText(), QString());
+  EXPECT_FALSE(button(names::stepButton)->isEnabled());
+  EXPECT_FALSE(button(names::stepBackButton)->isEnabled());
+  EXPECT_EQ(counter(), stepText(0, 0));
+  EXPECT_EQ(markedValues(), std::set<std::string>());
+  execution->stepForward();  // not even when asked directly
+  EXPECT_EQ(counter(), stepText(0, 0));
+  run();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, shownMessage(Message::RunAfterErrors));
+
+  // The program checked again: its trace is back, its replay waits for a run.
+  check(echoProgram);
+  EXPECT_EQ(traceText(), echoTrace);
+  EXPECT_FALSE(button(names::stepButton)->isEnabled());
+  run();
+  EXPECT_TRUE(button(names::stepButton)->isEnabled());
+  EXPECT_EQ(counter(), stepText(0, echoSteps));
+}
+
+TEST_F(ExecutionWindowTest, ClearingTheEditorKeepsTheTraceAndTheReplay) {
+  checkAndOpen(echoProgram);
+  run();
+  forward();
+  trigger(names::clearAction);
+  EXPECT_TRUE(traceText().contains(QStringLiteral("0000 ")));
+  EXPECT_EQ(counter(), stepText(1, echoSteps));
+  forward();
+  EXPECT_EQ(counter(), stepText(2, echoSteps));
+}
+
+TEST_F(ExecutionWindowTest, TheTraceTextIsReadOnlyAndShowsTheReplaysSelection) {
+  checkAndOpen(echoProgram);
+  const QString before = traceText();
+  QPlainTextEdit* box = trace->textBox();
+  EXPECT_TRUE(box->isReadOnly());
+  EXPECT_TRUE(box->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+  box->setFocus();
+  typeText(box, QStringLiteral("XYZ\n"));
+  QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+  QApplication::sendEvent(box, &backspace);
+  EXPECT_EQ(traceText(), before);
+
+  run();
+  forward();
+  EXPECT_EQ(box->textCursor().selectedText(), QStringLiteral("0000 "));
+  // The selection keeps its colours while the execution window has the focus.
+  const QPalette palette = box->palette();
+  EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::Highlight),
+            palette.color(QPalette::Active, QPalette::Highlight));
+}
+
+TEST_F(ExecutionWindowTest, AfterARunTheListShowsItsEndAndAfterAStepItsTop) {
+  checkAndOpen(echoProgram);
+  QListWidget* list = execution->outputList();
+  QScrollBar* bar = list->verticalScrollBar();
+  auto lastItemVisible = [list] {
+    return list->viewport()->rect().contains(list->visualItemRect(list->item(list->count() - 1)));
+  };
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    run();
+    QApplication::processEvents();
+    EXPECT_GT(bar->maximum(), 0);  // the list is longer than the window
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_TRUE(lastItemVisible());
+    forward();
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(0))));
+  }
+}
+
+TEST_F(ExecutionWindowTest, TheCounterAndTheButtonsFollowTheReplay) {
+  enum class Press { None, Run, Forward, Back };
+  struct Row {
+    Press press;
+    int shown;
+    int steps;
+    bool forwardEnabled;
+    bool backEnabled;
+  };
+  checkAndOpen(echoProgram);
+  const Row rows[] = {
+      {Press::None, 0, 0, false, false},  // before any run
+      {Press::Run, 0, echoSteps, true, false},
+      {Press::Forward, 1, echoSteps, true, false},
+      {Press::Forward, 2, echoSteps, true, true},
+      {Press::Back, 1, echoSteps, true, false},
+      {Press::Back, 1, echoSteps, true, false},  // nothing before the first step
+      {Press::Forward, 2, echoSteps, true, true},
+      {Press::Forward, 3, echoSteps, true, true},
+      {Press::Forward, 4, echoSteps, true, true},
+      {Press::Forward, 5, echoSteps, true, true},
+      {Press::Forward, 6, echoSteps, true, true},
+      {Press::Forward, 7, echoSteps, true, true},
+      {Press::Forward, 8, echoSteps, true, true},
+      {Press::Forward, 1, echoSteps, true, false},  // past the last: the first again
+      {Press::Forward, 2, echoSteps, true, true},
+      // A replay under way goes on in the new run's history at its second step.
+      {Press::Run, 0, echoSteps, true, false},
+      {Press::Forward, 2, echoSteps, true, true},
+  };
+  int line = 0;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(++line);
+    switch (row.press) {
+      case Press::None:
+        break;
+      case Press::Run:
+        run();
+        break;
+      case Press::Forward:
+        forward();
+        break;
+      case Press::Back:
+        execution->stepBack();  // the button may be disabled: the command itself
+        break;
+    }
+    EXPECT_EQ(counter(), stepText(row.shown, row.steps));
+    EXPECT_EQ(execution->shownStep(), row.shown);
+    EXPECT_EQ(button(names::stepButton)->isEnabled(), row.forwardEnabled);
+    EXPECT_EQ(button(names::stepBackButton)->isEnabled(), row.backEnabled);
+  }
+}
+
+TEST_F(ExecutionWindowTest, ARunThatRecordsNoStepHasNothingToReplay) {
+  checkAndOpen(returnOnlyProgram);
+  run();
+  EXPECT_EQ(counter(), stepText(0, 0));
+  EXPECT_FALSE(button(names::stepButton)->isEnabled());
+  EXPECT_FALSE(button(names::stepBackButton)->isEnabled());
+  const QStringList before = shownStep();
+  execution->stepForward();
+  execution->stepBack();
+  EXPECT_EQ(shownStep(), before);
+}
+
+TEST_F(ExecutionWindowTest, StepBackShowsExactlyWhatStepForwardShowed) {
+  // IN, PUSH, CALL, RPUSH and RPOP (whose address opens no trace line),
+  // after a comment with a character of two UTF-16 units.
+  checkAndOpen(readFile(QStringLiteral(CASL2WB_TEST_DATA "/golden/replay_stack.txt"))
+                   .remove(QLatin1Char('\r')));
+  run(QStringLiteral("AB"));
+  const int steps = state->machine.recordedSteps;
+  ASSERT_GT(steps, 3);
+  std::vector<QStringList> forwardSteps;
+  std::vector<std::set<int>> forwardMarks;
+  for (int step = 1; step <= steps; ++step) {
+    forward();
+    forwardSteps.push_back(shownStep());
+    forwardMarks.push_back(markedAddresses());
+  }
+  for (int step = steps - 1; step >= 1; --step) {
+    SCOPED_TRACE(step);
+    back();
+    EXPECT_EQ(execution->shownStep(), step);
+    EXPECT_EQ(shownStep(), forwardSteps[static_cast<std::size_t>(step - 1)]);
+    EXPECT_EQ(markedAddresses(), forwardMarks[static_cast<std::size_t>(step - 1)]);
+  }
+  // ">>" goes on from the step shown.
+  for (int step = 2; step <= 4; ++step) {
+    SCOPED_TRACE(step);
+    forward();
+    EXPECT_EQ(shownStep(), forwardSteps[static_cast<std::size_t>(step - 1)]);
+  }
+}
+
+TEST_F(ExecutionWindowTest, WhatAStepChangedIsMarkedAndTheTextsStay) {
+  checkAndOpen(echoProgram);
+  run();
+  using Names = std::set<std::string>;
+  EXPECT_EQ(markedValues(), Names());  // the end of the run: no step shown
+  struct Step {
+    Names values;
+    std::set<int> addresses;
+  };
+  // BUF is 0010, LEN 0018, TWICE 0019; the stack starts at 0100.
+  const Step steps[echoSteps] = {
+      {{}, {0x10, 0x11, 0x12, 0x13, 0x14, 0x18}},  // IN "COMET": five characters, length 5
+      {{names::grValues[1]}, {}},                  // LD GR1,LEN
+      {{names::stackPointerValue}, {0xFF}},        // CALL: the return address pushed
+      {{names::grValues[1]}, {}},                  // ADDA GR1,GR1
+      {{}, {}},                                    // RET: recorded before its pop
+      {{names::stackPointerValue}, {0x19}},        // ST GR1,TWICE, with SP back after the RET
+      {{}, {0x18}},                                // OUT: the length word counted again
+      {{}, {}},                                    // DMP
+  };
+  for (int step = 0; step < echoSteps; ++step) {
+    SCOPED_TRACE(step + 1);
+    forward();
+    EXPECT_EQ(markedValues(), steps[step].values);
+    EXPECT_EQ(markedAddresses(), steps[step].addresses);
+  }
+  // The marks are not in the texts: the list is the step's memory as the
+  // text front end prints it, and the panel's values are plain values.
+  EXPECT_EQ(execution->outputList()->item(17)->text().left(11), QStringLiteral(" 0010(0043)"));
+  forward();  // the first step again
+  EXPECT_EQ(label(names::grValues[1])->text(), QStringLiteral("0000"));
+  back();  // nothing before it
+  EXPECT_EQ(markedAddresses(), steps[0].addresses);
+}
+
+TEST_F(ExecutionWindowTest, InExtendedMemoryTheMarkIsOnTheEntryOfTheCell) {
+  // ST writes 012C into cell 012C, which the upper half of the list shows.
+  checkAndOpen(QStringLiteral("PRG START ;MEX\n LAD GR1,#012C\n ST GR1,0,GR1\n RET\n END\n"));
+  run();
+  forward();
+  forward();
+  EXPECT_EQ(markedAddresses(), std::set<int>{0x12C});
+  const int entry = memoryListEntryOf(0x12C);
+  EXPECT_EQ(execution->outputList()->item(memoryListItemOf(0x12C))->text().mid(11 * entry + 1, 10),
+            QStringLiteral("012C(012C)"));
+}
+
+TEST_F(ExecutionWindowTest, TheStatusLineTellsHowTheRunEnded) {
+  struct Case {
+    const char* what;
+    QString program;
+    QString status;
+  };
+  const Case cases[] = {
+      {"RET", returnOnlyProgram, shownMessage(Message::RunEndedAtReturn)},
+      {"pass limit", QStringLiteral("PRG START ;LMT00100\nL JUMP L\n RET\n END\n"),
+       shownMessage(Message::RunEndedAtPassLimit, {"100"})},
+      {"address out of range", QStringLiteral("PRG START\n LD GR1,#0FFF\n RET\n END\n"),
+       shownMessage(Message::RunEndedAtAddressError)},
+      // JUMP to the DS word (0000, run as NOP), then the blank word after it.
+      {"blank word", QStringLiteral("PRG START\n JUMP X\n RET\nX DS 1\n END\n"),
+       shownMessage(Message::RunEndedAtBlankWord, {"0004"})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    restart();
+    checkAndOpen(c.program);
+    EXPECT_EQ(label(names::runEndStatus)->text(), QString());  // no run yet
+    run();
+    EXPECT_EQ(label(names::runEndStatus)->text(), c.status);
+    EXPECT_TRUE(execution->statusBar()->isAncestorOf(label(names::runEndStatus)));
+  }
+}
+
+}  // namespace
+}  // namespace casl2wb::testing

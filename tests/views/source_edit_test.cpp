@@ -1,0 +1,255 @@
+// The editor's text box: line numbers, the marks of the lines with errors,
+// the way from the message list to a line, the Tab key's field columns and
+// the colours of the fields.
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "assembler/source_table.h"
+#include "editor_fixture.h"
+#include "views/file_window.h"
+#include "views/message_lines.h"
+#include "views/source_edit.h"
+#include "views/source_highlighter.h"
+
+namespace casl2wb::testing {
+namespace {
+
+namespace names = object_names;
+
+QString example(const char* name) {
+  return QStringLiteral(CASL2WB_EXAMPLES "/") + QString::fromLatin1(name);
+}
+
+class SourceEditTest : public EditorFixture {
+ protected:
+  SourceEdit* box() const { return child<SourceEdit>(names::sourceEdit); }
+  QWidget* margin() const { return child<QWidget>(names::lineNumberMargin); }
+
+  void checkExample(const char* name) {
+    sourceEdit()->setPlainText(readFile(example(name)));
+    trigger(names::checkAction);
+  }
+  int caretLine() const { return sourceEdit()->textCursor().blockNumber() + 1; }
+  // The vertical middle of the line in the margin (which starts at the
+  // text area's top).
+  int marginY(int line) const {
+    const QTextBlock block = sourceEdit()->document()->findBlockByNumber(line - 1);
+    return sourceEdit()->cursorRect(QTextCursor(block)).center().y();
+  }
+  void doubleClickItem(int row) {
+    QListWidget* list = messageList();
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QWidget* viewport = list->viewport();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+      const bool down = type != QEvent::MouseButtonRelease;
+      QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                        down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(viewport, &event);
+    }
+  }
+  void pressTab() {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QApplication::sendEvent(sourceEdit(), &press);
+  }
+};
+
+TEST_F(SourceEditTest, LineNumbersStandInAMarginLeftOfTheText) {
+  ASSERT_NE(box(), nullptr);
+  ASSERT_NE(margin(), nullptr);
+  typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END\n"));
+  QApplication::processEvents();
+  EXPECT_TRUE(margin()->isVisible());
+  // Room for four digits, and the text starts right of the margin.
+  EXPECT_GE(margin()->width(),
+            sourceEdit()->fontMetrics().horizontalAdvance(QStringLiteral("1013")));
+  EXPECT_EQ(sourceEdit()->viewport()->geometry().left(), margin()->geometry().right() + 1);
+  // Each line's number is painted in its row.
+  const QImage picture = margin()->grab().toImage();
+  const QRgb background = picture.pixel(1, 1);
+  for (int line = 1; line <= 4; ++line) {
+    const int y = marginY(line);
+    bool painted = false;
+    for (int x = 0; x < picture.width(); ++x) painted |= picture.pixel(x, y) != background;
+    EXPECT_TRUE(painted) << "line " << line;
+  }
+}
+
+TEST_F(SourceEditTest, LinesWithErrorsAreMarkedAfterACheckAndKeepTheirMarks) {
+  checkExample("errors.txt");
+  // The lines of errors.txt that the check reports, the undefined label of
+  // line 6 among them; line 8 holds none.
+  const std::vector<int> expected = {2, 3, 4, 5, 6, 7, 9, 10};
+  EXPECT_EQ(box()->errorLines(), expected);
+  EXPECT_EQ(errorLinesOf(state->program), expected);
+
+  // The margin shows the mark: the row of line 2 differs from that of line 8.
+  QApplication::processEvents();
+  const QImage picture = margin()->grab().toImage();
+  EXPECT_NE(picture.pixel(1, marginY(2)), picture.pixel(1, marginY(8)));
+
+  // A line added above moves the marks with their lines.
+  select(0, 0);
+  typeText(sourceEdit(), QStringLiteral("; first\n"));
+  EXPECT_EQ(box()->errorLines(), std::vector<int>({3, 4, 5, 6, 7, 8, 10, 11}));
+
+  // A check of a correct program and the clear command leave no mark.
+  checkExample("hello.txt");
+  EXPECT_TRUE(box()->errorLines().empty());
+  checkExample("errors.txt");
+  trigger(names::clearAction);
+  EXPECT_TRUE(box()->errorLines().empty());
+}
+
+TEST_F(SourceEditTest, DoubleClickingAListingLineOrAMessageShowsItsLine) {
+  checkExample("errors.txt");
+  ASSERT_EQ(messageList()->count(), 22);
+  struct Case {
+    int row;
+    int line;  // 0: the caret stays
+  };
+  // Rows of the list: the listing of line 1, the message after line 2, the
+  // listing of line 8, the message after line 9, RET missing, the undefined
+  // label of line 6, the error count.
+  for (const Case c :
+       {Case{0, 1}, Case{2, 2}, Case{13, 8}, Case{15, 9}, Case{18, 0}, Case{20, 6}, Case{21, 0}}) {
+    SCOPED_TRACE(c.row);
+    select(5, 0);  // in line 1
+    const int before = caretLine();
+    doubleClickItem(c.row);
+    EXPECT_EQ(caretLine(), c.line == 0 ? before : c.line);
+    EXPECT_EQ(sourceEdit()->textCursor().positionInBlock(), c.line == 0 ? 5 : 0);
+  }
+}
+
+// Each line's listing line, in order, belongs to its line; a message between
+// two listing lines belongs to the one before or the one after it.
+TEST_F(SourceEditTest, EveryItemOfTheMessageListHasItsLine) {
+  for (const char* name : {"hello.txt", "errors.txt", "echo.txt", "countdown.txt"}) {
+    SCOPED_TRACE(name);
+    checkExample(name);
+    const int linesRead = sourceEdit()->document()->blockCount() - 1;  // after the last newline
+    const std::vector<int> lines = messageListLines(state->program, linesRead);
+    const std::vector<std::string>& items = state->program.messages;
+    ASSERT_EQ(lines.size(), items.size());
+    std::size_t row = 0;
+    for (int n = 1; n <= linesRead; ++n) {
+      const std::string listing = lineListItem(state->program.source, n);
+      for (; row < items.size() && items[row] != listing; ++row) {
+        EXPECT_TRUE(lines[row] == n - 1 || lines[row] == n) << "row " << row;
+      }
+      ASSERT_LT(row, items.size()) << "line " << n;
+      EXPECT_EQ(lines[row++], n);
+    }
+    // After the listing the lines of the messages, then the count and the dump.
+    for (; row < items.size(); ++row) EXPECT_LE(lines[row], linesRead);
+  }
+}
+
+TEST_F(SourceEditTest, TabInsertsSpacesUpToTheNextFieldColumn) {
+  struct Case {
+    QString typed;
+    QString expected;
+  };
+  // The fields of the examples start in columns 1, 10, 19 and 32; after the
+  // comment column every 8 columns. A full-width character is one column.
+  for (const Case& c : {
+           Case{"", QString(9, ' ')},
+           Case{"LOOP", "LOOP     "},
+           Case{"LOOP     LD", "LOOP     LD       "},
+           Case{"LOOP     LD       GR1,A", "LOOP     LD       GR1,A        "},
+           Case{QString(31, ' '), QString(39, ' ')},
+           Case{QString(40, ' '), QString(47, ' ')},
+           Case{QStringLiteral("ラベル"), QStringLiteral("ラベル      ")},
+       }) {
+    SCOPED_TRACE(c.typed.toStdString());
+    sourceEdit()->clear();
+    typeText(sourceEdit(), c.typed);
+    pressTab();
+    EXPECT_EQ(text(), c.expected);
+    EXPECT_FALSE(text().contains(QLatin1Char('\t')));
+  }
+  // A selection is replaced by the spaces from its start.
+  sourceEdit()->clear();
+  typeText(sourceEdit(), QStringLiteral("AB\tCD"));
+  select(2, 3);
+  pressTab();
+  EXPECT_EQ(text(), QStringLiteral("AB       "));
+}
+
+TEST_F(SourceEditTest, TabsInALoadedFileAreKeptAndCheckedAsTheyAre) {
+  const QString path = folder.filePath(QStringLiteral("tabs.txt"));
+  ASSERT_TRUE(writeFile(path, "PRG\tSTART\r\n\tRET\r\n\tEND\r\n"));
+  trigger(names::fileWindowAction);
+  auto* window = child<FileWindow>(names::fileWindow);
+  window->setFolderPath(folder.path());
+  window->findChild<QLineEdit*>(QString::fromLatin1(names::fileNameEdit))
+      ->setText(QStringLiteral("tabs.txt"));
+  window->loadAndCheck();
+  EXPECT_EQ(text(), QStringLiteral("PRG\tSTART\n\tRET\n\tEND\n"));
+  EXPECT_EQ(listItems(messageList()), cliCheck(path));
+}
+
+TEST(SourceSpans, FieldsAsTheCheckCutsTheLine) {
+  using P = SourcePart;
+  struct Case {
+    QString line;
+    std::vector<SourceSpan> spans;
+  };
+  const Case cases[] = {
+      {"LOOP     LD       GR1,=3   ; three",
+       {{P::Label, 0, 4},
+        {P::Operation, 9, 2},
+        {P::Operand, 18, 4},
+        {P::Literal, 22, 2},
+        {P::Comment, 27, 7}}},
+      {" RET", {{P::Operation, 1, 3}}},
+      {"; a comment line", {{P::Comment, 0, 16}}},
+      {"MSG      DC       'A;B C'", {{P::Label, 0, 3}, {P::Operation, 9, 2}, {P::Operand, 18, 7}}},
+      {" LD GR1,=' '", {{P::Operation, 1, 2}, {P::Operand, 4, 4}, {P::Literal, 8, 4}}},
+      {" LD GR1,=#30,GR2",
+       {{P::Operation, 1, 2}, {P::Operand, 4, 4}, {P::Literal, 8, 4}, {P::Operand, 12, 4}}},
+      {"COUNT    START    BEGIN    LMT00100",
+       {{P::Label, 0, 5}, {P::Operation, 9, 5}, {P::Operand, 18, 5}, {P::Comment, 27, 8}}},
+      // Only spaces separate fields: a tab at the start is part of a label.
+      {"\tRET", {{P::Label, 0, 4}}},
+      {"", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line.toStdString());
+    EXPECT_EQ(sourceSpans(c.line), c.spans);
+  }
+}
+
+TEST_F(SourceEditTest, TheFieldsAreColouredInTheEditor) {
+  typeText(sourceEdit(), QStringLiteral("LOOP     LD       GR1,=3   ; three\n"));
+  const QTextBlock block = sourceEdit()->document()->firstBlock();
+  const QList<QTextLayout::FormatRange> ranges = block.layout()->formats();
+  std::vector<SourceSpan> coloured;
+  for (const QTextLayout::FormatRange& range : ranges) {
+    for (const SourcePart part : {SourcePart::Label, SourcePart::Operation, SourcePart::Operand,
+                                  SourcePart::Literal, SourcePart::Comment}) {
+      if (range.format.foreground().color() == sourcePartColour(part))
+        coloured.push_back({part, range.start, range.length});
+    }
+  }
+  EXPECT_EQ(coloured, sourceSpans(block.text()));
+  // The colours differ from each other; the font keeps its pitch.
+  const std::vector<QColor> colours = {
+      sourcePartColour(SourcePart::Label), sourcePartColour(SourcePart::Operation),
+      sourcePartColour(SourcePart::Operand), sourcePartColour(SourcePart::Literal),
+      sourcePartColour(SourcePart::Comment)};
+  for (std::size_t i = 0; i < colours.size(); ++i) {
+    for (std::size_t j = i + 1; j < colours.size(); ++j) EXPECT_NE(colours[i], colours[j]);
+  }
+  for (const QTextLayout::FormatRange& range : ranges) {
+    EXPECT_FALSE(range.format.hasProperty(QTextFormat::FontWeight));
+    EXPECT_FALSE(range.format.hasProperty(QTextFormat::FontItalic));
+  }
+}
+
+}  // namespace
+}  // namespace casl2wb::testing
