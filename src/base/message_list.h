@@ -3,6 +3,7 @@
 #pragma once
 
 #include <ostream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,7 +32,12 @@ class StreamMessageList : public MessageList {
  public:
   explicit StreamMessageList(std::ostream& out) : out_(out) {}
   void clear() override {}
-  void add(std::string_view item) override { out_ << item << '\n'; }
+  void add(std::string_view item) override {
+    // Straight into the stream's buffer: a long run adds a line or more a step.
+    std::streambuf& buffer = *out_.rdbuf();
+    buffer.sputn(item.data(), static_cast<std::streamsize>(item.size()));
+    buffer.sputc('\n');
+  }
 
  private:
   std::ostream& out_;

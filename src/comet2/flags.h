@@ -19,7 +19,15 @@ class Flags {
 
   // "0"/"1" for OF, SF and ZF in this order, as FR is shown ("010": SF set).
   std::string text() const {
-    return {overflow() ? '1' : '0', sign() ? '1' : '0', zero() ? '1' : '0'};
+    char digits[3];
+    return {digits, writeText(digits)};
+  }
+  // The same three digits written at `out`; returns their end.
+  constexpr char* writeText(char* out) const {
+    *out++ = overflow() ? '1' : '0';
+    *out++ = sign() ? '1' : '0';
+    *out++ = zero() ? '1' : '0';
+    return out;
   }
   constexpr bool operator==(const Flags&) const = default;
 

@@ -16,7 +16,7 @@
 namespace casl2wb {
 
 // How the operands are written and encoded.
-enum class OperandForm {
+enum class OperandForm : std::uint8_t {
   RegisterAddress,   // r,adr[,x]: code r x, then the address word
   RegisterRegister,  // r1,r2: one word, code r1 r2
   Address,           // adr[,x]: code 0 x, then the address word
@@ -36,7 +36,7 @@ enum class Syntax {
 };
 
 // What the execution loop does with the instruction.
-enum class Action {
+enum class Action : std::uint8_t {
   Load,
   Store,
   LoadAddress,
@@ -75,7 +75,7 @@ enum class Action {
 
 // What the address check makes of the effective address (adr plus the
 // index register) before the instruction runs.
-enum class EffectiveAddressUse {
+enum class EffectiveAddressUse : std::uint8_t {
   None,     // the instruction has none; an address error shows 0000
   Shown,    // not checked (not a memory access), but shown by an address error
   Checked,  // must lie in the usable memory

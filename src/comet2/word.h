@@ -44,6 +44,12 @@ class Word {
   constexpr int code() const { return bits() >> 8; }
   constexpr int r() const { return (bits() >> 4) & 0xF; }
   constexpr int x() const { return bits() & 0xF; }
+  // The operation code with the state above it, below `codeKeyCount`: a
+  // word with a value gives `valueCodeKey` plus its code; blank and empty
+  // words give keys below that. One table lookup tells both apart.
+  static constexpr std::uint32_t valueCodeKey = 0x200;
+  static constexpr std::uint32_t codeKeyCount = 0x300;
+  constexpr std::uint32_t codeKey() const { return packed_ >> 8; }
 
   // "", "    " or the four hex digits.
   std::string text() const;
@@ -57,5 +63,28 @@ class Word {
   static constexpr std::uint32_t blankMark = 0x10000;
   std::uint32_t packed_ = 0;
 };
+
+// Writes the word's text ("", "    " or four hex digits) at `out` and
+// returns the end of what it wrote: the dumps of a long run write millions.
+inline char* writeWordText(char* out, Word word) {
+  if (!word.hasValue()) {
+    if (!word.isBlank()) return out;
+    for (int k = 0; k < 4; ++k) *out++ = ' ';
+    return out;
+  }
+  static constexpr char digits[] = "0123456789ABCDEF";
+  const unsigned value = word.bits();
+  out[0] = digits[value >> 12];
+  out[1] = digits[(value >> 8) & 0xF];
+  out[2] = digits[(value >> 4) & 0xF];
+  out[3] = digits[value & 0xF];
+  return out + 4;
+}
+
+// Appends the word's text to a line.
+inline void appendWordText(std::string& line, Word word) {
+  char text[4];
+  line.append(text, static_cast<std::size_t>(writeWordText(text, word) - text));
+}
 
 }  // namespace casl2wb

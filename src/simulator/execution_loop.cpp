@@ -1,5 +1,7 @@
 #include "simulator/execution_loop.h"
 
+#include <stdexcept>
+
 #include "base/messages.h"
 #include "simulator/instructions.h"
 #include "simulator/run_dumps.h"
@@ -8,35 +10,62 @@ namespace casl2wb {
 
 namespace {
 
-bool isRegisterAction(Action action) {
-  return action >= Action::Load && action <= Action::ShiftRightLogical;
-}
-
-bool isJump(Action action) { return action >= Action::JumpOnMinus && action <= Action::Jump; }
-
-// What a pass needs of the instruction of an operation code, in one small
-// entry: its position in the pass order (-1 when no instruction that is
-// carried out has the code) and its row's length, address use, action and
-// operand form.
+// What a pass needs of the instruction of an operation code, in four bytes
+// that stay in a processor register: its position in the pass order (-1
+// when no instruction that is carried out has the code) and its row's
+// address use, action and operand form.
 struct PassEntry {
   std::int8_t position = -1;
-  std::uint8_t length = 0;
   EffectiveAddressUse effectiveAddress = EffectiveAddressUse::None;
   Action action = Action::NoOperation;
   OperandForm form = OperandForm::None;
 };
 
-const std::array<PassEntry, 256> passTable = [] {
-  std::array<PassEntry, 256> table{};
+// The execution loop moves PR on by the length that the operand form gives
+// (two words for r,adr,x and adr,x, one for the other forms but the
+// macros), so that the next PR is known without waiting for the table; the
+// table must agree.
+constexpr int lengthOfForm(OperandForm form) {
+  return form == OperandForm::RegisterAddress || form == OperandForm::Address ? 2 : 1;
+}
+
+static_assert(sizeof(PassEntry) == 4);
+
+// Indexed by Word::codeKey: the words without a value find no instruction.
+const std::array<PassEntry, Word::codeKeyCount> passTable = [] {
+  std::array<PassEntry, Word::codeKeyCount> table{};
   for (std::size_t p = 0; p < instructionSet.size(); ++p) {
     const Instruction& instruction = instructionSet[p];
     if (!instruction.isCarriedOut()) continue;
-    table[instruction.code] = {static_cast<std::int8_t>(p),
-                               static_cast<std::uint8_t>(instruction.length),
-                               instruction.effectiveAddress, instruction.action, instruction.form};
+    if (instruction.form != OperandForm::Macro &&
+        instruction.length != lengthOfForm(instruction.form)) {
+      throw std::logic_error("instruction length differs from its operand form");
+    }
+    table[Word::valueCodeKey + instruction.code] = {static_cast<std::int8_t>(p),
+                                                    instruction.effectiveAddress,
+                                                    instruction.action, instruction.form};
   }
   return table;
 }();
+
+// Carries out a register action within a pass and gives the PR after it.
+template <Action action>
+[[gnu::always_inline]] inline std::int64_t carryOutInPass(Machine& m, std::int64_t pr, Word word,
+                                                          OperandForm form, std::int64_t eff) {
+  if (form == OperandForm::RegisterRegister) {
+    carryOutRegisterAction<action, OperandForm::RegisterRegister>(m, pr, word, eff);
+    return pr + lengthOfForm(OperandForm::RegisterRegister);
+  }
+  carryOutRegisterAction<action, OperandForm::RegisterAddress>(m, pr, word, eff);
+  return pr + lengthOfForm(OperandForm::RegisterAddress);
+}
+
+// A jump within a pass: the PR after it.
+template <Action jump>
+[[gnu::always_inline]] inline std::int64_t jumpInPass(const Flags& flags, std::int64_t pr,
+                                                      std::int64_t eff) {
+  return jumpTaken(jump, flags) ? eff : pr + lengthOfForm(OperandForm::Address);
+}
 
 }  // namespace
 
@@ -48,8 +77,7 @@ void Simulator::run() {
   startRun();
   m_.runEnd = Machine::RunEnd::None;
   running_ = true;
-  while (running_ && runPass()) {
-  }
+  runPasses();
   finishRun();
 }
 
@@ -88,47 +116,90 @@ void Simulator::prepareAddresses(int from, int to) {
   }
 }
 
-bool Simulator::runPass() {
+void Simulator::runPasses() {
   Machine& m = m_;
-  if (!MemoryImage::contains(m.pr)) {
-    reportAddressError(0);
-    return false;
-  }
-  if (m.memory[m.pr].isBlank()) {
-    m.runEnd = Machine::RunEnd::BlankWord;
-    return false;
-  }
-  if (m.stepCount > 999) {
-    m.restartAtLastSlot();
-    if (!m.historyLimitNoticed) {
-      dialogs_.errorBox(formatMessage(Message::HistoryLimit));
-      m.historyLimitNoticed = true;
+  const int highest = m.highestAddress();
+  // PR, the next history slot and the pass count stay in the loop while it
+  // carries out the instructions of the registers, and go back to the
+  // machine whenever the run ends or another routine needs them.
+  std::int64_t pr = m.pr;
+  int step = m.stepCount;
+  std::int64_t passes = m.passCount;
+  const auto settle = [&] {
+    m.pr = pr;
+    m.settleSteps(step);
+    m.passCount = passes;
+  };
+  const auto takeBack = [&] {
+    pr = m.pr;
+    step = m.stepCount;
+    passes = m.passCount;
+  };
+  for (;;) {
+    if (!MemoryImage::contains(pr)) {
+      settle();
+      reportAddressError(0);
+      return;
+    }
+    if (m.memory[pr].isBlank()) {
+      settle();
+      m.runEnd = Machine::RunEnd::BlankWord;
+      return;
+    }
+    if (step > 999) {
+      settle();
+      m.restartAtLastSlot();
+      if (!m.historyLimitNoticed) {
+        dialogs_.errorBox(formatMessage(Message::HistoryLimit));
+        m.historyLimitNoticed = true;
+      }
+      takeBack();
+    }
+    if (passes > m.passLimit) {
+      settle();
+      m.runEnd = Machine::RunEnd::PassLimit;
+      return;
+    }
+    ++passes;
+    if (!runPass(pr, step, highest)) {
+      settle();
+      return;
     }
   }
-  if (m.passCount > m.passLimit) {
-    m.runEnd = Machine::RunEnd::PassLimit;
-    return false;
-  }
-  ++m.passCount;
+}
+
+// One pass from `pr`, recording from slot `step`; both move on with the
+// instructions carried out. False when the run ends within the pass.
+[[gnu::always_inline]] inline bool Simulator::runPass(std::int64_t& pr, int& step, int highest) {
+  Machine& m = m_;
   // A pass offers the word at PR to each instruction in the pass order; the
   // one with its code carries it out, and the instructions after it in the
   // order look at the word at the new PR. So the pass goes on from one
   // instruction to the next as long as each lies further on in the order.
-  const int highest = m.highestAddress();
+  // SP changes only with the stack instructions: its check is made anew
+  // after them.
+  // So the check of PR and SP below is one comparison: with SP outside the
+  // memory no PR passes it.
+  const auto prLimitOf = [highest](std::int64_t sp) {
+    return sp >= 0 && sp <= highest + 1 ? highest : -1;
+  };
+  std::int64_t prLimit = prLimitOf(m.sp);
   int nextPosition = 0;
   for (;;) {
-    const std::int64_t pr = m.pr;
-    const Word word = m.memory.at(pr);
-    if (!word.hasValue()) return true;
-    const PassEntry entry = passTable[static_cast<std::size_t>(word.code())];
-    if (entry.position < nextPosition) return true;
+    // PR lies within the memory image here: the pass top checked it, and
+    // an instruction of the registers leaves it at most two words after
+    // the highest address, or at a checked jump target.
+    const Word word = m.memory[pr];
+    const PassEntry entry = passTable[word.codeKey()];
+    if (entry.position < nextPosition) return true;  // a blank or empty word too
     nextPosition = entry.position + 1;
 
     // The address check: PR and SP, and the effective address where it is a
     // memory access or a jump target. The error line shows the effective
     // address of every instruction that has one.
     const EffectiveAddressUse use = entry.effectiveAddress;
-    if (pr > highest || m.sp < 0 || m.sp > highest + 1) {
+    if (pr > prLimit) {
+      m.pr = pr;
       reportAddressError(use != EffectiveAddressUse::None ? effectiveAddress(m) : 0);
       return false;
     }
@@ -138,26 +209,101 @@ bool Simulator::runPass() {
       const int x = word.x();
       if (x >= 1 && x <= 7) eff += m.registers[static_cast<std::size_t>(x)].signedValue();
       if (use == EffectiveAddressUse::Checked && (eff < 0 || eff > highest)) {
+        m.pr = pr;
         reportAddressError(eff);
         return false;
       }
     }
 
-    const Action action = entry.action;
-    if (isRegisterAction(action)) {
-      executeRegisterInstruction(m, action, entry.form, eff);
-      m.recordStep();
-      m.pr = pr + entry.length;
-    } else if (isJump(action)) {
-      m.recordStep();
-      m.pr = jumpTaken(action, m.flags) ? eff : pr + entry.length;
-    } else if (action == Action::NoOperation || action == Action::SupervisorCall) {
-      m.recordStep();
-      m.pr = pr + entry.length;
-    } else {
-      carryOut(instructionSet[static_cast<std::size_t>(entry.position)], eff);
-      if (!running_) return false;
+    const OperandForm form = entry.form;
+    std::int64_t next = 0;
+    switch (entry.action) {
+      case Action::Load:
+        next = carryOutInPass<Action::Load>(m, pr, word, form, eff);
+        break;
+      case Action::Store:
+        next = carryOutInPass<Action::Store>(m, pr, word, form, eff);
+        break;
+      case Action::LoadAddress:
+        next = carryOutInPass<Action::LoadAddress>(m, pr, word, form, eff);
+        break;
+      case Action::AddArithmetic:
+        next = carryOutInPass<Action::AddArithmetic>(m, pr, word, form, eff);
+        break;
+      case Action::AddLogical:
+        next = carryOutInPass<Action::AddLogical>(m, pr, word, form, eff);
+        break;
+      case Action::SubtractArithmetic:
+        next = carryOutInPass<Action::SubtractArithmetic>(m, pr, word, form, eff);
+        break;
+      case Action::SubtractLogical:
+        next = carryOutInPass<Action::SubtractLogical>(m, pr, word, form, eff);
+        break;
+      case Action::And:
+        next = carryOutInPass<Action::And>(m, pr, word, form, eff);
+        break;
+      case Action::Or:
+        next = carryOutInPass<Action::Or>(m, pr, word, form, eff);
+        break;
+      case Action::Xor:
+        next = carryOutInPass<Action::Xor>(m, pr, word, form, eff);
+        break;
+      case Action::CompareArithmetic:
+        next = carryOutInPass<Action::CompareArithmetic>(m, pr, word, form, eff);
+        break;
+      case Action::CompareLogical:
+        next = carryOutInPass<Action::CompareLogical>(m, pr, word, form, eff);
+        break;
+      case Action::ShiftLeftArithmetic:
+        next = carryOutInPass<Action::ShiftLeftArithmetic>(m, pr, word, form, eff);
+        break;
+      case Action::ShiftRightArithmetic:
+        next = carryOutInPass<Action::ShiftRightArithmetic>(m, pr, word, form, eff);
+        break;
+      case Action::ShiftLeftLogical:
+        next = carryOutInPass<Action::ShiftLeftLogical>(m, pr, word, form, eff);
+        break;
+      case Action::ShiftRightLogical:
+        next = carryOutInPass<Action::ShiftRightLogical>(m, pr, word, form, eff);
+        break;
+      case Action::JumpOnMinus:
+        next = jumpInPass<Action::JumpOnMinus>(m.flags, pr, eff);
+        break;
+      case Action::JumpOnPlus:
+        next = jumpInPass<Action::JumpOnPlus>(m.flags, pr, eff);
+        break;
+      case Action::JumpOnNonZero:
+        next = jumpInPass<Action::JumpOnNonZero>(m.flags, pr, eff);
+        break;
+      case Action::JumpOnZero:
+        next = jumpInPass<Action::JumpOnZero>(m.flags, pr, eff);
+        break;
+      case Action::JumpOnOverflow:
+        next = jumpInPass<Action::JumpOnOverflow>(m.flags, pr, eff);
+        break;
+      case Action::Jump:
+        next = eff;
+        break;
+      case Action::NoOperation:
+        next = pr + lengthOfForm(OperandForm::None);
+        break;
+      case Action::SupervisorCall:
+        next = pr + lengthOfForm(OperandForm::Address);
+        break;
+      default:
+        m.pr = pr;
+        m.settleSteps(step);
+        carryOut(instructionSet[static_cast<std::size_t>(entry.position)], eff);
+        pr = m.pr;
+        step = m.stepCount;
+        if (!running_) return false;
+        // A return may leave PR anywhere: the pass top reports it.
+        if (!MemoryImage::contains(pr)) return true;
+        prLimit = prLimitOf(m.sp);
+        continue;
     }
+    m.recordStepAt(step++, pr);
+    pr = next;
   }
 }
 

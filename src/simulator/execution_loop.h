@@ -27,8 +27,9 @@ class Simulator {
  private:
   void startRun();
   void prepareAddresses(int from, int to);
-  // One pass; false when the run ends.
-  bool runPass();
+  // The passes of a run, up to its end.
+  void runPasses();
+  bool runPass(std::int64_t& pr, int& step, int highest);
   // The instructions that move SP or talk to the user; `eff` is the
   // instruction's effective address (0 when it has none).
   void carryOut(const Instruction& instruction, std::int64_t eff);

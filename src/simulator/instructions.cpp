@@ -47,8 +47,8 @@ namespace routines {
 
 // A count of 0 or less moves no bit: the register keeps its word, and FR
 // follows its bits with OF 0.
-void shift(Machine& m, std::size_t r, std::int64_t count, Action action) {
-  if (!MemoryImage::contains(m.pr + 1)) return;
+void shift(Machine& m, std::int64_t pr, std::size_t r, std::int64_t count, Action action) {
+  if (!MemoryImage::contains(pr + 1)) return;
   const ShiftResult shifted = shiftBits(m.registers[r].bits(), count, action);
   if (count > 0) m.registers[r] = Word(shifted.bits);
   m.flags = flagsOfBits(shifted.bits, shifted.lastOut);

@@ -87,49 +87,53 @@ namespace routines {
 // The second operand of an r,adr,x form (the word at eff) or of an r1,r2
 // form (the register the x field names). None when the x field names no
 // register, or PR + 1 or eff lies outside the memory image.
-inline const Word* operandWord(const Machine& m, OperandForm form, int x, std::int64_t eff) {
-  if (form == OperandForm::RegisterRegister) {
+template <OperandForm form>
+inline const Word* operandWord(const Machine& m, std::int64_t pr, int x, std::int64_t eff) {
+  if constexpr (form == OperandForm::RegisterRegister) {
     return x <= 7 ? &m.registers[static_cast<std::size_t>(x)] : nullptr;
+  } else {
+    if (!MemoryImage::contains(pr + 1) || !MemoryImage::contains(eff)) return nullptr;
+    return &m.memory[eff];
   }
-  if (!MemoryImage::contains(m.pr + 1) || !MemoryImage::contains(eff)) return nullptr;
-  return &m.memory[eff];
 }
 
 inline std::int64_t valueOf(const Word& word, bool asSigned) {
   return asSigned ? word.signedValue() : word.unsignedValue();
 }
 
-void shift(Machine& m, std::size_t r, std::int64_t count, Action action);
+void shift(Machine& m, std::int64_t pr, std::size_t r, std::int64_t count, Action action);
 
 }  // namespace routines
 
 // One of the loads, stores, arithmetic, logical, compare and shift actions
-// of the instruction word `word` at PR, in the operand form `form`, with its
-// effective address `eff`. A register field that names no register leaves
-// everything unchanged.
-template <Action action>
-inline void carryOutRegisterAction(Machine& m, Word word, OperandForm form, std::int64_t eff) {
+// of the instruction word `word` at `pr`, in the operand form `form` (r1,r2
+// or r,adr,x), with its effective address `eff`. A register field that
+// names no register leaves everything unchanged. The form is a template
+// argument so that the length of the instruction is known where the
+// execution loop moves PR on.
+template <Action action, OperandForm form>
+inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::int64_t eff) {
   using namespace routines;
   const int field = word.r();
   if (field > 7) return;
   const auto r = static_cast<std::size_t>(field);
   Word& target = m.registers[r];
   if constexpr (action == Action::Load) {
-    const Word* operand = operandWord(m, form, word.x(), eff);
+    const Word* operand = operandWord<form>(m, pr, word.x(), eff);
     if (operand == nullptr) return;
     target = *operand;  // a blank or empty word is copied as it is
     m.flags = flagsOfResult(operand->signedValue(), OverflowRule::None);
   } else if constexpr (action == Action::Store) {
-    if (MemoryImage::contains(m.pr + 1) && MemoryImage::contains(eff)) m.write(eff, target);
+    if (MemoryImage::contains(pr + 1) && MemoryImage::contains(eff)) m.write(eff, target);
   } else if constexpr (action == Action::LoadAddress) {
     // Without an index register the address word itself, as it is; with
     // one, adr plus the index modulo 65536. FR stays.
-    if (!MemoryImage::contains(m.pr + 1)) return;
+    if (!MemoryImage::contains(pr + 1)) return;
     const int x = word.x();
-    target = x >= 1 && x <= 7 ? Word::of(eff) : m.memory[m.pr + 1];
+    target = x >= 1 && x <= 7 ? Word::of(eff) : m.memory[pr + 1];
   } else if constexpr (action == Action::AddArithmetic || action == Action::SubtractArithmetic ||
                        action == Action::AddLogical || action == Action::SubtractLogical) {
-    const Word* operand = operandWord(m, form, word.x(), eff);
+    const Word* operand = operandWord<form>(m, pr, word.x(), eff);
     if (operand == nullptr) return;
     constexpr bool arithmetic =
         action == Action::AddArithmetic || action == Action::SubtractArithmetic;
@@ -140,7 +144,7 @@ inline void carryOutRegisterAction(Machine& m, Word word, OperandForm form, std:
     target = Word::of(result);
     m.flags = flagsOfResult(result, arithmetic ? OverflowRule::Arithmetic : OverflowRule::Logical);
   } else if constexpr (action == Action::And || action == Action::Or || action == Action::Xor) {
-    const Word* operand = operandWord(m, form, word.x(), eff);
+    const Word* operand = operandWord<form>(m, pr, word.x(), eff);
     if (operand == nullptr) return;
     const std::uint16_t a = target.bits();
     const std::uint16_t b = operand->bits();
@@ -150,12 +154,23 @@ inline void carryOutRegisterAction(Machine& m, Word word, OperandForm form, std:
     target = Word(result);
     m.flags = flagsOfBits(result, false);
   } else if constexpr (action == Action::CompareArithmetic || action == Action::CompareLogical) {
-    const Word* operand = operandWord(m, form, word.x(), eff);
+    const Word* operand = operandWord<form>(m, pr, word.x(), eff);
     if (operand == nullptr) return;
     constexpr bool arithmetic = action == Action::CompareArithmetic;
     m.flags = flagsOfComparison(valueOf(target, arithmetic), valueOf(*operand, arithmetic));
   } else {
-    shift(m, r, eff, action);
+    shift(m, pr, r, eff, action);
+  }
+}
+
+// The same with the form as the instruction's row gives it, for the
+// instruction at PR.
+template <Action action>
+inline void carryOutRegisterAction(Machine& m, Word word, OperandForm form, std::int64_t eff) {
+  if (form == OperandForm::RegisterRegister) {
+    carryOutRegisterAction<action, OperandForm::RegisterRegister>(m, m.pr, word, eff);
+  } else {
+    carryOutRegisterAction<action, OperandForm::RegisterAddress>(m, m.pr, word, eff);
   }
 }
 

@@ -77,20 +77,24 @@ class Machine {
   // Records the registers, FR and SP under PR as the next history slot; the
   // journal of writes dates the memory after the instruction.
   void recordStep() {
-    HistorySlot& slot = history[static_cast<std::size_t>(stepCount)];
-    slot.pr = pr;
-    // One register at a time: an instruction has just written one of them,
-    // and a wider read across it would wait for that write to reach the
-    // cache, which costs more than the rest of the step.
-    for (std::size_t n = 0; n < registers.size(); ++n) {
-      slot.registers[n] = registers[n];
-      asm volatile("");  // keeps the copies one register wide
-    }
-    slot.flags = flags;
-    slot.sp = sp;
-    slot.journalSize = static_cast<std::uint32_t>(journal_.size());
+    recordStepAt(stepCount, pr);
     ++stepCount;
     ++records_;
+  }
+  // The same record in slot `slot` under `atPr`. The execution loop keeps
+  // PR and the next slot of a pass to itself, and hands them back with
+  // settleSteps when the pass ends or another routine needs them.
+  void recordStepAt(int slot, std::int64_t atPr) {
+    HistorySlot& record = history[static_cast<std::size_t>(slot)];
+    record.pr = atPr;
+    record.registers = registers;
+    record.flags = flags;
+    record.sp = sp;
+    record.journalSize = static_cast<std::uint32_t>(journal_.size());
+  }
+  void settleSteps(int nextSlot) {
+    records_ += static_cast<std::uint64_t>(nextSlot - stepCount);
+    stepCount = nextSlot;
   }
   // Memory row s of the history (blank words for a row never recorded).
   MemoryRow memoryRow(int s) const;

@@ -24,7 +24,11 @@ std::string memoryDumpLine(const MemoryImage& memory, std::span<const Word> word
   std::string line;
   for (int k = 0; k < 8; ++k) {
     const int address = base + row + 32 * k;
-    line += " " + memory.addressTexts[address] + "(" + words[address].text() + ")";
+    line += ' ';
+    line += memory.addressTexts[address];
+    line += '(';
+    appendWordText(line, words[address]);
+    line += ')';
   }
   return line;
 }
@@ -39,27 +43,25 @@ std::string registerTraceHeading() {
   return heading;
 }
 
-std::string registerTraceLine(const HistorySlot& slot) {
-  // Up to a thousand lines end every long run: made in one buffer.
-  std::string line;
-  line.reserve(56);
-  const auto addWord = [&line](const Word& word) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    if (word.hasValue()) {
-      const std::uint16_t bits = word.bits();
-      const char text[] = {digits[bits >> 12], digits[(bits >> 8) & 0xF], digits[(bits >> 4) & 0xF],
-                           digits[bits & 0xF], '|'};
-      line.append(text, sizeof text);
-    } else {
-      line += word.text();
-      line += '|';
-    }
+void appendRegisterTraceLine(std::string& line, const HistorySlot& slot) {
+  // Up to a thousand lines end every long run: made in one small buffer.
+  char text[64];
+  char* out = text;
+  const auto put = [&out](Word word) {
+    out = writeWordText(out, word);
+    *out++ = '|';
   };
-  addWord(Word::of(slot.pr));
-  for (const Word& value : slot.registers) addWord(value);
-  line += slot.flags.text();
-  line += '|';
-  addWord(Word::of(slot.sp));
+  put(Word::of(slot.pr));
+  for (const Word& value : slot.registers) put(value);
+  out = slot.flags.writeText(out);
+  *out++ = '|';
+  put(Word::of(slot.sp));
+  line.append(text, static_cast<std::size_t>(out - text));
+}
+
+std::string registerTraceLine(const HistorySlot& slot) {
+  std::string line;
+  appendRegisterTraceLine(line, slot);
   return line;
 }
 
@@ -67,8 +69,11 @@ void appendEndOfRunDumps(const Machine& machine, MessageList& list) {
   list.add(memoryDumpHeading());
   addMemoryLines(machine, machine.memory.cells(), list);
   list.add(registerTraceHeading());
+  std::string line;
   for (int s = 0; s < machine.recordedSteps; ++s) {
-    list.add(registerTraceLine(machine.history[static_cast<std::size_t>(s)]));
+    line.clear();
+    appendRegisterTraceLine(line, machine.history[static_cast<std::size_t>(s)]);
+    list.add(line);
   }
 }
 

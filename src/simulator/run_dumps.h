@@ -18,8 +18,9 @@ std::string memoryDumpLine(const MemoryImage& memory, std::span<const Word> word
                            int row);
 // "  PR| GR0| ... FR|  SP|".
 std::string registerTraceHeading();
-// One register trace line of a history slot.
+// One register trace line of a history slot, made anew or appended.
 std::string registerTraceLine(const HistorySlot& slot);
+void appendRegisterTraceLine(std::string& line, const HistorySlot& slot);
 
 // The end-of-run dumps: memory (32 lines, 64 in extended mode) and the
 // register trace of the recorded steps.

@@ -3,6 +3,7 @@
 // user during a run.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "base/messages.h"
 #include "simulator/execution_loop.h"
@@ -167,19 +168,27 @@ void Simulator::dump() {
   line += "    実行回数：";
   line += std::to_string(m_.dumpCount);
   output_.add(line);
-  static constexpr const char* registerNames[] = {")GR0(", ")GR1(", ")GR2(", ")GR3(",
-                                                  ")GR4(", ")GR5(", ")GR6(", ")GR7("};
-  line.assign(" PC(");
-  line += Word::of(m_.pr).text();
+  // The register line in one buffer: a looping program may dump at every
+  // pass.
+  static constexpr std::string_view registerNames[] = {")GR0(", ")GR1(", ")GR2(", ")GR3(",
+                                                       ")GR4(", ")GR5(", ")GR6(", ")GR7("};
+  char text[128];
+  char* out = text;
+  const auto put = [&out](std::string_view part) {
+    for (const char c : part) *out++ = c;
+  };
+  put(" PC(");
+  out = writeWordText(out, Word::of(m_.pr));
   for (std::size_t n = 0; n < m_.registers.size(); ++n) {
-    line += registerNames[n];
-    line += m_.registers[n].text();
+    put(registerNames[n]);
+    out = writeWordText(out, m_.registers[n]);
   }
-  line += ")FR(";
-  line += m_.flags.text();
-  line += ")SP(";
-  line += Word::of(m_.sp).text();
-  line += ')';
+  put(")FR(");
+  out = m_.flags.writeText(out);
+  put(")SP(");
+  out = writeWordText(out, Word::of(m_.sp));
+  put(")");
+  line.assign(text, static_cast<std::size_t>(out - text));
   output_.add(line);
   record(1);
 }

@@ -102,5 +102,22 @@ TEST_F(HistoryRows, TheLastRowOfARunEqualsTheFinalMemory) {
   for (int a = 0; a < 256; ++a) EXPECT_EQ(row[a], machine.memory[a]) << a;
 }
 
+// Past 999 steps each pass starts recording again at slot 999: the slots
+// hold the last pass (ST, CPA, JNZ; LAD ends the pass before it, and the
+// final RET is not recorded), the count of records every instruction, and
+// row 999 still the memory of slot 998, recorded in round 250.
+TEST_F(HistoryRows, PastTheHistoryLimitEveryInstructionIsCountedAndTheLastPassKept) {
+  load({"P START", "L LAD GR1,1,GR1", " ST GR1,X", " CPA GR1,N", " JNZ L", " RET", "X DS 1",
+        "N DC 700", " END"});
+  run();
+  EXPECT_EQ(machine.recordCount(), 4u * 700u);
+  ASSERT_EQ(machine.recordedSteps, 1002);
+  EXPECT_EQ(machine.history[999].pr, 2);
+  EXPECT_EQ(machine.history[1001].pr, 6);
+  EXPECT_EQ(rowWord(999, 9), "00FA");
+  EXPECT_EQ(rowWord(1000, 9), "02BC");
+  EXPECT_EQ(rowWord(1002, 9), "02BC");
+}
+
 }  // namespace
 }  // namespace casl2wb::runtest
