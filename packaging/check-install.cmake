@@ -1,10 +1,12 @@
 # Installs the build into a scratch prefix and checks what lands where:
 # exactly the expected files, the examples unchanged, the menu entry's keys,
-# and the installed text front end answering --version and checking an
-# installed example.
+# the manual pages as man shows them, the bash completion, and the installed
+# text front end answering --version, checking an installed example and
+# grading it against its installed test file.
 #
 # cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share
 #       -DEXAMPLES_DIR=share/casl2wb/examples -DSOURCE_EXAMPLES=...
+#       -DMANDIR=share/man -DCOMPLETIONS_DIR=share/bash-completion/completions
 #       -DDESKTOP=ON|OFF -DVERSION=x.y.z -P check-install.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -21,8 +23,10 @@ if(NOT status EQUAL 0)
 endif()
 
 # The expected files, relative to the prefix.
-set(expected ${BINDIR}/casl2wb-cli)
-file(GLOB source_examples RELATIVE ${SOURCE_EXAMPLES} ${SOURCE_EXAMPLES}/*.txt)
+set(expected ${BINDIR}/casl2wb-cli ${MANDIR}/man1/casl2wb-cli.1.gz
+    ${COMPLETIONS_DIR}/casl2wb-cli)
+file(GLOB source_examples RELATIVE ${SOURCE_EXAMPLES} ${SOURCE_EXAMPLES}/*.txt
+     ${SOURCE_EXAMPLES}/*.toml)
 if(NOT source_examples)
   fail("no examples in ${SOURCE_EXAMPLES}")
 endif()
@@ -32,6 +36,7 @@ endforeach()
 if(DESKTOP)
   list(APPEND expected
        ${BINDIR}/casl2wb
+       ${MANDIR}/man1/casl2wb.1.gz
        ${DATADIR}/applications/casl2wb.desktop
        ${DATADIR}/icons/hicolor/scalable/apps/casl2wb.svg)
   foreach(size 16 24 32 48 64 128 256)
@@ -95,6 +100,40 @@ if(DESKTOP)
   endforeach()
 endif()
 
+# The manual pages as man shows them: their name, synopsis and version, and
+# no warning of the formatter.
+set(pages casl2wb-cli)
+if(DESKTOP)
+  list(APPEND pages casl2wb)
+endif()
+find_program(MAN man)
+if(MAN)
+  foreach(page ${pages})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env MANWIDTH=80 MANPAGER=cat
+                            ${MAN} --warnings -l ${PREFIX}/${MANDIR}/man1/${page}.1.gz
+                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL 0 OR NOT err STREQUAL "")
+      fail("man -l ${page}.1.gz: status ${status}\n${err}")
+    endif()
+    foreach(part "NAME\n       ${page} " "SYNOPSIS\n" "casl2wb ${VERSION}")
+      string(FIND "${out}" "${part}" found)
+      if(found EQUAL -1)
+        fail("man -l ${page}.1.gz does not show '${part}':\n${out}")
+      endif()
+    endforeach()
+  endforeach()
+else()
+  message(WARNING "man is not installed: the manual pages are not shown")
+endif()
+
+# The bash completion defines the completion of casl2wb-cli.
+execute_process(COMMAND bash -c "source \"$1\" && complete -p casl2wb-cli" _
+                        ${PREFIX}/${COMPLETIONS_DIR}/casl2wb-cli
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "complete -F _casl2wb_cli casl2wb-cli\n")
+  fail("the installed bash completion: status ${status}, output '${out}'\n${err}")
+endif()
+
 # The installed text front end.
 set(cli ${PREFIX}/${BINDIR}/casl2wb-cli)
 execute_process(COMMAND ${cli} --version RESULT_VARIABLE status OUTPUT_VARIABLE out)
@@ -110,6 +149,13 @@ execute_process(COMMAND ${cli} check ${PREFIX}/${EXAMPLES_DIR}/errors.txt
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 1)
   fail("installed casl2wb-cli check errors.txt: status ${status}, expected 1\n${out}${err}")
+endif()
+
+execute_process(COMMAND ${cli} grade ${PREFIX}/${EXAMPLES_DIR}/echo.toml
+                        ${PREFIX}/${EXAMPLES_DIR}/echo.txt
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  fail("installed casl2wb-cli grade echo.toml echo.txt: status ${status}\n${out}${err}")
 endif()
 
 file(REMOVE_RECURSE ${PREFIX})

@@ -1,14 +1,40 @@
 # Installation (`cmake --install`) and the Debian package (`cpack -G DEB`).
 #
-# Installed: the two programs into bin; with the desktop program, its menu
-# entry and icon; the example programs into share/casl2wb/examples. The
-# screenshot tool is for the README only and is not installed.
+# Installed: the two programs into bin and their manual pages into
+# share/man/man1; the bash completion of the text front end; with the desktop
+# program, its menu entry and icon; the example programs and their test file
+# into share/casl2wb/examples. The screenshot tool is for the README only and
+# is not installed.
 include(GNUInstallDirs)
 
 set(CASL2WB_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(CASL2WB_EXAMPLES_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/casl2wb/examples)
+set(CASL2WB_COMPLETIONS_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 install(TARGETS casl2wb-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CASL2WB_PACKAGING_DIR}/casl2wb-cli.bash-completion
+        DESTINATION ${CASL2WB_COMPLETIONS_INSTALL_DIR} RENAME casl2wb-cli)
+
+# The manual pages of the programs that are built, with the version filled
+# in and compressed as Debian keeps manual pages (gzip -9n: no name, no time).
+find_program(CASL2WB_GZIP gzip REQUIRED)
+set(CASL2WB_MANUAL_PAGES casl2wb-cli)
+if(TARGET casl2wb)
+  list(APPEND CASL2WB_MANUAL_PAGES casl2wb)
+endif()
+set(CASL2WB_COMPRESSED_PAGES)
+foreach(page ${CASL2WB_MANUAL_PAGES})
+  set(source ${PROJECT_SOURCE_DIR}/docs/${page}.1.in)
+  set(built ${PROJECT_BINARY_DIR}/man/${page}.1)
+  configure_file(${source} ${built} @ONLY)
+  add_custom_command(OUTPUT ${built}.gz
+                     COMMAND ${CASL2WB_GZIP} -9nkf ${built}
+                     DEPENDS ${built}
+                     COMMENT "Compressing the manual page ${page}.1")
+  list(APPEND CASL2WB_COMPRESSED_PAGES ${built}.gz)
+endforeach()
+add_custom_target(casl2wb-manual-pages ALL DEPENDS ${CASL2WB_COMPRESSED_PAGES})
+install(FILES ${CASL2WB_COMPRESSED_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 if(TARGET casl2wb)
   install(TARGETS casl2wb RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -22,7 +48,8 @@ if(TARGET casl2wb)
   endforeach()
 endif()
 
-file(GLOB CASL2WB_EXAMPLE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.txt)
+file(GLOB CASL2WB_EXAMPLE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.txt
+     ${PROJECT_SOURCE_DIR}/examples/*.toml)
 install(FILES ${CASL2WB_EXAMPLE_FILES} DESTINATION ${CASL2WB_EXAMPLES_INSTALL_DIR})
 
 # The package: casl2wb_VERSION_ARCH.deb. The library dependencies come from
@@ -48,6 +75,7 @@ messages are Japanese.
 
 The package holds the desktop program casl2wb (Qt 6), the text front end
 casl2wb-cli with the same check, translation, simulator and printed lists,
+error lines for editors and the grading of programs against test cases,
 and example programs in /usr/share/casl2wb/examples.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
@@ -79,6 +107,8 @@ if(CASL2WB_BUILD_TESTS)
                    -DBINDIR=${CMAKE_INSTALL_BINDIR}
                    -DDATADIR=${CMAKE_INSTALL_DATADIR}
                    -DEXAMPLES_DIR=${CASL2WB_EXAMPLES_INSTALL_DIR}
+                   -DMANDIR=${CMAKE_INSTALL_MANDIR}
+                   -DCOMPLETIONS_DIR=${CASL2WB_COMPLETIONS_INSTALL_DIR}
                    -DSOURCE_EXAMPLES=${PROJECT_SOURCE_DIR}/examples
                    -DDESKTOP=${CASL2WB_CHECK_DESKTOP}
                    -DVERSION=${PROJECT_VERSION}

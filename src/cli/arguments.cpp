@@ -1,7 +1,5 @@
 #include "cli/arguments.h"
 
-#include <algorithm>
-
 #include "cli/command.h"
 
 namespace casl2wb::cli {
@@ -10,31 +8,6 @@ std::optional<std::string> CommandArguments::option(std::string_view name) const
   const auto found = options.find(name);
   if (found == options.end()) return std::nullopt;
   return found->second;
-}
-
-bool splitArguments(const std::vector<std::string>& arguments,
-                    std::initializer_list<std::string_view> valueOptions, CommandArguments& parsed,
-                    std::string& problem) {
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (!argument.starts_with("--")) {
-      parsed.positional.push_back(argument);
-      continue;
-    }
-    if (std::find(valueOptions.begin(), valueOptions.end(), argument) == valueOptions.end()) {
-      problem = "unknown option " + argument;
-      return false;
-    }
-    if (i + 1 == arguments.size()) {
-      problem = argument + " needs a value";
-      return false;
-    }
-    if (!parsed.options.emplace(argument, arguments[++i]).second) {
-      problem = argument + " is given twice";
-      return false;
-    }
-  }
-  return true;
 }
 
 std::optional<long> positiveNumber(std::string_view text, long largest) {

@@ -1,9 +1,9 @@
-// The arguments of one command of the text front end: its positional
-// arguments (files, a kind) and the values of its options, and the one-line
-// report of arguments that are wrong.
+// The arguments of one command of the text front end as the command line
+// parser hands them over: its positional arguments (files, a kind) and the
+// values of its options; and the one-line report of arguments that are
+// wrong.
 #pragma once
 
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -15,18 +15,12 @@ namespace casl2wb::cli {
 
 struct CommandArguments {
   std::vector<std::string> positional;
-  std::map<std::string, std::string, std::less<>> options;  // "--input" -> its value
+  // "--input" -> its value; a flag that was given maps to the empty text.
+  std::map<std::string, std::string, std::less<>> options;
 
   std::optional<std::string> option(std::string_view name) const;
+  bool flag(std::string_view name) const { return options.contains(name); }
 };
-
-// Splits `arguments` into positional ones and the options named in
-// `valueOptions`, each of which takes the next argument as its value and may
-// be given once. Anything else starting with "--" is an unknown option. On
-// failure `problem` says what is wrong.
-bool splitArguments(const std::vector<std::string>& arguments,
-                    std::initializer_list<std::string_view> valueOptions, CommandArguments& parsed,
-                    std::string& problem);
 
 // A whole number from 1 to `largest` written in decimal digits only.
 std::optional<long> positiveNumber(std::string_view text, long largest);

@@ -1,18 +1,42 @@
 #include "cli/check_command.h"
 
-#include "cli/arguments.h"
+#include <algorithm>
+
+#include "assembler/assembler.h"
+#include "base/source_file.h"
 #include "cli/assembled_file.h"
 #include "cli/command.h"
+#include "cli/editor_diagnostics.h"
 #include "cli/file_batch.h"
 
 namespace casl2wb::cli {
 
-int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err) {
-  CommandArguments parsed;
-  std::string problem;
-  if (!splitArguments(arguments, {}, parsed, problem)) return usageError(err, "check: " + problem);
+namespace {
+
+// The errors of one file, one line each and nothing else.
+int printDiagnostics(const std::string& path, std::ostream& out, std::ostream& err) {
+  const SourceReadResult source = readSourceFile(path);
+  if (!source.ok) {
+    err << programName << ": " << path << ": " << source.error << '\n';
+    return exitFailure;
+  }
+  const AssembledProgram program = Assembler().assemble(source.lines);
+  printEditorDiagnostics(path, editorDiagnostics(program, source.lines), out);
+  out.flush();
+  return program.errorCount == 0 ? exitSuccess : exitErrorsFound;
+}
+
+}  // namespace
+
+int runCheckCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err) {
   if (parsed.positional.empty()) return usageError(err, "check needs at least one FILE");
+  if (parsed.flag("--diagnostics")) {
+    int worst = exitSuccess;
+    for (const std::string& path : parsed.positional) {
+      worst = std::max(worst, printDiagnostics(path, out, err));
+    }
+    return worst;
+  }
   return forEachFile(parsed.positional, out, [&](const std::string& path) {
     AssembledProgram program;
     if (!assembleFile(path, program, err)) return static_cast<int>(exitFailure);
@@ -22,11 +46,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
   });
 }
 
-int runTraceCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err) {
-  CommandArguments parsed;
-  std::string problem;
-  if (!splitArguments(arguments, {}, parsed, problem)) return usageError(err, "trace: " + problem);
+int runTraceCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err) {
   if (parsed.positional.size() != 1) return usageError(err, "trace needs exactly one FILE");
   AssembledProgram program;
   if (!assembleFile(parsed.positional[0], program, err)) return exitFailure;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/arguments.h"
+
 namespace casl2wb::cli {
 
 inline constexpr std::string_view programName = "casl2wb-cli";
@@ -17,14 +19,28 @@ enum ExitStatus : int {
   exitFailure = 2,      // wrong arguments, or a file could not be read
 };
 
+// An option of a command: one that takes a value (named in the usage text by
+// `valueName`), or a flag without one (an empty `valueName`).
+struct OptionSpec {
+  std::string_view name;  // "--input"
+  std::string_view valueName;
+  std::string_view description;
+
+  bool takesValue() const { return !valueName.empty(); }
+};
+
 struct Command {
   std::string_view name;
   // The arguments after the command name, as shown in the usage text.
   std::vector<std::string_view> arguments;
   std::string_view summary;
-  // Runs the command with the arguments after its name; wrong arguments are
-  // reported on err in one line (usageError) and give exitFailure.
-  int (*run)(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+  std::vector<OptionSpec> options;
+  // How the exit status differs from that of the other commands (empty:
+  // it does not).
+  std::string_view exitStatus;
+  // Runs the command with its parsed arguments; wrong arguments are reported
+  // on err in one line (usageError) and give exitFailure.
+  int (*run)(const CommandArguments& arguments, std::ostream& out, std::ostream& err);
 };
 
 }  // namespace casl2wb::cli

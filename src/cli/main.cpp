@@ -13,6 +13,8 @@
 #include "cli/check_command.h"
 #include "cli/checked_output.h"
 #include "cli/command.h"
+#include "cli/command_line.h"
+#include "cli/grade_command.h"
 #include "cli/print_command.h"
 #include "cli/replay_command.h"
 #include "cli/run_command.h"
@@ -22,56 +24,77 @@ namespace {
 
 using namespace casl2wb::cli;
 
+constexpr OptionSpec inputOption{
+    "--input", "INFILE",
+    "each IN takes the next line of INFILE (default: standard input); at its end the input box "
+    "counts as cancelled"};
+
 const std::array commands = {
     Command{"check",
-            {"FILE..."},
+            {"FILE...", "[--diagnostics]"},
             "check a CASL II program and print its listing and messages",
+            {{"--diagnostics", "", "print only the errors as FILE:LINE:COLUMN: エラー: MESSAGE"}},
+            {},
             runCheckCommand},
     Command{"trace",
             {"FILE"},
             "check and translate a program and print its program-trace text",
+            {},
+            {},
             runTraceCommand},
     Command{"run",
             {"FILE...", "[--input INFILE]", "[--runs N]"},
             "check, translate and run a program; print the execution list and the CPU panel",
+            {inputOption,
+             {"--runs", "N",
+              "run N times in a row (1 to 999999, default 1), each run on the memory the one "
+              "before left"}},
+            {},
             runRunCommand},
     Command{"replay",
             {"FILE", "[--input INFILE]", "[--presses N]"},
             "run a program once, then press \">>\" N times (default: once through the run) and "
             "print the panel, the trace selection and the list after each press",
+            {inputOption, {"--presses", "N", "press \">>\" N times (default: once per step)"}},
+            {},
             runReplayCommand},
     Command{"print",
             {"KIND", "FILE", "[--input INFILE]", "[--pdf OUT.pdf]"},
             "print a listing as text or into a PDF file; KIND list, program, run or cpu",
+            {inputOption, {"--pdf", "OUT.pdf", "write an A4 PDF file instead of text"}},
+            {},
             runPrintCommand},
+    Command{
+        "grade",
+        {"TESTS", "FILE...", "[--csv OUT.csv]", "[--json OUT.json]", "[--jobs N]"},
+        "run every FILE against every case of the test file TESTS (TOML) and report which "
+        "pass",
+        {{"--csv", "OUT.csv", "also write the results as CSV (UTF-8) for spreadsheets"},
+         {"--json", "OUT.json", "also write the results as JSON"},
+         {"--jobs", "N", "grade N files at a time (default: one per core)"}},
+        "0 every case of every file passed, 1 a case failed, 2 wrong arguments, a bad test file, "
+        "or a file that cannot be read or written.",
+        runGradeCommand},
 };
 
-const Command* findCommand(std::string_view name) {
-  for (const Command& command : commands) {
-    if (command.name == name) return &command;
-  }
-  return nullptr;
-}
-
 int run(const std::vector<std::string>& arguments, std::ostream& out) {
-  if (arguments.empty()) return usageError(std::cerr, "no command given");
-  const std::string& first = arguments[0];
-  if (first == "--help" || first == "--version") {
-    if (arguments.size() > 1) return usageError(std::cerr, first + " takes no further arguments");
-    if (first == "--help") {
+  const CommandLine line = readCommandLine(commands, arguments);
+  switch (line.kind) {
+    case CommandLine::Kind::Help:
       out << helpText(commands);
-    } else {
+      return exitSuccess;
+    case CommandLine::Kind::CommandHelp:
+      out << (line.command != nullptr ? commandHelpText(*line.command) : helpText(commands));
+      return exitSuccess;
+    case CommandLine::Kind::Version:
       out << programName << ' ' << CASL2WB_VERSION << '\n';
-    }
-    return exitSuccess;
+      return exitSuccess;
+    case CommandLine::Kind::Wrong:
+      return usageError(std::cerr, line.problem);
+    case CommandLine::Kind::Run:
+      break;
   }
-  const Command* command = findCommand(first);
-  if (command == nullptr) {
-    return usageError(std::cerr,
-                      (first.starts_with("--") ? "unknown option " : "unknown command ") + first);
-  }
-  return command->run(std::vector<std::string>(arguments.begin() + 1, arguments.end()), out,
-                      std::cerr);
+  return line.command->run(line.arguments, out, std::cerr);
 }
 
 }  // namespace

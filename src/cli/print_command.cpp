@@ -1,7 +1,5 @@
 #include "cli/print_command.h"
 
-#include <sys/stat.h>
-
 #include <optional>
 
 #include "cli/arguments.h"
@@ -9,6 +7,7 @@
 #include "cli/command.h"
 #include "cli/execution_session.h"
 #include "cli/pdf_output.h"
+#include "cli/same_file.h"
 #include "cli/scripted_dialogs.h"
 #include "documents/listings.h"
 #include "documents/text_printer.h"
@@ -25,14 +24,6 @@ std::optional<Kind> kindNamed(const std::string& name) {
   if (name == "run") return Kind::Run;
   if (name == "cpu") return Kind::Cpu;
   return std::nullopt;
-}
-
-// Whether both names lead to one file (the same device and inode).
-bool sameFile(const std::string& first, const std::string& second) {
-  struct stat a {};
-  struct stat b {};
-  return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
-         a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 bool runsTheProgram(Kind kind) { return kind == Kind::Run || kind == Kind::Cpu; }
@@ -57,13 +48,7 @@ void printDocument(Kind kind, Printer& printer, const AssembledProgram& program,
 
 }  // namespace
 
-int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err) {
-  CommandArguments parsed;
-  std::string problem;
-  if (!splitArguments(arguments, {"--input", "--pdf"}, parsed, problem)) {
-    return usageError(err, "print: " + problem);
-  }
+int runPrintCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err) {
   const std::optional<Kind> kind =
       parsed.positional.empty() ? std::nullopt : kindNamed(parsed.positional[0]);
   if (!kind) return usageError(err, "print needs a KIND first: list, program, run or cpu");

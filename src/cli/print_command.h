@@ -7,14 +7,13 @@
 #pragma once
 
 #include <ostream>
-#include <string>
-#include <vector>
+
+#include "cli/arguments.h"
 
 namespace casl2wb::cli {
 
 // list and program print what the check left and give 1 when it found
 // errors; run and cpu print the message list to err and give 1 instead.
-int runPrintCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err);
+int runPrintCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err);
 
 }  // namespace casl2wb::cli

@@ -24,13 +24,7 @@ void printPress(long press, const ExecutionSession& session, const StringTraceSe
 
 }  // namespace
 
-int runReplayCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err) {
-  CommandArguments parsed;
-  std::string problem;
-  if (!splitArguments(arguments, {"--input", "--presses"}, parsed, problem)) {
-    return usageError(err, "replay: " + problem);
-  }
+int runReplayCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err) {
   if (parsed.positional.size() != 1) return usageError(err, "replay needs exactly one FILE");
   std::optional<long> presses;
   if (const auto value = parsed.option("--presses")) {

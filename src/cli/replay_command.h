@@ -5,12 +5,11 @@
 #pragma once
 
 #include <ostream>
-#include <string>
-#include <vector>
+
+#include "cli/arguments.h"
 
 namespace casl2wb::cli {
 
-int runReplayCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err);
+int runReplayCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err);
 
 }  // namespace casl2wb::cli

@@ -30,12 +30,7 @@ int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostrea
 
 }  // namespace
 
-int runRunCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  CommandArguments parsed;
-  std::string problem;
-  if (!splitArguments(arguments, {"--input", "--runs"}, parsed, problem)) {
-    return usageError(err, "run: " + problem);
-  }
+int runRunCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err) {
   if (parsed.positional.empty()) return usageError(err, "run needs at least one FILE");
   long runs = 1;
   if (const auto value = parsed.option("--runs")) {

@@ -3,11 +3,11 @@
 #pragma once
 
 #include <ostream>
-#include <string>
-#include <vector>
+
+#include "cli/arguments.h"
 
 namespace casl2wb::cli {
 
-int runRunCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int runRunCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err);
 
 }  // namespace casl2wb::cli

@@ -12,5 +12,8 @@ namespace casl2wb::cli {
 std::string usageText(std::span<const Command> commands);
 // The synopsis followed by one line per command and the exit statuses.
 std::string helpText(std::span<const Command> commands);
+// The help of one command (casl2wb-cli COMMAND --help): its synopsis, what
+// it does and its options.
+std::string commandHelpText(const Command& command);
 
 }  // namespace casl2wb::cli

@@ -15,6 +15,7 @@ namespace {
 
 using testing::ProcessResult;
 using testing::readBytes;
+using testing::readFile;
 using testing::runProcess;
 using testing::TempDir;
 using testing::writeBytes;
@@ -26,7 +27,8 @@ ProcessResult runCli(const std::vector<std::string>& arguments) {
 TEST(Cli, HelpGoesToStdout) {
   const ProcessResult result = runCli({"--help"});
   EXPECT_EQ(result.exitStatus, 0);
-  EXPECT_EQ(result.out.rfind("usage: casl2wb-cli check FILE...\n", 0), 0u) << result.out;
+  EXPECT_EQ(result.out.rfind("usage: casl2wb-cli check FILE... [--diagnostics]\n", 0), 0u)
+      << result.out;
   EXPECT_NE(result.out.find("--version"), std::string::npos);
   EXPECT_NE(result.out.find("Exit status"), std::string::npos);
   EXPECT_EQ(result.err, "");
@@ -75,6 +77,24 @@ TEST(Cli, WrongArgumentsAreReportedInOneLine) {
       {{"print", "list", "a.txt", "--pdf", "a.pdf", "--pdf", "b.pdf"},
        "print: --pdf is given twice"},
       {{"print", "cpu", "a.txt", "--fast"}, "print: unknown option --fast"},
+      {{"--version", "run"}, "--version takes no further arguments"},
+      {{"-v"}, "unknown option -v"},
+      {{"run", "a.txt", "-x"}, "run: unknown option -x"},
+      {{"run", "a.txt", "--runs=0"}, "run: --runs takes a whole number from 1 to 999999"},
+      {{"check", "a.txt", "--diagnostics", "--diagnostics"}, "check: --diagnostics is given twice"},
+      {{"trace", "a.txt", "--diagnostics"}, "trace: unknown option --diagnostics"},
+      {{"grade"}, "grade needs a TESTS file and at least one FILE"},
+      {{"grade", "t.toml"}, "grade needs a TESTS file and at least one FILE"},
+      {{"grade", "t.toml", "a.txt", "--csv"}, "grade: --csv needs a value"},
+      {{"grade", "t.toml", "a.txt", "--json", "a.json", "--json", "b.json"},
+       "grade: --json is given twice"},
+      {{"grade", "t.toml", "a.txt", "--csv", "r", "--json", "r"},
+       "grade: --csv and --json name the same file"},
+      {{"grade", "t.toml", "a.txt", "--jobs", "0"},
+       "grade: --jobs takes a whole number from 1 to 1024"},
+      {{"grade", "t.toml", "a.txt", "--jobs", "many"},
+       "grade: --jobs takes a whole number from 1 to 1024"},
+      {{"grade", "t.toml", "a.txt", "--input", "i"}, "grade: unknown option --input"},
   };
   for (const Case& c : cases) {
     const ProcessResult result = runCli(c.arguments);
@@ -83,6 +103,42 @@ TEST(Cli, WrongArgumentsAreReportedInOneLine) {
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "casl2wb-cli: " + c.problem + " (casl2wb-cli --help for more)\n");
   }
+}
+
+// Every command has a help of its own, shown by --help anywhere among its
+// arguments: its synopsis as the program's help shows it, and its options.
+TEST(Cli, EveryCommandHasItsOwnHelp) {
+  const std::string help = runCli({"--help"}).out;
+  for (const std::string command : {"check", "trace", "run", "replay", "print", "grade"}) {
+    SCOPED_TRACE(command);
+    const std::size_t start = help.find(" casl2wb-cli " + command + " ");
+    ASSERT_NE(start, std::string::npos) << help;
+    const std::string synopsis = help.substr(start + 1, help.find('\n', start) - start - 1);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{command, "--help"}, {command, "a.txt", "--help"}}) {
+      const ProcessResult result = runCli(arguments);
+      EXPECT_EQ(result.exitStatus, 0);
+      EXPECT_EQ(result.err, "");
+      EXPECT_EQ(result.out.rfind("usage: " + synopsis + "\n", 0), 0u) << result.out;
+      EXPECT_NE(result.out.find("\nOptions:\n"), std::string::npos) << result.out;
+      EXPECT_NE(result.out.find("  --help "), std::string::npos) << result.out;
+      // Each option of the synopsis is described.
+      for (std::size_t at = synopsis.find("[--"); at != std::string::npos;
+           at = synopsis.find("[--", at + 1)) {
+        const std::string option =
+            synopsis.substr(at + 1, synopsis.find_first_of(" ]", at) - at - 1);
+        EXPECT_NE(result.out.find("\n  " + option + " "), std::string::npos) << option;
+      }
+    }
+  }
+}
+
+TEST(Cli, OptionValuesMayFollowAnEqualsSign) {
+  const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
+  const ProcessResult result = runCli(
+      {"run", std::string(CASL2WB_EXAMPLES) + "/echo.txt", "--input=" + golden + "echo.input"});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.out, readFile(golden + "echo.run.out"));
 }
 
 TEST(Cli, SeveralFilesAreNamedAndTheWorstStatusWins) {

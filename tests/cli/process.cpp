@@ -59,7 +59,7 @@ void drain(int outFd, int errFd, std::string& out, std::string& err) {
 }  // namespace
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
-                         const StandardOutput& output) {
+                         const StandardOutput& output, const std::string& workingDirectory) {
   std::vector<std::string> argvStrings{program};
   argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
@@ -79,6 +79,9 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
   }
   posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+  if (!workingDirectory.empty()) {
+    posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+  }
 
   pid_t pid = 0;
   const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);

@@ -23,8 +23,10 @@ struct StandardOutput {
   bool closed = false;
 };
 
-// Runs `program` with `arguments` (argv[1] onwards), stdin from /dev/null.
+// Runs `program` with `arguments` (argv[1] onwards), stdin from /dev/null,
+// in the folder `workingDirectory` (empty: this process's own).
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
-                         const StandardOutput& output = {});
+                         const StandardOutput& output = {},
+                         const std::string& workingDirectory = "");
 
 }  // namespace casl2wb::testing

@@ -1,0 +1,211 @@
+#include "cli/grading.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "assembler/assembler.h"
+#include "assembler/label_table.h"
+#include "base/message_list.h"
+#include "base/source_file.h"
+#include "simulator/execution_loop.h"
+#include "simulator/register_panel.h"
+
+namespace casl2wb::cli {
+
+namespace {
+
+// The run's list as grading needs it: only the lines OUT writes. OUT adds
+// the line it leaves in Machine::outputLine while PR still stands on the OUT
+// word; the other items (warnings, the address error, DMP lines, the dumps
+// at the end of the run, which come after the run has ended) are let by.
+class OutLineRecorder : public MessageList {
+ public:
+  explicit OutLineRecorder(const Machine& machine) : machine_(machine) {}
+
+  void clear() override { lines.clear(); }
+  void add(std::string_view item) override {
+    if (machine_.runEnd == Machine::RunEnd::None && item == machine_.outputLine &&
+        mnemonicAt(machine_.memory, machine_.pr) == "OUT") {
+      lines.emplace_back(item);
+    }
+  }
+
+  std::vector<std::string> lines;
+
+ private:
+  const Machine& machine_;
+};
+
+// The input box of IN answered from the case's input lines; after the last
+// one the box counts as cancelled. The 999-step notice is of no interest.
+class CaseDialogs : public RunDialogs {
+ public:
+  explicit CaseDialogs(const std::vector<std::string>& input) : input_(input) {}
+
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+    return next_ < input_.size() ? input_[next_++] : std::string();
+  }
+  void errorBox(const std::string&) override {}
+
+ private:
+  const std::vector<std::string>& input_;
+  std::size_t next_ = 0;
+};
+
+// A word as the report shows it: four hex digits, or what a cell without a
+// value holds.
+std::string wordText(Word word) {
+  switch (word.state()) {
+    case Word::State::Value:
+      return word.text();
+    case Word::State::Blank:
+      return "blank";
+    case Word::State::Empty:
+      break;
+  }
+  return "empty";
+}
+
+// The address a label stands for, as the translation resolves it: a label
+// on a line without an address stands for its START operand's line, or else
+// for the first following line that has one (the end of the program when
+// none does).
+std::optional<std::int64_t> labelAddress(const SourceTable& table, const LabelIndex& labels,
+                                         const std::string& label) {
+  const auto addressOrFollowing = [&](int at) -> std::int64_t {
+    for (int n = at; n <= table.lineCount; ++n) {
+      if (!table.line(n).address.isNone()) return table.line(n).address.value();
+    }
+    return table.programEnd;
+  };
+  const int labelled = labels.findLabel(fromUtf8(label), 1, table.lineCount);
+  if (labelled == -1) return std::nullopt;
+  const SourceLine& line = table.line(labelled);
+  if (line.address.isNone() && line.field(Column::Operation) == U"START" &&
+      line.field(Column::OperandField) != U"  ") {
+    const int entry = labels.findLabel(line.operand(firstOperand), 1, table.lineCount);
+    if (entry != -1) return addressOrFollowing(entry);
+  }
+  return addressOrFollowing(labelled);
+}
+
+std::string registerText(const Machine& machine, const std::string& name) {
+  if (name == "FR") return machine.flags.text();
+  if (name == "PR") return Word::of(machine.pr).text();
+  if (name == "SP") return Word::of(machine.sp).text();
+  return wordText(machine.registers[static_cast<std::size_t>(name[2] - '0')]);
+}
+
+void compareOutput(const std::vector<std::string>& expected, const std::vector<std::string>& actual,
+                   CaseResult& result) {
+  const std::size_t lines = std::max(expected.size(), actual.size());
+  for (std::size_t k = 0; k < lines; ++k) {
+    std::optional<std::string> want;
+    std::optional<std::string> got;
+    if (k < expected.size()) want = expected[k];
+    if (k < actual.size()) got = actual[k];
+    if (want != got) {
+      result.differences.push_back(
+          {Difference::Kind::Output, std::to_string(k + 1), "", want, got});
+      return;
+    }
+  }
+}
+
+CaseResult runCase(const AssembledProgram& program, const LabelIndex& labels,
+                   const TestCase& testCase) {
+  Machine machine;
+  machine.load(program);
+  OutLineRecorder output(machine);
+  CaseDialogs dialogs(testCase.input);
+  RegisterPanel panel;
+  Simulator(machine, output, dialogs, panel).run();
+
+  CaseResult result;
+  if (testCase.ends && *testCase.ends != machine.runEnd) {
+    result.differences.push_back(
+        {Difference::Kind::End, "", "", runEndName(*testCase.ends), runEndName(machine.runEnd)});
+  }
+  if (testCase.output) compareOutput(*testCase.output, output.lines, result);
+  for (const auto& [name, expected] : testCase.registers) {
+    const std::string actual = registerText(machine, name);
+    if (actual != expected) {
+      result.differences.push_back({Difference::Kind::Register, name, "", expected, actual});
+    }
+  }
+  for (const auto& [label, expected] : testCase.memory) {
+    const auto address = labelAddress(program.source, labels, label);
+    if (!address || !MemoryImage::contains(*address)) {
+      result.differences.push_back({Difference::Kind::Memory, label, "", expected, std::nullopt});
+      continue;
+    }
+    const std::string actual = wordText(machine.memory[*address]);
+    if (actual != expected) {
+      result.differences.push_back({Difference::Kind::Memory, label,
+                                    hexText(static_cast<std::uint16_t>(*address)), expected,
+                                    actual});
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+int FileResult::passedCases() const {
+  if (status != Status::Graded) return 0;
+  return static_cast<int>(
+      std::count_if(cases.begin(), cases.end(), [](const CaseResult& c) { return c.passed(); }));
+}
+
+FileResult gradeFile(const std::string& path, const TestSuite& suite) {
+  FileResult result;
+  result.path = path;
+  result.cases.resize(suite.cases.size());
+  const SourceReadResult source = readSourceFile(path);
+  if (!source.ok) {
+    result.status = FileResult::Status::Unreadable;
+    result.readError = source.error;
+    return result;
+  }
+  AssembledProgram program = Assembler().assemble(source.lines);
+  if (!program.runnable()) {
+    result.status = FileResult::Status::CheckErrors;
+    result.errorCount = program.errorCount;
+    return result;
+  }
+  // The test file may only lower the program's own pass limit (LMT, or the
+  // usual 5000); a malformed LMT keeps the usual one.
+  if (suite.passLimit) {
+    const std::int64_t own =
+        program.run.passLimitMalformed ? 5000 : program.run.passLimit.value_or(5000);
+    program.run.passLimit = std::min(own, *suite.passLimit);
+    program.run.passLimitMalformed = false;
+  }
+  const LabelIndex labels(program.source, program.source.lineCount);
+  for (std::size_t k = 0; k < suite.cases.size(); ++k) {
+    result.cases[k] = runCase(program, labels, suite.cases[k]);
+  }
+  return result;
+}
+
+std::vector<FileResult> gradeFiles(const std::vector<std::string>& paths, const TestSuite& suite,
+                                   unsigned jobs) {
+  std::vector<FileResult> results(paths.size());
+  std::atomic<std::size_t> next = 0;
+  const auto work = [&] {
+    for (std::size_t k = next++; k < paths.size(); k = next++) {
+      results[k] = gradeFile(paths[k], suite);
+    }
+  };
+  const std::size_t threads =
+      std::clamp<std::size_t>(jobs, 1, std::max<std::size_t>(paths.size(), 1));
+  {
+    std::vector<std::jthread> helpers;
+    for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
+    work();
+  }
+  return results;
+}
+
+}  // namespace casl2wb::cli

@@ -1,0 +1,212 @@
+// Grading through the text front end: a class of programs, one for every
+// way a case can pass or fail, against a test file, compared with the
+// expected table, CSV and JSON; the pass limit; bad test files; reports that
+// must not or cannot be written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "process.h"
+#include "support/temp_dir.h"
+
+namespace casl2wb {
+namespace {
+
+using testing::ProcessResult;
+using testing::readBytes;
+using testing::readFile;
+using testing::runProcess;
+using testing::TempDir;
+using testing::writeBytes;
+
+const std::string gradeData = std::string(CASL2WB_TEST_DATA) + "/grade";
+
+// casl2wb-cli grade ARGUMENTS... in `folder` (the grading data by default),
+// so that the reports name the files as given.
+ProcessResult grade(const std::vector<std::string>& arguments,
+                    const std::string& folder = gradeData) {
+  std::vector<std::string> all = {"grade"};
+  all.insert(all.end(), arguments.begin(), arguments.end());
+  return runProcess(CASL2WB_CLI, all, {}, folder);
+}
+
+// good.txt passes every case of copy.toml; each of the others fails in its
+// own way: another OUT line, one more or one less, a register, a memory
+// word, a missing label, an endless loop stopped by the pass limit of the
+// test file, an address outside the memory, a blank word, check errors.
+const std::vector<std::string> classFiles = {
+    "good.txt",           "wrong_output.txt", "extra_output.txt", "no_output.txt",
+    "wrong_register.txt", "wrong_memory.txt", "no_label.txt",     "endless.txt",
+    "range_error.txt",    "blank_word.txt",   "check_errors.txt",
+};
+
+TEST(GradeGolden, EveryWayACasePassesOrFailsInTableCsvAndJson) {
+  // The files are graded in parallel; the reports keep their order.
+  for (const std::string jobs : {"1", "2", "7"}) {
+    SCOPED_TRACE("--jobs " + jobs);
+    TempDir dir;
+    std::vector<std::string> arguments = {"copy.toml"};
+    arguments.insert(arguments.end(), classFiles.begin(), classFiles.end());
+    arguments.insert(arguments.end(), {"--jobs", jobs, "--csv", dir.file("class.csv"), "--json",
+                                       dir.file("class.json")});
+    const ProcessResult result = grade(arguments);
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, readFile(gradeData + "/copy.table.out"));
+    EXPECT_EQ(readFile(dir.file("class.csv")), readFile(gradeData + "/copy.csv"));
+    EXPECT_EQ(readFile(dir.file("class.json")), readFile(gradeData + "/copy.json"));
+  }
+}
+
+TEST(GradeGolden, EveryCasePassedExitsWithZero) {
+  const ProcessResult result = grade({"copy.toml", "good.txt"});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, readFile(gradeData + "/good.table.out"));
+}
+
+TEST(GradeGolden, PassesOfTheTestFileLowerThePassLimitAndALowerLmtStays) {
+  // The loop counts its passes in GR2: 50 of the test file, 20 of the LMT.
+  const ProcessResult result = grade({"limits.toml", "endless.txt", "own_limit.txt", "good.txt"});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, readFile(gradeData + "/limits.table.out"));
+}
+
+TEST(GradeGolden, AFileThatCannotBeReadIsAnErrorOfItsOwn) {
+  const ProcessResult result = grade({"copy.toml", "good.txt", "missing.txt"});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.err, "casl2wb-cli: missing.txt: No such file or directory\n");
+  EXPECT_EQ(result.out, readFile(gradeData + "/unreadable.table.out"));
+}
+
+TEST(GradeGolden, TheExampleTestFilePassesItsExample) {
+  const std::string examples = CASL2WB_EXAMPLES;
+  const ProcessResult result = grade({"echo.toml", "echo.txt"}, examples);
+  EXPECT_EQ(result.exitStatus, 0) << result.out << result.err;
+  EXPECT_EQ(result.err, "");
+}
+
+// A test file that is not one: one line naming the file and the line at
+// fault, nothing graded, exit status 2.
+TEST(GradeTestFile, BadTestFilesAreReportedWithTheirLine) {
+  struct Case {
+    std::string content;
+    std::string problem;
+  };
+  const std::string kase = "[[case]]\nname = \"x\"\n";
+  const std::vector<Case> cases = {
+      {"name = \"x\"\n",
+       "tests.toml:1: unknown key \"name\" (a test file holds passes and [[case]] tables)"},
+      {"passes = 0\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:1: passes takes a whole number from 1 to 99999"},
+      {"passes = \"10\"\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:1: passes takes a whole number from 1 to 99999"},
+      {"case = 3\n", "tests.toml:1: case must be written as [[case]] tables"},
+      {"passes = 10\n", "tests.toml:1: no [[case]] in the test file"},
+      {"\n[[case]]\nends = \"RET\"\n", "tests.toml:2: a case needs a name"},
+      {"[[case]]\nname = \"\"\nends = \"RET\"\n",
+       "tests.toml:2: name takes a text that is not empty"},
+      {kase + "ends = \"RET\"\n\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:5: two cases are named \"x\""},
+      {kase + "input = [\"A\"]\n",
+       "tests.toml:1: case \"x\" checks nothing (give output, registers, memory or ends)"},
+      {kase + "outputs = [\"A\"]\n",
+       "tests.toml:3: unknown key \"outputs\" in a case (name, input, output, registers, memory, "
+       "ends)"},
+      {kase + "input = \"ABC\"\nends = \"RET\"\n", "tests.toml:3: input takes a list of strings"},
+      {kase + "output = [\"A\", 1]\n", "tests.toml:3: output takes a list of strings"},
+      {kase + "registers = { GR8 = \"0001\" }\n",
+       "tests.toml:3: registers: GR8 is no register (GR0 to GR7, PR, SP and FR)"},
+      {kase + "[case.registers]\nGR1 = \"1\"\nsp = \"0100\"\n",
+       "tests.toml:5: registers: sp is no register (GR0 to GR7, PR, SP and FR)"},
+      {kase + "registers = { GR1 = \"12345\" }\n",
+       "tests.toml:3: registers: GR1 takes a word of hex digits in quotes, such as \"000A\""},
+      {kase + "registers = { GR1 = 10 }\n",
+       "tests.toml:3: registers: GR1 takes a word of hex digits in quotes, such as \"000A\""},
+      {kase + "registers = { FR = \"2\" }\n",
+       "tests.toml:3: registers: FR takes three binary digits (OF, SF, ZF) in quotes, such as "
+       "\"010\""},
+      {kase + "memory = { ans = \"0001\" }\n",
+       "tests.toml:3: memory: \"ans\" is no label (1 to 8 of A-Z and 0-9)"},
+      {kase + "memory = { ANS = \"G\" }\n",
+       "tests.toml:3: memory: ANS takes a word of hex digits in quotes, such as \"0005\""},
+      {kase + "ends = \"return\"\n",
+       "tests.toml:3: ends takes \"RET\", \"pass-limit\", \"range-error\" or \"blank-word\""},
+  };
+  TempDir dir;
+  const std::string program = gradeData + "/good.txt";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.content);
+    writeBytes(dir.file("tests.toml"), c.content);
+    const ProcessResult result = grade({"tests.toml", program}, dir.path().string());
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "casl2wb-cli: " + c.problem + "\n");
+  }
+}
+
+TEST(GradeTestFile, TomlSyntaxErrorsAreReportedWithTheirLine) {
+  // The reason is the TOML reader's own; the line is the one at fault.
+  TempDir dir;
+  writeBytes(dir.file("tests.toml"), "# cases\n\n[[case]\nname = \"x\"\n");
+  const ProcessResult result = grade({"tests.toml", gradeData + "/good.txt"}, dir.path().string());
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err.rfind("casl2wb-cli: tests.toml:3: ", 0), 0u) << result.err;
+  EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+}
+
+TEST(GradeTestFile, AMissingTestFileIsAnError) {
+  const ProcessResult result = grade({"none.toml", "good.txt"});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "casl2wb-cli: none.toml: No such file or directory\n");
+}
+
+TEST(GradeTestFile, TestFilesMayBeCp932) {
+  // 漢字 and ｶﾅ in Shift_JIS, as a text editor on Windows saves them.
+  TempDir dir;
+  writeBytes(dir.file("tests.toml"),
+             "[[case]]\r\nname = \"\x8A\xBF\x8E\x9A\"\r\ninput = [\"\xB6\xC5\"]\r\noutput = "
+             "[\"\xB6\xC5\"]\r\n");
+  const ProcessResult result = grade({"tests.toml", gradeData + "/good.txt"}, dir.path().string());
+  EXPECT_EQ(result.exitStatus, 0) << result.out << result.err;
+  EXPECT_NE(result.out.find(" 漢字  pass\n"), std::string::npos) << result.out;
+}
+
+TEST(GradeReports, AReportNeverTakesThePlaceOfAFileBeingRead) {
+  TempDir dir;
+  std::filesystem::copy_file(gradeData + "/good.txt", dir.file("good.txt"));
+  std::filesystem::copy_file(gradeData + "/copy.toml", dir.file("copy.toml"));
+  const std::string program = readBytes(dir.file("good.txt"));
+  std::filesystem::create_symlink("good.txt", dir.file("link.csv"));
+  for (const std::vector<std::string>& report : {std::vector<std::string>{"--csv", "good.txt"},
+                                                 {"--json", "copy.toml"},
+                                                 {"--csv", "link.csv"}}) {
+    SCOPED_TRACE(report[0] + " " + report[1]);
+    std::vector<std::string> arguments = {"copy.toml", "good.txt"};
+    arguments.insert(arguments.end(), report.begin(), report.end());
+    const ProcessResult result = grade(arguments, dir.path().string());
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err,
+              "casl2wb-cli: " + report[1] + ": is a file being read; nothing is written\n");
+  }
+  EXPECT_EQ(readBytes(dir.file("good.txt")), program);
+}
+
+TEST(GradeReports, AReportThatCannotBeWrittenIsAnErrorAndLeavesNothing) {
+  TempDir dir;
+  const std::string report = dir.file("missing/class.json");
+  const ProcessResult result = grade({"copy.toml", "good.txt", "--json", report});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.out, readFile(gradeData + "/good.table.out"));
+  EXPECT_EQ(result.err, "casl2wb-cli: " + report + ": No such file or directory\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
+}
+
+}  // namespace
+}  // namespace casl2wb
