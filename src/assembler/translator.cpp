@@ -5,7 +5,7 @@
 
 #include "assembler/address_assignment.h"
 #include "assembler/constant_word.h"
-#include "assembler/label_table.h"
+#include "assembler/label_addresses.h"
 #include "assembler/registers.h"
 #include "base/cp932.h"
 #include "comet2/instruction_set.h"
@@ -27,13 +27,7 @@ Word instructionWord(int code, int r, int x) {
 class Translator {
  public:
   Translator(SourceTable& table, MemoryImage& image, DiagnosticLog& log)
-      : table_(table), image_(image), log_(log), labels_(table, table.lineCount) {
-    nextAddressedLine_.assign(static_cast<std::size_t>(table.lineCount) + 2, 0);
-    for (int n = table.lineCount; n >= 1; --n) {
-      nextAddressedLine_[static_cast<std::size_t>(n)] =
-          !table.line(n).address.isNone() ? n : nextAddressedLine_[static_cast<std::size_t>(n) + 1];
-    }
-  }
+      : table_(table), image_(image), log_(log), labels_(table) {}
 
   Translation run() {
     for (n_ = 1; n_ <= table_.lineCount; ++n_) {
@@ -60,7 +54,7 @@ class Translator {
     } else if (operation == U"START") {
       // No word: the operand is looked up only to report it when it is missing.
       const Text& entry = line.operand(firstOperand);
-      if (line.firstOperandIsLabel && labels_.findLabel(entry, 1, table_.lineCount) == -1) {
+      if (line.firstOperandIsLabel && labels_.lineOf(entry) == -1) {
         error(Message::LabelUndefined, {std::to_string(n_), "1", toUtf8(entry)});
       }
     } else if (operation == U"DS") {
@@ -228,32 +222,13 @@ class Translator {
 
   Word labelAddressWord(const SourceLine& line, int operand) {
     const Text& label = line.operand(operand);
-    const int labelled = labels_.findLabel(label, 1, table_.lineCount);
+    const int labelled = labels_.lineOf(label);
     if (labelled == -1) {
       error(Message::LabelUndefined,
             {std::to_string(n_), std::to_string(operand + 1), toUtf8(label)});
       return Word(0);
     }
-    return Word::of(labelAddress(labelled));
-  }
-
-  // The address a label stands for. A label on a line that occupies no
-  // address stands for its START operand's line, or else for the first
-  // following line that occupies one (the end of the program when none does).
-  std::int64_t labelAddress(int labelled) {
-    const auto addressOrFollowing = [&](int at) -> std::int64_t {
-      if (!table_.line(at).address.isNone()) return table_.line(at).address.value();
-      const int next =
-          at + 1 <= table_.lineCount ? nextAddressedLine_[static_cast<std::size_t>(at) + 1] : 0;
-      return next != 0 ? table_.line(next).address.value() : table_.programEnd;
-    };
-    const SourceLine& line = table_.line(labelled);
-    if (line.address.isNone() && line.field(Column::Operation) == U"START" &&
-        line.field(Column::OperandField) != U"  ") {
-      const int entry = labels_.findLabel(line.operand(firstOperand), 1, table_.lineCount);
-      if (entry != -1) return addressOrFollowing(entry);
-    }
-    return addressOrFollowing(labelled);
+    return Word::of(labels_.addressOfLine(labelled));
   }
 
   Translation finish() {
@@ -291,10 +266,8 @@ class Translator {
   SourceTable& table_;
   MemoryImage& image_;
   DiagnosticLog& log_;
-  LabelIndex labels_;
+  LabelAddresses labels_;
   Cp932Encoder encoder_;
-  // For each line, the first line at or after it that occupies an address.
-  std::vector<int> nextAddressedLine_;
   int n_ = 0;
   std::int64_t q_ = 0;
   std::int64_t literalCount_ = 0;

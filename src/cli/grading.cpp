@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "assembler/assembler.h"
-#include "assembler/label_table.h"
+#include "assembler/label_addresses.h"
 #include "base/message_list.h"
 #include "base/source_file.h"
 #include "simulator/execution_loop.h"
@@ -15,30 +15,17 @@ namespace casl2wb::cli {
 
 namespace {
 
-// The run's list as grading needs it: only the lines OUT writes. OUT adds
-// the line it leaves in Machine::outputLine while PR still stands on the OUT
-// word; the other items (warnings, the address error, DMP lines, the dumps
-// at the end of the run, which come after the run has ended) are let by.
-class OutLineRecorder : public MessageList {
+// The run's list: its items (warnings, dumps) are of no interest, OUT's
+// lines come through the dialogs.
+class IgnoredList : public MessageList {
  public:
-  explicit OutLineRecorder(const Machine& machine) : machine_(machine) {}
-
-  void clear() override { lines.clear(); }
-  void add(std::string_view item) override {
-    if (machine_.runEnd == Machine::RunEnd::None && item == machine_.outputLine &&
-        mnemonicAt(machine_.memory, machine_.pr) == "OUT") {
-      lines.emplace_back(item);
-    }
-  }
-
-  std::vector<std::string> lines;
-
- private:
-  const Machine& machine_;
+  void clear() override {}
+  void add(std::string_view) override {}
 };
 
 // The input box of IN answered from the case's input lines; after the last
-// one the box counts as cancelled. The 999-step notice is of no interest.
+// one the box counts as cancelled. The lines OUT writes are kept; the
+// 999-step notice is of no interest.
 class CaseDialogs : public RunDialogs {
  public:
   explicit CaseDialogs(const std::vector<std::string>& input) : input_(input) {}
@@ -47,6 +34,9 @@ class CaseDialogs : public RunDialogs {
     return next_ < input_.size() ? input_[next_++] : std::string();
   }
   void errorBox(const std::string&) override {}
+  void outputWritten(const std::string& line) override { outputLines.push_back(line); }
+
+  std::vector<std::string> outputLines;
 
  private:
   const std::vector<std::string>& input_;
@@ -65,29 +55,6 @@ std::string wordText(Word word) {
       break;
   }
   return "empty";
-}
-
-// The address a label stands for, as the translation resolves it: a label
-// on a line without an address stands for its START operand's line, or else
-// for the first following line that has one (the end of the program when
-// none does).
-std::optional<std::int64_t> labelAddress(const SourceTable& table, const LabelIndex& labels,
-                                         const std::string& label) {
-  const auto addressOrFollowing = [&](int at) -> std::int64_t {
-    for (int n = at; n <= table.lineCount; ++n) {
-      if (!table.line(n).address.isNone()) return table.line(n).address.value();
-    }
-    return table.programEnd;
-  };
-  const int labelled = labels.findLabel(fromUtf8(label), 1, table.lineCount);
-  if (labelled == -1) return std::nullopt;
-  const SourceLine& line = table.line(labelled);
-  if (line.address.isNone() && line.field(Column::Operation) == U"START" &&
-      line.field(Column::OperandField) != U"  ") {
-    const int entry = labels.findLabel(line.operand(firstOperand), 1, table.lineCount);
-    if (entry != -1) return addressOrFollowing(entry);
-  }
-  return addressOrFollowing(labelled);
 }
 
 std::string registerText(const Machine& machine, const std::string& name) {
@@ -113,21 +80,21 @@ void compareOutput(const std::vector<std::string>& expected, const std::vector<s
   }
 }
 
-CaseResult runCase(const AssembledProgram& program, const LabelIndex& labels,
+CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels,
                    const TestCase& testCase) {
   Machine machine;
   machine.load(program);
-  OutLineRecorder output(machine);
+  IgnoredList list;
   CaseDialogs dialogs(testCase.input);
   RegisterPanel panel;
-  Simulator(machine, output, dialogs, panel).run();
+  Simulator(machine, list, dialogs, panel).run();
 
   CaseResult result;
   if (testCase.ends && *testCase.ends != machine.runEnd) {
     result.differences.push_back(
         {Difference::Kind::End, "", "", runEndName(*testCase.ends), runEndName(machine.runEnd)});
   }
-  if (testCase.output) compareOutput(*testCase.output, output.lines, result);
+  if (testCase.output) compareOutput(*testCase.output, dialogs.outputLines, result);
   for (const auto& [name, expected] : testCase.registers) {
     const std::string actual = registerText(machine, name);
     if (actual != expected) {
@@ -135,7 +102,7 @@ CaseResult runCase(const AssembledProgram& program, const LabelIndex& labels,
     }
   }
   for (const auto& [label, expected] : testCase.memory) {
-    const auto address = labelAddress(program.source, labels, label);
+    const auto address = labels.addressOf(fromUtf8(label));
     if (!address || !MemoryImage::contains(*address)) {
       result.differences.push_back({Difference::Kind::Memory, label, "", expected, std::nullopt});
       continue;
@@ -182,7 +149,7 @@ FileResult gradeFile(const std::string& path, const TestSuite& suite) {
     program.run.passLimit = std::min(own, *suite.passLimit);
     program.run.passLimitMalformed = false;
   }
-  const LabelIndex labels(program.source, program.source.lineCount);
+  const LabelAddresses labels(program.source);
   for (std::size_t k = 0; k < suite.cases.size(); ++k) {
     result.cases[k] = runCase(program, labels, suite.cases[k]);
   }

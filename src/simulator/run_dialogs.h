@@ -1,6 +1,7 @@
-// The modal dialogs a run may open: the input box of IN and the notice of
-// the 999-step history limit. The window puts its own caption on them; tests
-// and the text front end replace them.
+// What a run asks of the user and tells the user beyond its list: the input
+// box of IN, the notice of the 999-step history limit (both modal dialogs),
+// and each line OUT writes. The window puts its own caption on the dialogs;
+// tests, grading and the text front end replace them.
 #pragma once
 
 #include <string>
@@ -16,6 +17,9 @@ class RunDialogs {
                                const std::string& defaultText) = 0;
   // A message box with the error icon and an OK button.
   virtual void errorBox(const std::string& text) = 0;
+  // OUT has written `line` (it is in the run's list too): for those who want
+  // the program's output apart from the list's other items.
+  virtual void outputWritten(const std::string& line) { static_cast<void>(line); }
 };
 
 }  // namespace casl2wb

@@ -134,6 +134,7 @@ void Simulator::output() {
     m_.outputLine = toUtf8(decodeCp932(bytes));
   }
   output_.add(m_.outputLine);
+  dialogs_.outputWritten(m_.outputLine);
   record(3);
 }
 
