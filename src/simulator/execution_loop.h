@@ -58,7 +58,7 @@ class Simulator {
   RunDialogs& dialogs_;
   RegisterPanel& panel_;
   Cp932Encoder encoder_;
-  // The line that OUT or DMP is making, kept from one line to the next.
+  // The line that OUT is making, kept from one line to the next.
   std::string lineBuffer_;
   bool running_ = false;
 };

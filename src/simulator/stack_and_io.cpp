@@ -2,6 +2,8 @@
 // RPOP, CALL and RET, which move SP, and OUT, IN and DMP, which talk to the
 // user during a run.
 #include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -163,21 +165,26 @@ void Simulator::input() {
 
 void Simulator::dump() {
   ++m_.dumpCount;
-  std::string& line = lineBuffer_;
-  line.assign("命令：");
-  line += mnemonicAt(m_.memory, m_.pr);
-  line += "    実行回数：";
-  line += std::to_string(m_.dumpCount);
-  output_.add(line);
-  // The register line in one buffer: a looping program may dump at every
+  // Each line made in one small buffer: a looping program may dump at every
   // pass.
-  static constexpr std::string_view registerNames[] = {")GR0(", ")GR1(", ")GR2(", ")GR3(",
-                                                       ")GR4(", ")GR5(", ")GR6(", ")GR7("};
   char text[128];
   char* out = text;
   const auto put = [&out](std::string_view part) {
-    for (const char c : part) *out++ = c;
+    std::memcpy(out, part.data(), part.size());
+    out += part.size();
   };
+  const auto addLine = [&] {
+    output_.add(std::string_view(text, static_cast<std::size_t>(out - text)));
+    out = text;
+  };
+  put("命令：");
+  put(mnemonicAt(m_.memory, m_.pr));
+  put("    実行回数：");
+  out = std::to_chars(out, text + sizeof text, m_.dumpCount).ptr;
+  addLine();
+
+  static constexpr std::string_view registerNames[] = {")GR0(", ")GR1(", ")GR2(", ")GR3(",
+                                                       ")GR4(", ")GR5(", ")GR6(", ")GR7("};
   put(" PC(");
   out = writeWordText(out, Word::of(m_.pr));
   for (std::size_t n = 0; n < m_.registers.size(); ++n) {
@@ -189,8 +196,7 @@ void Simulator::dump() {
   put(")SP(");
   out = writeWordText(out, Word::of(m_.sp));
   put(")");
-  line.assign(text, static_cast<std::size_t>(out - text));
-  output_.add(line);
+  addLine();
   record(1);
 }
 
