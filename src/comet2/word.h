@@ -5,7 +5,9 @@
 // load copies a blank or empty cell as it is.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace casl2wb {
@@ -72,12 +74,19 @@ inline char* writeWordText(char* out, Word word) {
     for (int k = 0; k < 4; ++k) *out++ = ' ';
     return out;
   }
-  static constexpr char digits[] = "0123456789ABCDEF";
+  // The two digits of each byte value, so that a word takes two look-ups.
+  static constexpr auto digitPairs = [] {
+    constexpr char digits[] = "0123456789ABCDEF";
+    std::array<char, 512> pairs{};
+    for (std::size_t b = 0; b < 256; ++b) {
+      pairs[2 * b] = digits[b >> 4];
+      pairs[2 * b + 1] = digits[b & 0xF];
+    }
+    return pairs;
+  }();
   const unsigned value = word.bits();
-  out[0] = digits[value >> 12];
-  out[1] = digits[(value >> 8) & 0xF];
-  out[2] = digits[(value >> 4) & 0xF];
-  out[3] = digits[value & 0xF];
+  std::memcpy(out, &digitPairs[2 * (value >> 8)], 2);
+  std::memcpy(out + 2, &digitPairs[2 * (value & 0xFF)], 2);
   return out + 4;
 }
 

@@ -1,25 +1,16 @@
 #include "simulator/execution_loop.h"
 
-#include <stdexcept>
+#include <array>
+#include <cstddef>
 
 #include "base/messages.h"
 #include "simulator/instructions.h"
 #include "simulator/run_dumps.h"
+#include "simulator/stack_instructions.h"
 
 namespace casl2wb {
 
 namespace {
-
-// What a pass needs of the instruction of an operation code, in four bytes
-// that stay in a processor register: its position in the pass order (-1
-// when no instruction that is carried out has the code) and its row's
-// address use, action and operand form.
-struct PassEntry {
-  std::int8_t position = -1;
-  EffectiveAddressUse effectiveAddress = EffectiveAddressUse::None;
-  Action action = Action::NoOperation;
-  OperandForm form = OperandForm::None;
-};
 
 // The execution loop moves PR on by the length that the operand form gives
 // (two words for r,adr,x and adr,x, one for the other forms but the
@@ -29,42 +20,41 @@ constexpr int lengthOfForm(OperandForm form) {
   return form == OperandForm::RegisterAddress || form == OperandForm::Address ? 2 : 1;
 }
 
-static_assert(sizeof(PassEntry) == 4);
-
-// Indexed by Word::codeKey: the words without a value find no instruction.
-const std::array<PassEntry, Word::codeKeyCount> passTable = [] {
-  std::array<PassEntry, Word::codeKeyCount> table{};
-  for (std::size_t p = 0; p < instructionSet.size(); ++p) {
-    const Instruction& instruction = instructionSet[p];
-    if (!instruction.isCarriedOut()) continue;
+static_assert([] {
+  for (const Instruction& instruction : instructionSet) {
     if (instruction.form != OperandForm::Macro &&
         instruction.length != lengthOfForm(instruction.form)) {
-      throw std::logic_error("instruction length differs from its operand form");
+      return false;
     }
-    table[Word::valueCodeKey + instruction.code] = {static_cast<std::int8_t>(p),
-                                                    instruction.effectiveAddress,
-                                                    instruction.action, instruction.form};
   }
-  return table;
+  return true;
+}());
+
+// The position in the pass order of the row that carries out each word,
+// indexed by Word::codeKey: -1 for blank and empty words and for codes that
+// no row carried out has.
+constexpr auto passPositions = [] {
+  std::array<std::int8_t, Word::codeKeyCount> positions{};
+  positions.fill(-1);
+  for (std::size_t p = 0; p < instructionSet.size(); ++p) {
+    if (!instructionSet[p].isCarriedOut()) continue;
+    positions[Word::valueCodeKey + instructionSet[p].code] = static_cast<std::int8_t>(p);
+  }
+  return positions;
 }();
 
-// Carries out a register action within a pass and gives the PR after it.
-template <Action action>
-[[gnu::always_inline]] inline std::int64_t carryOutInPass(Machine& m, std::int64_t pr, Word word,
-                                                          OperandForm form, std::int64_t eff) {
-  if (form == OperandForm::RegisterRegister) {
-    carryOutRegisterAction<action, OperandForm::RegisterRegister>(m, pr, word, eff);
-    return pr + lengthOfForm(OperandForm::RegisterRegister);
-  }
-  carryOutRegisterAction<action, OperandForm::RegisterAddress>(m, pr, word, eff);
-  return pr + lengthOfForm(OperandForm::RegisterAddress);
+constexpr bool isRegisterAction(Action action) { return action <= Action::ShiftRightLogical; }
+
+constexpr bool isJump(Action action) {
+  return action >= Action::JumpOnMinus && action <= Action::Jump;
 }
 
-// A jump within a pass: the PR after it.
-template <Action jump>
-[[gnu::always_inline]] inline std::int64_t jumpInPass(const Flags& flags, std::int64_t pr,
-                                                      std::int64_t eff) {
-  return jumpTaken(jump, flags) ? eff : pr + lengthOfForm(OperandForm::Address);
+// PR within a pass lies at most at `limit`, or the pass reports it: the
+// highest address while SP lies between 0 and the first address above the
+// memory, and -1 (every PR) otherwise.
+std::int64_t prLimitOf(const Machine& m) {
+  const int highest = m.highestAddress();
+  return m.sp >= 0 && m.sp <= highest + 1 ? highest : -1;
 }
 
 }  // namespace
@@ -116,230 +106,201 @@ void Simulator::prepareAddresses(int from, int to) {
   }
 }
 
+[[gnu::always_inline]] inline void Simulator::settle(const PassState& state) {
+  m_.pr = state.pr;
+  m_.settleSteps(state.step(m_));
+}
+
+[[gnu::always_inline]] inline StepEnd Simulator::reportAddressError(const PassState& state,
+                                                                    std::int64_t eff) {
+  settle(state);
+  reportAddressError(eff);
+  return StepEnd::RunOver;
+}
+
+[[gnu::always_inline]] inline StepEnd Simulator::talkToUser(PassState& state,
+                                                            void (Simulator::*instruction)()) {
+  settle(state);
+  (this->*instruction)();
+  state.pr = m_.pr;
+  state.next = &m_.history[static_cast<std::size_t>(m_.stepCount)];
+  return running_ ? StepEnd::Next : StepEnd::RunOver;
+}
+
 void Simulator::runPasses() {
   Machine& m = m_;
-  const int highest = m.highestAddress();
-  // PR, the next history slot and the pass count stay in the loop while it
-  // carries out the instructions of the registers, and go back to the
-  // machine whenever the run ends or another routine needs them.
-  std::int64_t pr = m.pr;
-  int step = m.stepCount;
+  // PR, the next history slot and the pass count stay in the loop, and go
+  // back to the machine whenever the run ends or another routine needs them.
+  PassState state{m.pr, &m.history[static_cast<std::size_t>(m.stepCount)]};
   std::int64_t passes = m.passCount;
-  const auto settle = [&] {
-    m.pr = pr;
-    m.settleSteps(step);
+  const auto finish = [&] {
+    settle(state);
     m.passCount = passes;
   };
-  const auto takeBack = [&] {
-    pr = m.pr;
-    step = m.stepCount;
-    passes = m.passCount;
-  };
   for (;;) {
-    if (!MemoryImage::contains(pr)) {
-      settle();
+    if (!MemoryImage::contains(state.pr)) {
+      finish();
       reportAddressError(0);
       return;
     }
-    if (m.memory[pr].isBlank()) {
-      settle();
+    if (m.memory[state.pr].isBlank()) {
+      finish();
       m.runEnd = Machine::RunEnd::BlankWord;
       return;
     }
-    if (step > 999) {
-      settle();
+    if (state.step(m) > 999) {
+      finish();
       m.restartAtLastSlot();
       if (!m.historyLimitNoticed) {
         dialogs_.errorBox(formatMessage(Message::HistoryLimit));
         m.historyLimitNoticed = true;
       }
-      takeBack();
+      state.next = &m.history[static_cast<std::size_t>(m.stepCount)];
     }
     if (passes > m.passLimit) {
-      settle();
+      finish();
       m.runEnd = Machine::RunEnd::PassLimit;
       return;
     }
     ++passes;
-    if (!runPass(pr, step, highest)) {
-      settle();
+    if (!runPass(state)) {
+      finish();
       return;
     }
   }
 }
 
-// One pass from `pr`, recording from slot `step`; both move on with the
-// instructions carried out. False when the run ends within the pass.
-[[gnu::always_inline]] inline bool Simulator::runPass(std::int64_t& pr, int& step, int highest) {
+// One pass from PR. A pass offers the word at PR to each row in the pass
+// order; the one with its code carries it out, and the rows after it in the
+// order look at the word at the new PR. So the pass goes on from one
+// instruction to the next as long as each lies further on in the order.
+[[gnu::always_inline]] inline bool Simulator::runPass(PassState& state) {
   Machine& m = m_;
-  // A pass offers the word at PR to each instruction in the pass order; the
-  // one with its code carries it out, and the instructions after it in the
-  // order look at the word at the new PR. So the pass goes on from one
-  // instruction to the next as long as each lies further on in the order.
-  // SP changes only with the stack instructions: its check is made anew
-  // after them.
-  // So the check of PR and SP below is one comparison: with SP outside the
-  // memory no PR passes it.
-  const auto prLimitOf = [highest](std::int64_t sp) {
-    return sp >= 0 && sp <= highest + 1 ? highest : -1;
-  };
-  std::int64_t prLimit = prLimitOf(m.sp);
+  // PR and SP are checked together: with SP outside the memory no PR
+  // passes. SP changes only with the stack instructions, after which the
+  // limit is made anew.
+  std::int64_t prLimit = prLimitOf(m);
   int nextPosition = 0;
   for (;;) {
-    // PR lies within the memory image here: the pass top checked it, and
-    // an instruction of the registers leaves it at most two words after
-    // the highest address, or at a checked jump target.
-    const Word word = m.memory[pr];
-    const PassEntry entry = passTable[word.codeKey()];
-    if (entry.position < nextPosition) return true;  // a blank or empty word too
-    nextPosition = entry.position + 1;
-
-    // The address check: PR and SP, and the effective address where it is a
-    // memory access or a jump target. The error line shows the effective
-    // address of every instruction that has one.
-    const EffectiveAddressUse use = entry.effectiveAddress;
-    if (pr > prLimit) {
-      m.pr = pr;
-      reportAddressError(use != EffectiveAddressUse::None ? effectiveAddress(m) : 0);
+    // PR lies within the memory image here: the pass top checked it, an
+    // instruction leaves it at most 15 words after the highest address, and
+    // a jump or return to anywhere else goes back to the pass top.
+    const Word word = m.memory[state.pr];
+    const int position = passPositions[word.codeKey()];
+    if (position < nextPosition) return true;  // a blank or empty word too
+    nextPosition = position + 1;
+    if (state.pr > prLimit) [[unlikely]] {
+      // The error line shows the effective address of every instruction
+      // that has one.
+      const bool hasAddress = instructionSet[static_cast<std::size_t>(position)].effectiveAddress !=
+                              EffectiveAddressUse::None;
+      m.pr = state.pr;
+      reportAddressError(state, hasAddress ? effectiveAddress(m) : 0);
       return false;
     }
-    std::int64_t eff = 0;
-    if (use != EffectiveAddressUse::None) {
-      eff = m.memory[pr + 1].signedValue();
-      const int x = word.x();
-      if (x >= 1 && x <= 7) eff += m.registers[static_cast<std::size_t>(x)].signedValue();
-      if (use == EffectiveAddressUse::Checked && (eff < 0 || eff > highest)) {
-        m.pr = pr;
-        reportAddressError(eff);
-        return false;
-      }
-    }
 
-    const OperandForm form = entry.form;
-    std::int64_t next = 0;
-    switch (entry.action) {
-      case Action::Load:
-        next = carryOutInPass<Action::Load>(m, pr, word, form, eff);
-        break;
-      case Action::Store:
-        next = carryOutInPass<Action::Store>(m, pr, word, form, eff);
-        break;
-      case Action::LoadAddress:
-        next = carryOutInPass<Action::LoadAddress>(m, pr, word, form, eff);
-        break;
-      case Action::AddArithmetic:
-        next = carryOutInPass<Action::AddArithmetic>(m, pr, word, form, eff);
-        break;
-      case Action::AddLogical:
-        next = carryOutInPass<Action::AddLogical>(m, pr, word, form, eff);
-        break;
-      case Action::SubtractArithmetic:
-        next = carryOutInPass<Action::SubtractArithmetic>(m, pr, word, form, eff);
-        break;
-      case Action::SubtractLogical:
-        next = carryOutInPass<Action::SubtractLogical>(m, pr, word, form, eff);
-        break;
-      case Action::And:
-        next = carryOutInPass<Action::And>(m, pr, word, form, eff);
-        break;
-      case Action::Or:
-        next = carryOutInPass<Action::Or>(m, pr, word, form, eff);
-        break;
-      case Action::Xor:
-        next = carryOutInPass<Action::Xor>(m, pr, word, form, eff);
-        break;
-      case Action::CompareArithmetic:
-        next = carryOutInPass<Action::CompareArithmetic>(m, pr, word, form, eff);
-        break;
-      case Action::CompareLogical:
-        next = carryOutInPass<Action::CompareLogical>(m, pr, word, form, eff);
-        break;
-      case Action::ShiftLeftArithmetic:
-        next = carryOutInPass<Action::ShiftLeftArithmetic>(m, pr, word, form, eff);
-        break;
-      case Action::ShiftRightArithmetic:
-        next = carryOutInPass<Action::ShiftRightArithmetic>(m, pr, word, form, eff);
-        break;
-      case Action::ShiftLeftLogical:
-        next = carryOutInPass<Action::ShiftLeftLogical>(m, pr, word, form, eff);
-        break;
-      case Action::ShiftRightLogical:
-        next = carryOutInPass<Action::ShiftRightLogical>(m, pr, word, form, eff);
-        break;
-      case Action::JumpOnMinus:
-        next = jumpInPass<Action::JumpOnMinus>(m.flags, pr, eff);
-        break;
-      case Action::JumpOnPlus:
-        next = jumpInPass<Action::JumpOnPlus>(m.flags, pr, eff);
-        break;
-      case Action::JumpOnNonZero:
-        next = jumpInPass<Action::JumpOnNonZero>(m.flags, pr, eff);
-        break;
-      case Action::JumpOnZero:
-        next = jumpInPass<Action::JumpOnZero>(m.flags, pr, eff);
-        break;
-      case Action::JumpOnOverflow:
-        next = jumpInPass<Action::JumpOnOverflow>(m.flags, pr, eff);
-        break;
-      case Action::Jump:
-        next = eff;
-        break;
-      case Action::NoOperation:
-        next = pr + lengthOfForm(OperandForm::None);
-        break;
-      case Action::SupervisorCall:
-        next = pr + lengthOfForm(OperandForm::Address);
-        break;
-      default:
-        m.pr = pr;
-        m.settleSteps(step);
-        carryOut(instructionSet[static_cast<std::size_t>(entry.position)], eff);
-        pr = m.pr;
-        step = m.stepCount;
-        if (!running_) return false;
-        // A return may leave PR anywhere: the pass top reports it.
-        if (!MemoryImage::contains(pr)) return true;
-        prLimit = prLimitOf(m.sp);
-        continue;
+    StepEnd end = StepEnd::Next;
+    // One case for each row carried out, in the pass order.
+    // An instruction here has passed the check of PR: the limit is the
+    // highest address.
+    // clang-format off
+    switch (position) {
+#define CASL2WB_ROW(p) case p: end = carryOutAt<p>(state, word, prLimit); break;
+      CASL2WB_ROW(0) CASL2WB_ROW(1) CASL2WB_ROW(2) CASL2WB_ROW(3) CASL2WB_ROW(4)
+      CASL2WB_ROW(5) CASL2WB_ROW(6) CASL2WB_ROW(7) CASL2WB_ROW(8) CASL2WB_ROW(9)
+      CASL2WB_ROW(10) CASL2WB_ROW(11) CASL2WB_ROW(12) CASL2WB_ROW(13) CASL2WB_ROW(14)
+      CASL2WB_ROW(15) CASL2WB_ROW(16) CASL2WB_ROW(17) CASL2WB_ROW(18) CASL2WB_ROW(19)
+      CASL2WB_ROW(20) CASL2WB_ROW(21) CASL2WB_ROW(22) CASL2WB_ROW(23) CASL2WB_ROW(24)
+      CASL2WB_ROW(25) CASL2WB_ROW(26) CASL2WB_ROW(27) CASL2WB_ROW(28) CASL2WB_ROW(29)
+      CASL2WB_ROW(30) CASL2WB_ROW(31) CASL2WB_ROW(32) CASL2WB_ROW(33) CASL2WB_ROW(34)
+      CASL2WB_ROW(35) CASL2WB_ROW(36) CASL2WB_ROW(37) CASL2WB_ROW(38) CASL2WB_ROW(39)
+      CASL2WB_ROW(40) CASL2WB_ROW(41) CASL2WB_ROW(42)
+#undef CASL2WB_ROW
+      default: __builtin_unreachable();  // the last row, MDMP, is never carried out
     }
-    m.recordStepAt(step++, pr);
-    pr = next;
+    // clang-format on
+    static_assert(!instructionSet[43].isCarriedOut() && instructionSet.size() == 44,
+                  "a case for each row carried out");
+
+    switch (end) {
+      case StepEnd::Next:
+        break;
+      case StepEnd::StackMoved:
+        // A call or a return may leave PR anywhere: the pass top reports it.
+        if (!MemoryImage::contains(state.pr)) return true;
+        prLimit = prLimitOf(m);
+        break;
+      case StepEnd::StackFull:
+        // A push below address 0 changes nothing and shows eff FFFF, the
+        // first address below 0.
+        reportAddressError(state, -1);
+        return false;
+      case StepEnd::RunOver:
+        return false;
+    }
   }
 }
 
-// The instructions that move SP or talk to the user.
-void Simulator::carryOut(const Instruction& instruction, std::int64_t eff) {
-  switch (instruction.action) {
-    case Action::Push:
-      push(eff);
-      break;
-    case Action::PushRegisters:
-      pushRegisters();
-      break;
-    case Action::Pop:
-      pop();
-      break;
-    case Action::PopRegisters:
-      popRegisters();
-      break;
-    case Action::Call:
-      call();
-      break;
-    case Action::Return:
-      returnFromCall();
-      break;
-    case Action::Output:
-      output();
-      break;
-    case Action::Input:
-      input();
-      break;
-    case Action::Dump:
-      dump();
-      break;
-    default:
-      break;
+// Carries out the instruction of row `position` at PR and moves PR on; the
+// row's columns are known here, so each row gets its own code.
+template <std::size_t position>
+[[gnu::always_inline]] inline StepEnd Simulator::carryOutAt(PassState& state, Word word,
+                                                            std::int64_t highest) {
+  constexpr Instruction row = instructionSet[position];
+  Machine& m = m_;
+  const std::int64_t pr = state.pr;
+
+  // The effective address: adr plus the index register, checked where the
+  // instruction reads or writes memory or jumps.
+  std::int64_t eff = 0;
+  if constexpr (row.effectiveAddress != EffectiveAddressUse::None) {
+    eff = m.memory[pr + 1].signedValue();
+    const int x = word.x();
+    if (x >= 1 && x <= 7) eff += m.registers[static_cast<std::size_t>(x)].signedValue();
+    if constexpr (row.effectiveAddress == EffectiveAddressUse::Checked) {
+      if (eff < 0 || eff > highest) [[unlikely]] {
+        return reportAddressError(state, eff);
+      }
+    }
   }
+
+  if constexpr (isRegisterAction(row.action)) {
+    carryOutRegisterAction<row.action, row.form, true>(m, pr, word, eff, state.step(m));
+    // All but the stores and comparisons may change register r.
+    constexpr bool changesRegister = row.action != Action::Store &&
+                                     row.action != Action::CompareArithmetic &&
+                                     row.action != Action::CompareLogical;
+    const int r = word.r();
+    state.record(m, pr, changesRegister && r <= 7 ? r : HistorySlot::noRegister);
+    state.pr = pr + row.length;
+  } else if constexpr (isJump(row.action)) {
+    const std::int64_t next = jumpTaken(row.action, m.flags) ? eff : pr + row.length;
+    state.record(m, pr);
+    state.pr = next;
+  } else if constexpr (row.action == Action::NoOperation || row.action == Action::SupervisorCall) {
+    state.record(m, pr);
+    state.pr = pr + row.length;
+  } else if constexpr (row.action == Action::Push) {
+    return pushWord(m, state, word, eff, output_);
+  } else if constexpr (row.action == Action::Pop) {
+    return popWord(m, state, word);
+  } else if constexpr (row.action == Action::PushRegisters) {
+    return pushRegisters(m, state);
+  } else if constexpr (row.action == Action::PopRegisters) {
+    return popRegisters(m, state);
+  } else if constexpr (row.action == Action::Call) {
+    return callSubroutine(m, state);
+  } else if constexpr (row.action == Action::Return) {
+    return returnFromSubroutine(m, state);
+  } else if constexpr (row.action == Action::Output) {
+    return talkToUser(state, &Simulator::output);
+  } else if constexpr (row.action == Action::Input) {
+    return talkToUser(state, &Simulator::input);
+  } else {
+    static_assert(row.action == Action::Dump);
+    return talkToUser(state, &Simulator::dump);
+  }
+  return StepEnd::Next;
 }
 
 void Simulator::record(int advance) {

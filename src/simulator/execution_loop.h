@@ -3,6 +3,7 @@
 // history recorded after every instruction, and the end-of-run display.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "base/message_list.h"
 #include "comet2/instruction_set.h"
 #include "simulator/machine.h"
+#include "simulator/pass_state.h"
 #include "simulator/register_panel.h"
 #include "simulator/run_dialogs.h"
 
@@ -29,29 +31,31 @@ class Simulator {
   void prepareAddresses(int from, int to);
   // The passes of a run, up to its end.
   void runPasses();
-  bool runPass(std::int64_t& pr, int& step, int highest);
-  // The instructions that move SP or talk to the user; `eff` is the
-  // instruction's effective address (0 when it has none).
-  void carryOut(const Instruction& instruction, std::int64_t eff);
+  // One pass; false when the run ends within it.
+  bool runPass(PassState& state);
+  // The instruction of row `position` of the pass order, the word `word` at
+  // PR, within a pass; `highest` is the highest address of the memory.
+  template <std::size_t position>
+  StepEnd carryOutAt(PassState& state, Word word, std::int64_t highest);
+  // OUT, IN or DMP, which talk to the user, with PR, SP and the next slot
+  // handed to the machine for the time.
+  StepEnd talkToUser(PassState& state, void (Simulator::*instruction)());
+  // Hands PR, SP and the next slot of a pass to the machine.
+  void settle(const PassState& state);
   void finishRun();
 
   // The address error line of the instruction at PR; ends the run.
   void reportAddressError(std::int64_t eff);
+  // The same within a pass, which hands its state to the machine first.
+  StepEnd reportAddressError(const PassState& state, std::int64_t eff);
 
   // Records the step and moves PR on by `advance` words.
   void record(int advance);
 
-  void push(std::int64_t eff);
-  void pushRegisters();
-  void pop();
-  void popRegisters();
-  void call();
-  void returnFromCall();
   bool bufferAddresses(std::int64_t& buffer, std::int64_t& lengthAddress);
   void output();
   void input();
   void dump();
-  bool stackHasRoom(int words);
 
   Machine& m_;
   MessageList& output_;

@@ -61,8 +61,27 @@ struct ShiftResult {
   bool lastOut;  // the bit that left in the last step; false without a step
 };
 // Shifts the word `count` positions (none for a count of 0 or less); the
-// arithmetic shifts keep bit 15.
-ShiftResult shiftBits(std::uint16_t bits, std::int64_t count, Action shift);
+// arithmetic shifts keep bit 15. Each step moves one bit out; after 16 steps
+// every shift has reached a word that a further step leaves as it is, so
+// from the 17th step on the word and the bit that leaves repeat.
+inline ShiftResult shiftBits(std::uint16_t bits, std::int64_t count, Action shift) {
+  if (count <= 0) return {bits, false};
+  const int n = count < 17 ? static_cast<int>(count) : 17;
+  const std::uint32_t word = bits;
+  switch (shift) {
+    case Action::ShiftLeftArithmetic:  // bits 14 down to 0 leave, then zeros
+      return {static_cast<std::uint16_t>((word & 0x8000) | ((word << n) & 0x7FFF)),
+              n <= 15 && ((word >> (15 - n)) & 1) != 0};
+    case Action::ShiftRightArithmetic: {  // bit 15 comes in as often as it is needed
+      const std::int32_t extended = static_cast<std::int16_t>(bits);
+      return {static_cast<std::uint16_t>(extended >> n), ((extended >> (n - 1)) & 1) != 0};
+    }
+    case Action::ShiftLeftLogical:  // bits 15 down to 0 leave, then zeros
+      return {static_cast<std::uint16_t>(word << n), n <= 16 && ((word >> (16 - n)) & 1) != 0};
+    default:  // ShiftRightLogical: bits 0 up to 15 leave, then zeros
+      return {static_cast<std::uint16_t>(word >> n), ((word >> (n - 1)) & 1) != 0};
+  }
+}
 
 // Whether a conditional jump is taken with the flags as they are.
 inline bool jumpTaken(Action jump, const Flags& flags) {
@@ -87,12 +106,14 @@ namespace routines {
 // The second operand of an r,adr,x form (the word at eff) or of an r1,r2
 // form (the register the x field names). None when the x field names no
 // register, or PR + 1 or eff lies outside the memory image.
-template <OperandForm form>
+template <OperandForm form, bool withinImage>
 inline const Word* operandWord(const Machine& m, std::int64_t pr, int x, std::int64_t eff) {
   if constexpr (form == OperandForm::RegisterRegister) {
     return x <= 7 ? &m.registers[static_cast<std::size_t>(x)] : nullptr;
   } else {
-    if (!MemoryImage::contains(pr + 1) || !MemoryImage::contains(eff)) return nullptr;
+    if (!withinImage && (!MemoryImage::contains(pr + 1) || !MemoryImage::contains(eff))) {
+      return nullptr;
+    }
     return &m.memory[eff];
   }
 }
@@ -101,39 +122,51 @@ inline std::int64_t valueOf(const Word& word, bool asSigned) {
   return asSigned ? word.signedValue() : word.unsignedValue();
 }
 
-void shift(Machine& m, std::int64_t pr, std::size_t r, std::int64_t count, Action action);
+// A count of 0 or less moves no bit: the register keeps its word, and FR
+// follows its bits with OF 0.
+[[gnu::always_inline]] inline void shift(Machine& m, std::size_t r, std::int64_t count,
+                                         Action action) {
+  const ShiftResult shifted = shiftBits(m.registers[r].bits(), count, action);
+  if (count > 0) m.registers[r] = Word(shifted.bits);
+  m.flags = flagsOfBits(shifted.bits, shifted.lastOut);
+}
 
 }  // namespace routines
 
 // One of the loads, stores, arithmetic, logical, compare and shift actions
 // of the instruction word `word` at `pr`, in the operand form `form` (r1,r2
-// or r,adr,x), with its effective address `eff`. A register field that
-// names no register leaves everything unchanged. The form is a template
-// argument so that the length of the instruction is known where the
-// execution loop moves PR on.
-template <Action action, OperandForm form>
-inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::int64_t eff) {
+// or r,adr,x), with its effective address `eff`; a store is journalled under
+// history slot `slot`. A register field that names no register leaves
+// everything unchanged. The form is a template argument so that the length
+// of the instruction is known where the execution loop moves PR on.
+// `withinImage` tells that PR + 1 lies within the memory image, and eff too
+// where the instruction reads or writes memory: a pass has checked them.
+template <Action action, OperandForm form, bool withinImage = false>
+inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::int64_t eff,
+                                   int slot) {
   using namespace routines;
   const int field = word.r();
   if (field > 7) return;
   const auto r = static_cast<std::size_t>(field);
   Word& target = m.registers[r];
   if constexpr (action == Action::Load) {
-    const Word* operand = operandWord<form>(m, pr, word.x(), eff);
+    const Word* operand = operandWord<form, withinImage>(m, pr, word.x(), eff);
     if (operand == nullptr) return;
     target = *operand;  // a blank or empty word is copied as it is
     m.flags = flagsOfResult(operand->signedValue(), OverflowRule::None);
   } else if constexpr (action == Action::Store) {
-    if (MemoryImage::contains(pr + 1) && MemoryImage::contains(eff)) m.write(eff, target);
+    if (withinImage || (MemoryImage::contains(pr + 1) && MemoryImage::contains(eff))) {
+      m.writeInStep(slot, eff, target);
+    }
   } else if constexpr (action == Action::LoadAddress) {
     // Without an index register the address word itself, as it is; with
     // one, adr plus the index modulo 65536. FR stays.
-    if (!MemoryImage::contains(pr + 1)) return;
+    if (!withinImage && !MemoryImage::contains(pr + 1)) return;
     const int x = word.x();
     target = x >= 1 && x <= 7 ? Word::of(eff) : m.memory[pr + 1];
   } else if constexpr (action == Action::AddArithmetic || action == Action::SubtractArithmetic ||
                        action == Action::AddLogical || action == Action::SubtractLogical) {
-    const Word* operand = operandWord<form>(m, pr, word.x(), eff);
+    const Word* operand = operandWord<form, withinImage>(m, pr, word.x(), eff);
     if (operand == nullptr) return;
     constexpr bool arithmetic =
         action == Action::AddArithmetic || action == Action::SubtractArithmetic;
@@ -144,7 +177,7 @@ inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::
     target = Word::of(result);
     m.flags = flagsOfResult(result, arithmetic ? OverflowRule::Arithmetic : OverflowRule::Logical);
   } else if constexpr (action == Action::And || action == Action::Or || action == Action::Xor) {
-    const Word* operand = operandWord<form>(m, pr, word.x(), eff);
+    const Word* operand = operandWord<form, withinImage>(m, pr, word.x(), eff);
     if (operand == nullptr) return;
     const std::uint16_t a = target.bits();
     const std::uint16_t b = operand->bits();
@@ -154,12 +187,13 @@ inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::
     target = Word(result);
     m.flags = flagsOfBits(result, false);
   } else if constexpr (action == Action::CompareArithmetic || action == Action::CompareLogical) {
-    const Word* operand = operandWord<form>(m, pr, word.x(), eff);
+    const Word* operand = operandWord<form, withinImage>(m, pr, word.x(), eff);
     if (operand == nullptr) return;
     constexpr bool arithmetic = action == Action::CompareArithmetic;
     m.flags = flagsOfComparison(valueOf(target, arithmetic), valueOf(*operand, arithmetic));
   } else {
-    shift(m, pr, r, eff, action);
+    if (!withinImage && !MemoryImage::contains(pr + 1)) return;
+    shift(m, r, eff, action);
   }
 }
 
@@ -168,9 +202,9 @@ inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::
 template <Action action>
 inline void carryOutRegisterAction(Machine& m, Word word, OperandForm form, std::int64_t eff) {
   if (form == OperandForm::RegisterRegister) {
-    carryOutRegisterAction<action, OperandForm::RegisterRegister>(m, m.pr, word, eff);
+    carryOutRegisterAction<action, OperandForm::RegisterRegister>(m, m.pr, word, eff, m.stepCount);
   } else {
-    carryOutRegisterAction<action, OperandForm::RegisterAddress>(m, m.pr, word, eff);
+    carryOutRegisterAction<action, OperandForm::RegisterAddress>(m, m.pr, word, eff, m.stepCount);
   }
 }
 

@@ -14,7 +14,7 @@ MemoryRow rowOf(const MemoryImage& memory) {
 
 }  // namespace
 
-Machine::Machine() : history(historySlots) { registers.fill(Word(0)); }
+Machine::Machine() { registers.fill(Word(0)); }
 
 void Machine::load(const AssembledProgram& program) {
   memory = program.image;
@@ -24,6 +24,8 @@ void Machine::load(const AssembledProgram& program) {
 
 void Machine::beginHistory() {
   runStartRow_ = rowOf(memory);
+  registersAtRunStart_ = registers;
+  restarted_ = false;
   runEnded_ = false;
   records_ = 0;
   journal_.clear();
@@ -32,6 +34,19 @@ void Machine::beginHistory() {
 void Machine::endHistory() {
   runEndRow_ = rowOf(memory);
   runEnded_ = true;
+  std::array<Word, 8> now = registersAtRunStart_;
+  for (int s = 0; s < stepCount; ++s) {
+    if (s == lastSlot && restarted_) now = registersBeforeLastSlot_;
+    HistorySlot& slot = history[static_cast<std::size_t>(s)];
+    if (slot.registersRecorded == HistorySlot::allRegisters) {
+      now = slot.registers;
+    } else if (slot.registersRecorded != HistorySlot::noRegister) {
+      const auto r = static_cast<std::size_t>(slot.registersRecorded);
+      now[r] = slot.registers[r];
+    }
+    slot.registers = now;
+    slot.registersRecorded = HistorySlot::allRegisters;
+  }
 }
 
 // Rows of the first 999 slots are made forward from the memory at the run
@@ -43,15 +58,18 @@ MemoryRow Machine::memoryRow(int s) const {
     blankRow.fill(Word::blank());
     return blankRow;
   }
-  const std::size_t written = history[static_cast<std::size_t>(s - 1)].journalSize;
+  // Row s holds the writes of the instructions of slots 0 to s - 1.
   if (s <= lastSlot) {
     MemoryRow row = runStartRow_;
-    for (std::size_t e = 0; e < written; ++e) row[journal_[e].address] = journal_[e].after;
+    for (const JournalEntry& entry : journal_) {
+      if (entry.slot >= s) break;
+      row[entry.address] = entry.after;
+    }
     return row;
   }
   MemoryRow row = runEnded_ ? runEndRow_ : rowOf(memory);
-  for (std::size_t e = journal_.size(); e > written; --e) {
-    row[journal_[e - 1].address] = journal_[e - 1].before;
+  for (auto entry = journal_.rbegin(); entry != journal_.rend() && entry->slot >= s; ++entry) {
+    row[entry->address] = entry->before;
   }
   return row;
 }

@@ -16,15 +16,18 @@
 
 namespace casl2wb {
 
-// The registers, FR and SP after one recorded instruction, and its PR.
-struct HistorySlot {
+// The registers, FR and SP after one recorded instruction, and its PR. One
+// cache line each, found by a shift.
+struct alignas(64) HistorySlot {
   std::int64_t pr = 0;
   std::array<Word, 8> registers{};
   Flags flags;
   std::int64_t sp = 0;
-  // The writes of the run's journal up to this record, which date the
-  // memory of the slot.
-  std::uint32_t journalSize = 0;
+  // While a run records: which of `registers` the record holds, the others
+  // being those of the slot before. The end of the run fills them in.
+  static constexpr std::int8_t noRegister = -1;
+  static constexpr std::int8_t allRegisters = 8;
+  std::int8_t registersRecorded = allRegisters;  // or the one register 0 to 7
 };
 
 // The memory cells 0 to 513 of one history row.
@@ -44,16 +47,21 @@ class Machine {
   // registers and the history stay as the last run left them.
   void load(const AssembledProgram& program);
 
-  // Writes a memory word, noting it in the journal of the run's writes.
-  void write(std::int64_t address, Word word) {
+  // Writes a memory word, noting it in the journal of the run's writes
+  // under the instruction that the next history slot records.
+  void write(std::int64_t address, Word word) { writeInStep(stepCount, address, word); }
+  // The same for the instruction of slot `slot`: the execution loop keeps
+  // the next slot to itself while a pass runs.
+  [[gnu::always_inline]] void writeInStep(int slot, std::int64_t address, Word word) {
     if (address < static_cast<std::int64_t>(std::tuple_size_v<MemoryRow>)) {
-      journal_.push_back({static_cast<std::uint16_t>(address), memory[address], word});
+      journal_.push_back({slot, static_cast<std::uint16_t>(address), memory[address], word});
     }
     memory[address] = word;
   }
 
-  // The history of a run starts from the memory as it is now, and ends with
-  // the memory as the run leaves it.
+  // The history of a run starts from the memory and registers as they are
+  // now, and ends with the memory as the run leaves it; the end fills in
+  // the registers of every slot.
   void beginHistory();
   void endHistory();
   // Recording starts again at slot 999 (and goes on over the slots after
@@ -61,10 +69,9 @@ class Machine {
   // longer needed for any row.
   void restartAtLastSlot() {
     stepCount = lastSlot;
-    const std::size_t kept = history[lastSlot - 1].journalSize;
-    if (journal_.size() > kept) {
-      journal_.erase(journal_.begin() + static_cast<std::ptrdiff_t>(kept), journal_.end());
-    }
+    registersBeforeLastSlot_ = registers;
+    restarted_ = true;
+    while (!journal_.empty() && journal_.back().slot >= lastSlot) journal_.pop_back();
   }
   // The instructions the last run recorded, the ones whose slots were
   // overwritten included.
@@ -77,21 +84,31 @@ class Machine {
   // Records the registers, FR and SP under PR as the next history slot; the
   // journal of writes dates the memory after the instruction.
   void recordStep() {
-    recordStepAt(stepCount, pr);
+    recordInto(history[static_cast<std::size_t>(stepCount)], pr, HistorySlot::allRegisters);
     ++stepCount;
     ++records_;
   }
-  // The same record in slot `slot` under `atPr`. The execution loop keeps
-  // PR and the next slot of a pass to itself, and hands them back with
-  // settleSteps when the pass ends or another routine needs them.
-  void recordStepAt(int slot, std::int64_t atPr) {
-    HistorySlot& record = history[static_cast<std::size_t>(slot)];
-    record.pr = atPr;
-    record.registers = registers;
-    record.flags = flags;
-    record.sp = sp;
-    record.journalSize = static_cast<std::uint32_t>(journal_.size());
+  // The same record into `slot` under `atPr`, with all registers, none (an
+  // instruction that leaves them), or the one register 0 to 7 that the
+  // instruction may have changed: the execution loop records a register
+  // just written without reading the others, which would stall the
+  // processor until the write is done. Field by field, for the same reason.
+  [[gnu::always_inline]] void recordInto(HistorySlot& slot, std::int64_t atPr,
+                                         int registersRecorded) const {
+    slot.pr = atPr;
+    if (registersRecorded == HistorySlot::allRegisters) {
+      slot.registers = registers;
+    } else if (registersRecorded != HistorySlot::noRegister) {
+      const auto r = static_cast<std::size_t>(registersRecorded);
+      slot.registers[r] = registers[r];
+    }
+    slot.registersRecorded = static_cast<std::int8_t>(registersRecorded);
+    slot.flags = flags;
+    slot.sp = sp;
   }
+  // The execution loop keeps PR and the next slot of a pass to itself, and
+  // hands the slot back with settleSteps when the pass ends or another
+  // routine needs it.
   void settleSteps(int nextSlot) {
     records_ += static_cast<std::uint64_t>(nextSlot - stepCount);
     stepCount = nextSlot;
@@ -120,7 +137,7 @@ class Machine {
   // s+1 holds the memory after it. Rows are made when asked for, from the
   // memory at the start or the end of the run and the journal of writes.
   int stepCount = 0;  // recorded instructions, and the next slot
-  std::vector<HistorySlot> history;
+  std::array<HistorySlot, historySlots> history{};
 
   // The step replay: the next slot to show, whether a replay is under way,
   // and the number of slots of the last run.
@@ -142,14 +159,20 @@ class Machine {
   RunEnd runEnd = RunEnd::None;
 
  private:
-  // One write of a history cell (0 to 513); 16 bytes, so that counting
-  // entries costs no division.
-  struct alignas(16) JournalEntry {
+  // One write of a history cell (0 to 513) by the instruction of history
+  // slot `slot`. The slots of the entries rise with their order.
+  struct JournalEntry {
+    int slot;
     std::uint16_t address;
     Word before;
     Word after;
   };
 
+  // The registers at the start of the run, and before the slot 999 of the
+  // last round of recording: the records of the slots start from them.
+  std::array<Word, 8> registersAtRunStart_{};
+  std::array<Word, 8> registersBeforeLastSlot_{};
+  bool restarted_ = false;
   MemoryRow runStartRow_{};
   MemoryRow runEndRow_{};
   bool runEnded_ = false;

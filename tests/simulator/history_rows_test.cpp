@@ -1,6 +1,7 @@
 // The memory rows of the history: the row recorded for a step holds the
 // memory after that step, for every kind of instruction that writes memory,
-// whether or not the steps before it changed anything.
+// whether or not the steps before it changed anything. And the registers of
+// the slots, which a run records only as far as a step changes them.
 #include "run_fixture.h"
 
 namespace casl2wb::runtest {
@@ -9,6 +10,11 @@ namespace {
 class HistoryRows : public RunFixture {
  protected:
   std::string rowWord(int row, int address) const { return machine.memoryRow(row)[address].text(); }
+  std::string slotRegister(int slot, int n) const {
+    return machine.history[static_cast<std::size_t>(slot)]
+        .registers[static_cast<std::size_t>(n)]
+        .text();
+  }
 };
 
 struct WriteCase {
@@ -117,6 +123,34 @@ TEST_F(HistoryRows, PastTheHistoryLimitEveryInstructionIsCountedAndTheLastPassKe
   EXPECT_EQ(rowWord(999, 9), "00FA");
   EXPECT_EQ(rowWord(1000, 9), "02BC");
   EXPECT_EQ(rowWord(1002, 9), "02BC");
+  // The registers of the slots of the last pass, and of slot 998 before them.
+  EXPECT_EQ(slotRegister(998, 1), "00FA");
+  for (int slot = 999; slot <= 1001; ++slot) EXPECT_EQ(slotRegister(slot, 1), "02BC") << slot;
+}
+
+TEST_F(HistoryRows, EverySlotHoldsAllRegistersAfterItsStep) {
+  load({"P START", " LAD GR1,5", " PUSH 0,GR1", " POP GR2", " RPUSH", " LAD GR3,9", " ST GR3,X",
+        " CPA GR3,X", " RPOP", " LD GR4,GR2", " RET", "X DS 1", " END"});
+  run();
+  // GR1 to GR4 after each step: RPOP takes back the GR3 of RPUSH.
+  const std::vector<std::array<const char*, 4>> expected = {
+      {"0005", "0000", "0000", "0000"},  // LAD
+      {"0005", "0000", "0000", "0000"},  // PUSH
+      {"0005", "0005", "0000", "0000"},  // POP
+      {"0005", "0005", "0000", "0000"},  // RPUSH
+      {"0005", "0005", "0009", "0000"},  // LAD
+      {"0005", "0005", "0009", "0000"},  // ST
+      {"0005", "0005", "0009", "0000"},  // CPA
+      {"0005", "0005", "0000", "0000"},  // RPOP
+      {"0005", "0005", "0000", "0005"},  // LD
+  };
+  ASSERT_EQ(machine.recordedSteps, static_cast<int>(expected.size()));
+  for (std::size_t s = 0; s < expected.size(); ++s) {
+    for (int n = 1; n <= 4; ++n) {
+      EXPECT_EQ(slotRegister(static_cast<int>(s), n), expected[s][static_cast<std::size_t>(n - 1)])
+          << "slot " << s << " GR" << n;
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-// The instructions the execution loop carries out itself: PUSH, POP, RPUSH,
-// RPOP, CALL and RET, which move SP, and OUT, IN and DMP, which talk to the
-// user during a run.
+// OUT, IN and DMP, the instructions that talk to the user during a run.
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -12,88 +10,6 @@
 #include "simulator/instructions.h"
 
 namespace casl2wb {
-
-// A push below address 0 ends the run with the address error (eff FFFF,
-// the first address below 0) and changes nothing.
-bool Simulator::stackHasRoom(int words) {
-  if (m_.sp - words >= 0) return true;
-  reportAddressError(-1);
-  return false;
-}
-
-void Simulator::push(std::int64_t eff) {
-  if (!stackHasRoom(1)) return;
-  --m_.sp;
-  if (m_.memory[m_.pr].x() == 0) output_.add(formatMessage(Message::PushWithoutIndex));
-  m_.write(m_.sp, Word::of(eff));
-  record(2);
-}
-
-void Simulator::pop() {
-  const std::int32_t value = m_.memory[m_.sp].signedValue();
-  if (const auto r = registerOf(m_.memory[m_.pr].r())) m_.registers[*r] = Word::of(value);
-  ++m_.sp;
-  record(1);
-}
-
-// Seven pushes in one step: GR1 ends at the highest address, GR7 at SP. The
-// address word of each generated PUSH 0,GRn is read just before its push.
-void Simulator::pushRegisters() {
-  if (!stackHasRoom(7)) return;
-  const std::int64_t a = m_.pr;
-  --m_.sp;
-  for (int n = 1; n <= 7; ++n) {
-    const std::int32_t address = m_.memory[m_.pr + 2].signedValue();
-    m_.write(m_.sp, Word::of(address + m_.registers[n].signedValue()));
-    m_.pr += 2;
-    if (n < 7) --m_.sp;
-  }
-  m_.pr = a;
-  record(15);
-}
-
-// Seven pops in one step, GR7 first, each word taken as it is; recorded at
-// the address of the last generated POP word.
-void Simulator::popRegisters() {
-  const std::int64_t a = m_.pr;
-  for (int n = 7; n >= 1; --n) {
-    m_.registers[n] = m_.memory[m_.sp];
-    ++m_.sp;
-  }
-  m_.pr = a + 7;
-  record(1);
-}
-
-void Simulator::call() {
-  if (!stackHasRoom(1)) return;
-  const std::int64_t a = m_.pr;
-  --m_.sp;
-  m_.write(m_.sp, Word::of(a + 2));
-  // Computed after the return address is written: a stack grown into the
-  // CALL itself changes its address word.
-  const std::int64_t eff = effectiveAddress(m_);
-  m_.recordStep();
-  m_.pr = eff;
-}
-
-// RET on an empty stack ends the run (a main program's RET); a return beyond
-// the memory ends it with PR 255 (or 512 in extended mode).
-void Simulator::returnFromCall() {
-  if (m_.memory[m_.sp].isBlank()) {
-    m_.runEnd = Machine::RunEnd::Return;
-    running_ = false;
-    return;
-  }
-  m_.recordStep();
-  m_.pr = m_.memory[m_.sp].signedValue();
-  ++m_.sp;
-  const int limit = m_.extendedMemory ? 512 : 256;
-  if (m_.pr > limit || m_.sp > limit) {
-    m_.pr = m_.extendedMemory ? 512 : 255;
-    m_.runEnd = Machine::RunEnd::Return;
-    running_ = false;
-  }
-}
 
 // The buffer and length addresses of IN or OUT at PR; an address outside the
 // memory image ends the run with the address error, showing that address.
@@ -166,19 +82,23 @@ void Simulator::input() {
 void Simulator::dump() {
   ++m_.dumpCount;
   // Each line made in one small buffer: a looping program may dump at every
-  // pass.
+  // pass. The word at PR is the DMP word itself.
+  static constexpr std::string_view mnemonic = [] {
+    for (const Instruction& instruction : instructionSet) {
+      if (instruction.action == Action::Dump) return instruction.mnemonic;
+    }
+  }();
   char text[128];
   char* out = text;
   const auto put = [&out](std::string_view part) {
-    std::memcpy(out, part.data(), part.size());
-    out += part.size();
+    out = std::copy(part.begin(), part.end(), out);
   };
   const auto addLine = [&] {
     output_.add(std::string_view(text, static_cast<std::size_t>(out - text)));
     out = text;
   };
   put("命令：");
-  put(mnemonicAt(m_.memory, m_.pr));
+  put(mnemonic);
   put("    実行回数：");
   out = std::to_chars(out, text + sizeof text, m_.dumpCount).ptr;
   addLine();

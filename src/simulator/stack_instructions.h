@@ -1,0 +1,103 @@
+// PUSH, POP, RPUSH, RPOP, CALL and RET as a pass carries them out: they move
+// SP, and PR, which the pass keeps to itself. The pass has checked PR and SP against
+// the usable memory, so every cell they read lies within the memory image.
+#pragma once
+
+#include <cstdint>
+
+#include "base/message_list.h"
+#include "base/messages.h"
+#include "simulator/instructions.h"
+#include "simulator/pass_state.h"
+
+namespace casl2wb {
+
+// PUSH adr,x: eff onto the stack.
+[[gnu::always_inline]] inline StepEnd pushWord(Machine& m, PassState& s, Word word,
+                                               std::int64_t eff, MessageList& list) {
+  if (m.sp - 1 < 0) return StepEnd::StackFull;
+  --m.sp;
+  if (word.x() == 0) list.add(formatMessage(Message::PushWithoutIndex));
+  m.writeInStep(s.step(m), m.sp, Word::of(eff));
+  s.record(m, s.pr);
+  s.pr += 2;
+  return StepEnd::StackMoved;
+}
+
+// POP r: the word at SP into r (a field 8 to F names no register).
+[[gnu::always_inline]] inline StepEnd popWord(Machine& m, PassState& s, Word word) {
+  const std::int32_t value = m.memory[m.sp].signedValue();
+  const int r = word.r();
+  if (r <= 7) m.registers[static_cast<std::size_t>(r)] = Word::of(value);
+  ++m.sp;
+  s.record(m, s.pr, r <= 7 ? r : HistorySlot::noRegister);
+  s.pr += 1;
+  return StepEnd::StackMoved;
+}
+
+// RPUSH: seven pushes in one step, GR1 ending at the highest address and GR7
+// at SP. The address word of each generated PUSH 0,GRn is read just before
+// its push, so a stack grown into the words of RPUSH changes what it pushes.
+[[gnu::always_inline]] inline StepEnd pushRegisters(Machine& m, PassState& s) {
+  if (m.sp - 7 < 0) return StepEnd::StackFull;
+  const std::int64_t at = s.pr;
+  --m.sp;
+  for (std::size_t n = 1; n <= 7; ++n) {
+    const std::int32_t address = m.memory[at + 2 * static_cast<std::int64_t>(n)].signedValue();
+    m.writeInStep(s.step(m), m.sp, Word::of(address + m.registers[n].signedValue()));
+    if (n < 7) --m.sp;
+  }
+  s.record(m, at);
+  s.pr = at + 15;
+  return StepEnd::StackMoved;
+}
+
+// RPOP: seven pops in one step, GR7 first, each word taken as it is;
+// recorded at the address of the last generated POP word.
+[[gnu::always_inline]] inline StepEnd popRegisters(Machine& m, PassState& s) {
+  for (std::size_t n = 7; n >= 1; --n) {
+    m.registers[n] = m.memory[m.sp];
+    ++m.sp;
+  }
+  s.record(m, s.pr + 7, HistorySlot::allRegisters);
+  s.pr += 8;
+  return StepEnd::StackMoved;
+}
+
+// CALL adr,x: the return address onto the stack, then a jump. The jump
+// target is computed after the return address is written: a stack grown
+// into the CALL itself changes its words. It may lie anywhere.
+[[gnu::always_inline]] inline StepEnd callSubroutine(Machine& m, PassState& s) {
+  if (m.sp - 1 < 0) return StepEnd::StackFull;
+  const std::int64_t at = s.pr;
+  --m.sp;
+  m.writeInStep(s.step(m), m.sp, Word::of(at + 2));
+  std::int64_t target = m.memory[at + 1].signedValue();
+  const int x = m.memory[at].x();
+  if (x >= 1 && x <= 7) target += m.registers[static_cast<std::size_t>(x)].signedValue();
+  s.record(m, at);
+  s.pr = target;
+  return StepEnd::StackMoved;
+}
+
+// RET: RET on an empty stack ends the run (a main program's RET); a return
+// beyond the memory ends it with PR 255 (or 512 in extended mode). Any other
+// return address, even outside the memory image, becomes PR.
+[[gnu::always_inline]] inline StepEnd returnFromSubroutine(Machine& m, PassState& s) {
+  if (m.memory[m.sp].isBlank()) {
+    m.runEnd = Machine::RunEnd::Return;
+    return StepEnd::RunOver;
+  }
+  s.record(m, s.pr);
+  s.pr = m.memory[m.sp].signedValue();
+  ++m.sp;
+  const int limit = m.memoryTop();
+  if (s.pr > limit || m.sp > limit) {
+    s.pr = m.extendedMemory ? 512 : 255;
+    m.runEnd = Machine::RunEnd::Return;
+    return StepEnd::RunOver;
+  }
+  return StepEnd::StackMoved;
+}
+
+}  // namespace casl2wb
