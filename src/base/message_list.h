@@ -26,21 +26,32 @@ class VectorMessageList : public MessageList {
   std::vector<std::string> items;
 };
 
-// A message list that writes each item as a line as soon as it is added (a
-// list that is never cleared).
+// A message list that writes each item as a line of a stream (a list that
+// is never cleared). The lines gather in a buffer of its own, a long run
+// adds a line or more a step, and go to the stream when it fills, on flush
+// and at the end: flush before anything else writes to the stream.
 class StreamMessageList : public MessageList {
  public:
-  explicit StreamMessageList(std::ostream& out) : out_(out) {}
+  explicit StreamMessageList(std::ostream& out) : out_(out) { buffer_.reserve(bufferSize); }
+  ~StreamMessageList() override { flush(); }
+  StreamMessageList(const StreamMessageList&) = delete;
+  StreamMessageList& operator=(const StreamMessageList&) = delete;
+
   void clear() override {}
   void add(std::string_view item) override {
-    // Straight into the stream's buffer: a long run adds a line or more a step.
-    std::streambuf& buffer = *out_.rdbuf();
-    buffer.sputn(item.data(), static_cast<std::streamsize>(item.size()));
-    buffer.sputc('\n');
+    if (buffer_.size() + item.size() >= bufferSize) flush();
+    buffer_.append(item);
+    buffer_ += '\n';
+  }
+  void flush() {
+    out_.rdbuf()->sputn(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
   }
 
  private:
+  static constexpr std::size_t bufferSize = 1 << 16;
   std::ostream& out_;
+  std::string buffer_;
 };
 
 }  // namespace casl2wb

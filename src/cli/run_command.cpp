@@ -19,10 +19,12 @@ int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostrea
   if (!assembleFile(path, session.program, err)) return exitFailure;
   if (reportErrors(session.program, err)) return exitErrorsFound;
   session.machine.load(session.program);
-  // The list is only ever added to during runs: its lines go out at once.
+  // The list is only ever added to during runs; its lines go out before
+  // the panel.
   StreamMessageList list(out);
   Simulator simulator(session.machine, list, dialogs, session.panel);
   for (long run = 0; run < runs; ++run) simulator.run();
+  list.flush();
   printPanel(session.panel, out);
   out.flush();
   return exitSuccess;

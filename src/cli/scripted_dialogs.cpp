@@ -23,6 +23,8 @@ bool InputSource::open(const std::optional<std::string>& path, std::ostream& err
 std::istream& InputSource::stream() { return fromFile_ ? file_ : std::cin; }
 
 std::string ScriptedDialogs::inputBox(const std::string&, const std::string&, const std::string&) {
+  // At the end of input every later box is cancelled too: no reading.
+  if (!input_) return "";
   std::string line;
   if (!std::getline(input_, line)) return "";
   if (!line.empty() && line.back() == '\r') line.pop_back();
