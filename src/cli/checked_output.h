@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <streambuf>
 
 namespace casl2wb::cli {
@@ -21,10 +22,13 @@ class CheckedOutputBuffer : public std::streambuf {
 
  protected:
   int_type overflow(int_type c) override;
+  // Long texts go out at once, without a copy.
+  std::streamsize xsputn(const char* text, std::streamsize count) override;
   int sync() override;
 
  private:
   bool flushBuffer();
+  bool writeAll(const char* text, std::size_t count);
 
   int fd_;
   int error_ = 0;

@@ -52,9 +52,8 @@ constexpr bool isJump(Action action) {
 // PR within a pass lies at most at `limit`, or the pass reports it: the
 // highest address while SP lies between 0 and the first address above the
 // memory, and -1 (every PR) otherwise.
-std::int64_t prLimitOf(const Machine& m) {
-  const int highest = m.highestAddress();
-  return m.sp >= 0 && m.sp <= highest + 1 ? highest : -1;
+std::int64_t prLimitOf(std::int64_t sp, int highest) {
+  return sp >= 0 && sp <= highest + 1 ? highest : -1;
 }
 
 }  // namespace
@@ -132,6 +131,7 @@ void Simulator::runPasses() {
   // PR, the next history slot and the pass count stay in the loop, and go
   // back to the machine whenever the run ends or another routine needs them.
   PassState state{m.pr, &m.history[static_cast<std::size_t>(m.stepCount)]};
+  const int highest = m.highestAddress();
   std::int64_t passes = m.passCount;
   const auto finish = [&] {
     settle(state);
@@ -148,7 +148,7 @@ void Simulator::runPasses() {
       m.runEnd = Machine::RunEnd::BlankWord;
       return;
     }
-    if (state.step(m) > 999) {
+    if (state.next > &m.history[Machine::lastSlot]) {
       finish();
       m.restartAtLastSlot();
       if (!m.historyLimitNoticed) {
@@ -163,7 +163,7 @@ void Simulator::runPasses() {
       return;
     }
     ++passes;
-    if (!runPass(state)) {
+    if (!runPass(state, highest)) {
       finish();
       return;
     }
@@ -174,12 +174,12 @@ void Simulator::runPasses() {
 // order; the one with its code carries it out, and the rows after it in the
 // order look at the word at the new PR. So the pass goes on from one
 // instruction to the next as long as each lies further on in the order.
-[[gnu::always_inline]] inline bool Simulator::runPass(PassState& state) {
+[[gnu::always_inline]] inline bool Simulator::runPass(PassState& state, int highest) {
   Machine& m = m_;
   // PR and SP are checked together: with SP outside the memory no PR
   // passes. SP changes only with the stack instructions, after which the
   // limit is made anew.
-  std::int64_t prLimit = prLimitOf(m);
+  std::int64_t prLimit = prLimitOf(m.sp, highest);
   int nextPosition = 0;
   for (;;) {
     // PR lies within the memory image here: the pass top checked it, an
@@ -228,7 +228,7 @@ void Simulator::runPasses() {
       case StepEnd::StackMoved:
         // A call or a return may leave PR anywhere: the pass top reports it.
         if (!MemoryImage::contains(state.pr)) return true;
-        prLimit = prLimitOf(m);
+        prLimit = prLimitOf(m.sp, highest);
         break;
       case StepEnd::StackFull:
         // A push below address 0 changes nothing and shows eff FFFF, the
@@ -270,8 +270,11 @@ template <std::size_t position>
     constexpr bool changesRegister = row.action != Action::Store &&
                                      row.action != Action::CompareArithmetic &&
                                      row.action != Action::CompareLogical;
-    const int r = word.r();
-    state.record(m, pr, changesRegister && r <= 7 ? r : HistorySlot::noRegister);
+    if (const int r = word.r(); changesRegister && r <= 7) {
+      state.record(m, pr, r);
+    } else {
+      state.record(m, pr);
+    }
     state.pr = pr + row.length;
   } else if constexpr (isJump(row.action)) {
     const std::int64_t next = jumpTaken(row.action, m.flags) ? eff : pr + row.length;

@@ -32,7 +32,7 @@ class Simulator {
   // The passes of a run, up to its end.
   void runPasses();
   // One pass; false when the run ends within it.
-  bool runPass(PassState& state);
+  bool runPass(PassState& state, int highest);
   // The instruction of row `position` of the pass order, the word `word` at
   // PR, within a pass; `highest` is the highest address of the memory.
   template <std::size_t position>

@@ -225,6 +225,32 @@ TEST(Cli, CheckedFileIsNotRewritten) {
   EXPECT_EQ(entries, 1);
 }
 
+// 3000 DMPs, half a megabyte of lines: they come out whole and in order,
+// before the panel, and a full disk is still reported.
+TEST(Cli, ALongRunComesOutWholeAndInOrder) {
+  TempDir dir;
+  const std::string path = dir.file("dumps.txt");
+  writeBytes(path,
+             "P START ;LMT99999\nL DMP\n LAD GR1,1,GR1\n CPA GR1,N\n JNZ L\n RET\n"
+             "N DC 3000\n END\n");
+  const ProcessResult result = runCli({"run", path});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  std::size_t at = 0;
+  for (int n = 1; n <= 3000; ++n) {
+    at = result.out.find("命令：DMP    実行回数：" + std::to_string(n) + "\n", at);
+    ASSERT_NE(at, std::string::npos) << n;
+  }
+  EXPECT_LT(at, result.out.find("ｱﾄﾞﾚｽ( ﾒﾓﾘ)"));
+  EXPECT_EQ(result.out.rfind("GR1：0BB8\n"), result.out.find("GR1：0BB8\n"));
+  EXPECT_LT(result.out.find("ｱﾄﾞﾚｽ( ﾒﾓﾘ)"), result.out.find("GR1：0BB8\n"));
+
+  const ProcessResult full = runProcess(CASL2WB_CLI, {"run", path}, {"/dev/full"});
+  EXPECT_EQ(full.exitStatus, 2);
+  const std::string failure = "casl2wb-cli: standard output: No space left on device\n";
+  ASSERT_GE(full.err.size(), failure.size());
+  EXPECT_EQ(full.err.substr(full.err.size() - failure.size()), failure);
+}
+
 TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
   const std::string program = std::string(CASL2WB_EXAMPLES) + "/echo.txt";
   struct Case {
