@@ -3,15 +3,14 @@
 // process, on one thread and on two. The target is 2 seconds, and two
 // threads faster than one.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "quiet_process.h"
 
 #ifndef CASL2WB_CLI
 #error "CASL2WB_CLI must name the casl2wb-cli program"
@@ -20,10 +19,9 @@
 #error "CASL2WB_EXAMPLES must name the folder of the example programs"
 #endif
 
-extern char** environ;
-
 namespace {
 
+using casl2wb::bench::runQuietly;
 namespace fs = std::filesystem;
 
 constexpr int classSize = 200;
@@ -58,25 +56,6 @@ class Classroom {
   fs::path folder_;
   std::vector<std::string> files_;
 };
-
-// Runs the program with its output thrown away; its exit status, or -1.
-int runQuietly(std::vector<std::string> arguments) {
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return -1;
-  int status = 0;
-  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
-}
 
 void gradeClass(benchmark::State& state) {
   static const Classroom classroom;

@@ -2,6 +2,8 @@
 // box, the text front end's output, or a plain vector in tests.
 #pragma once
 
+#include <cstring>
+#include <memory>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -32,26 +34,35 @@ class VectorMessageList : public MessageList {
 // and at the end: flush before anything else writes to the stream.
 class StreamMessageList : public MessageList {
  public:
-  explicit StreamMessageList(std::ostream& out) : out_(out) { buffer_.reserve(bufferSize); }
+  explicit StreamMessageList(std::ostream& out) : out_(out), buffer_(new char[bufferSize]) {}
   ~StreamMessageList() override { flush(); }
   StreamMessageList(const StreamMessageList&) = delete;
   StreamMessageList& operator=(const StreamMessageList&) = delete;
 
   void clear() override {}
   void add(std::string_view item) override {
-    if (buffer_.size() + item.size() >= bufferSize) flush();
-    buffer_.append(item);
-    buffer_ += '\n';
+    if (used_ + item.size() + 1 > bufferSize) {
+      flush();
+      if (item.size() + 1 > bufferSize) {
+        out_.rdbuf()->sputn(item.data(), static_cast<std::streamsize>(item.size()));
+        out_.rdbuf()->sputc('\n');
+        return;
+      }
+    }
+    std::memcpy(buffer_.get() + used_, item.data(), item.size());
+    used_ += item.size();
+    buffer_[used_++] = '\n';
   }
   void flush() {
-    out_.rdbuf()->sputn(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    out_.rdbuf()->sputn(buffer_.get(), static_cast<std::streamsize>(used_));
+    used_ = 0;
   }
 
  private:
   static constexpr std::size_t bufferSize = 1 << 16;
   std::ostream& out_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
 };
 
 }  // namespace casl2wb

@@ -15,9 +15,11 @@ TEST(StreamMessageList, WritesEveryLineInOrderAcrossFullBuffers) {
   std::string expected;
   {
     StreamMessageList list(out);
-    // Lines of every length up to 300 bytes, 300 KB in all.
+    // Lines of every length up to 300 bytes, 300 KB in all, and one line
+    // longer than the buffer.
     for (int n = 0; n < 2000; ++n) {
-      const std::string line(static_cast<std::size_t>(n % 301), static_cast<char>('a' + n % 26));
+      const std::size_t length = n == 1000 ? 70000 : static_cast<std::size_t>(n % 301);
+      const std::string line(length, static_cast<char>('a' + n % 26));
       list.add(line);
       expected += line + '\n';
     }
