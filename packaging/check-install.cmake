@@ -1,10 +1,11 @@
 # Installs the build into a scratch prefix and checks what lands where:
 # exactly the expected files, the examples unchanged, the menu entry's keys,
 # the manual pages as man shows them, the bash completion, and the installed
-# text front end answering --version, checking an installed example and
-# grading it against its installed test file.
+# text front end answering --version, checking an installed example, grading
+# it against its installed test file and, with the desktop program, printing
+# it as a PDF file through the installed PDF module.
 #
-# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share
+# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DLIBDIR=lib -DDATADIR=share
 #       -DEXAMPLES_DIR=share/casl2wb/examples -DSOURCE_EXAMPLES=...
 #       -DMANDIR=share/man -DCOMPLETIONS_DIR=share/bash-completion/completions
 #       -DDESKTOP=ON|OFF -DVERSION=x.y.z -P check-install.cmake
@@ -36,6 +37,7 @@ endforeach()
 if(DESKTOP)
   list(APPEND expected
        ${BINDIR}/casl2wb
+       ${LIBDIR}/casl2wb/casl2wb-pdf.so
        ${MANDIR}/man1/casl2wb.1.gz
        ${DATADIR}/applications/casl2wb.desktop
        ${DATADIR}/icons/hicolor/scalable/apps/casl2wb.svg)
@@ -156,6 +158,16 @@ execute_process(COMMAND ${cli} grade ${PREFIX}/${EXAMPLES_DIR}/echo.toml
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0)
   fail("installed casl2wb-cli grade echo.toml echo.txt: status ${status}\n${out}${err}")
+endif()
+
+if(DESKTOP)
+  set(pdf ${PREFIX}/hello.pdf)
+  execute_process(COMMAND ${cli} print list ${PREFIX}/${EXAMPLES_DIR}/hello.txt --pdf ${pdf}
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  file(READ ${pdf} head LIMIT 5 HEX)
+  if(NOT status EQUAL 0 OR NOT head STREQUAL "255044462d")  # %PDF-
+    fail("installed casl2wb-cli print list hello.txt --pdf: status ${status}\n${out}${err}")
+  endif()
 endif()
 
 file(REMOVE_RECURSE ${PREFIX})

@@ -1,7 +1,8 @@
 # Installation (`cmake --install`) and the Debian package (`cpack -G DEB`).
 #
 # Installed: the two programs into bin and their manual pages into
-# share/man/man1; the bash completion of the text front end; with the desktop
+# share/man/man1; with Qt, the PDF module of the text front end into the
+# library folder's casl2wb; the bash completion of the text front end; with the desktop
 # program, its menu entry and icon; the example programs and their test file
 # into share/casl2wb/examples. The screenshot tool is for the README only and
 # is not installed.
@@ -12,6 +13,9 @@ set(CASL2WB_EXAMPLES_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/casl2wb/examples)
 set(CASL2WB_COMPLETIONS_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 install(TARGETS casl2wb-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET casl2wb-pdf)
+  install(TARGETS casl2wb-pdf LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/casl2wb)
+endif()
 install(FILES ${CASL2WB_PACKAGING_DIR}/casl2wb-cli.bash-completion
         DESTINATION ${CASL2WB_COMPLETIONS_INSTALL_DIR} RENAME casl2wb-cli)
 
@@ -105,6 +109,7 @@ if(CASL2WB_BUILD_TESTS)
                    -DBUILD_DIR=${PROJECT_BINARY_DIR}
                    -DPREFIX=${PROJECT_BINARY_DIR}/install-check
                    -DBINDIR=${CMAKE_INSTALL_BINDIR}
+                   -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
                    -DDATADIR=${CMAKE_INSTALL_DATADIR}
                    -DEXAMPLES_DIR=${CASL2WB_EXAMPLES_INSTALL_DIR}
                    -DMANDIR=${CMAKE_INSTALL_MANDIR}

@@ -1,28 +1,52 @@
 #include "cli/pdf_output.h"
 
-#include <QByteArray>
-#include <QGuiApplication>
-#include <QString>
+#include <dlfcn.h>
+
+#include <filesystem>
 
 #include "cli/command.h"
-#include "qtprint/pdf_printer.h"
+#include "cli/pdf_module.h"
 
 namespace casl2wb::cli {
 
+namespace {
+
+// Where an installation keeps the PDF module, relative to the folder of the
+// program.
+constexpr const char* installedPdfModule = CASL2WB_PDF_MODULE_FROM_BINDIR;
+
+// The entry point of the PDF module, from the folder of the program (a
+// build) or from its place in an installation; nullptr when this build or
+// installation has no PDF module.
+WritePdfEntry loadPdfModule() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return nullptr;
+  const std::filesystem::path folder = program.parent_path();
+  for (const std::filesystem::path& module :
+       {folder / pdfModuleName, folder / installedPdfModule}) {
+    void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) continue;
+    if (void* entry = ::dlsym(handle, writePdfEntryName)) {
+      return reinterpret_cast<WritePdfEntry>(entry);
+    }
+    ::dlclose(handle);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 bool writePdf(const std::string& path, const std::function<void(Printer&)>& document,
               std::ostream& err) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+  const WritePdfEntry writeWithQt = loadPdfModule();
+  if (writeWithQt == nullptr) {
+    err << programName << ": " << path << ": PDF output is not part of this build\n";
+    return false;
   }
-  static int argc = 1;
-  static char name[] = "casl2wb-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
-
-  PdfPrinter printer(path);
-  if (printer.isOpen()) document(printer);
-  if (printer.ok()) return true;
-  err << programName << ": " << path << ": " << printer.errorString().toStdString() << '\n';
+  std::string reason;
+  if (writeWithQt(path, document, reason)) return true;
+  err << programName << ": " << path << ": " << reason << '\n';
   return false;
 }
 

@@ -225,6 +225,23 @@ TEST(Cli, CheckedFileIsNotRewritten) {
   EXPECT_EQ(entries, 1);
 }
 
+// Qt is in the PDF module only, which a command loads when it writes a PDF
+// file: the program names no Qt library, and alone in a folder it still runs
+// programs and tells that PDF output is missing.
+TEST(Cli, RunsWithoutQtAndLoadsThePdfModuleOnlyForPdfFiles) {
+  EXPECT_EQ(readBytes(CASL2WB_CLI).find("libQt6"), std::string::npos);
+  TempDir dir;
+  const std::string alone = dir.file("casl2wb-cli");
+  std::filesystem::copy_file(CASL2WB_CLI, alone);
+  const std::string program = std::string(CASL2WB_EXAMPLES) + "/hello.txt";
+  EXPECT_EQ(runProcess(alone, {"run", program}).exitStatus, 0);
+  const std::string pdf = dir.file("hello.pdf");
+  const ProcessResult result = runProcess(alone, {"print", "list", program, "--pdf", pdf});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.err, "casl2wb-cli: " + pdf + ": PDF output is not part of this build\n");
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
 // 3000 DMPs, half a megabyte of lines: they come out whole and in order,
 // before the panel, and a full disk is still reported.
 TEST(Cli, ALongRunComesOutWholeAndInOrder) {
