@@ -36,7 +36,7 @@ class Simulator {
   // The instruction of row `position` of the pass order, the word `word` at
   // PR, within a pass; `highest` is the highest address of the memory.
   template <std::size_t position>
-  StepEnd carryOutAt(PassState& state, Word word, std::int64_t highest);
+  [[gnu::always_inline]] StepEnd carryOutAt(PassState& state, Word word, std::int64_t highest);
   // OUT, IN or DMP, which talk to the user, with PR, SP and the next slot
   // handed to the machine for the time.
   StepEnd talkToUser(PassState& state, void (Simulator::*instruction)());
