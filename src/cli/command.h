@@ -21,7 +21,7 @@ enum ExitStatus : int {
 
 // An option of a command: one that takes a value (named in the usage text by
 // `valueName`), or a flag without one (an empty `valueName`).
-struct OptionSpec {
+struct CommandOption {
   std::string_view name;  // "--input"
   std::string_view valueName;
   std::string_view description;
@@ -34,7 +34,7 @@ struct Command {
   // The arguments after the command name, as shown in the usage text.
   std::vector<std::string_view> arguments;
   std::string_view summary;
-  std::vector<OptionSpec> options;
+  std::vector<CommandOption> options;
   // How the exit status differs from that of the other commands (empty:
   // it does not).
   std::string_view exitStatus;

@@ -14,7 +14,7 @@ struct Subcommand {
   const Command* command = nullptr;
   CLI::App* app = nullptr;
   std::vector<std::string> positional;
-  std::vector<std::pair<const OptionSpec*, CLI::Option*>> options;
+  std::vector<std::pair<const CommandOption*, CLI::Option*>> options;
 };
 
 CommandLine wrong(std::string problem) {
@@ -63,13 +63,13 @@ CommandLine readCommandLine(std::span<const Command> commands,
     sub.app->set_help_flag("--help");
     sub.app->allow_extras();
     sub.app->add_option("ARGUMENTS", sub.positional);
-    for (const OptionSpec& spec : command.options) {
-      CLI::Option* option = spec.takesValue()
-                                ? sub.app->add_option(std::string(spec.name))
-                                      ->type_name(std::string(spec.valueName))
+    for (const CommandOption& declared : command.options) {
+      CLI::Option* option = declared.takesValue()
+                                ? sub.app->add_option(std::string(declared.name))
+                                      ->type_name(std::string(declared.valueName))
                                       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-                                : sub.app->add_flag(std::string(spec.name));
-      sub.options.emplace_back(&spec, option);
+                                : sub.app->add_flag(std::string(declared.name));
+      sub.options.emplace_back(&declared, option);
     }
   }
   const auto parsedSubcommand = [&]() -> Subcommand* {
@@ -119,13 +119,13 @@ CommandLine readCommandLine(std::span<const Command> commands,
   line.kind = CommandLine::Kind::Run;
   line.command = sub->command;
   line.arguments.positional = std::move(sub->positional);
-  for (const auto& [spec, option] : sub->options) {
+  for (const auto& [declared, option] : sub->options) {
     if (option->count() == 0) continue;
     if (option->count() > 1) {
-      return wrong(name + ": " + std::string(spec->name) + " is given twice");
+      return wrong(name + ": " + std::string(declared->name) + " is given twice");
     }
-    line.arguments.options.emplace(spec->name,
-                                   spec->takesValue() ? option->results().front() : std::string());
+    line.arguments.options.emplace(
+        declared->name, declared->takesValue() ? option->results().front() : std::string());
   }
   return line;
 }

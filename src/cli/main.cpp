@@ -24,7 +24,7 @@ namespace {
 
 using namespace casl2wb::cli;
 
-constexpr OptionSpec inputOption{
+constexpr CommandOption inputOption{
     "--input", "INFILE",
     "each IN takes the next line of INFILE (default: standard input); at its end the input box "
     "counts as cancelled"};

@@ -16,7 +16,7 @@ std::string commandLine(const Command& command) {
   return line;
 }
 
-std::string optionLine(const OptionSpec& option) {
+std::string optionLine(const CommandOption& option) {
   std::string line(option.name);
   if (option.takesValue()) {
     line += ' ';
@@ -103,17 +103,17 @@ std::string commandHelpText(const Command& command) {
   std::string text = "usage: " + std::string(programName) + ' ' + commandLine(command) + "\n\n";
   appendWrapped(text, command.summary, 0, 0);
   text += "\nOptions:\n";
-  const OptionSpec help{"--help", "", "show this help"};
+  const CommandOption help{"--help", "", "show this help"};
   std::size_t width = optionLine(help).size();
-  for (const OptionSpec& option : command.options) {
+  for (const CommandOption& option : command.options) {
     width = std::max(width, optionLine(option).size());
   }
-  const auto add = [&](const OptionSpec& option) {
+  const auto add = [&](const CommandOption& option) {
     const std::string line = "  " + optionLine(option);
     text += line + std::string(width + 5 - line.size(), ' ');
     appendWrapped(text, option.description, width + 5, width + 5);
   };
-  for (const OptionSpec& option : command.options) add(option);
+  for (const CommandOption& option : command.options) add(option);
   add(help);
   text += '\n';
   if (command.exitStatus.empty()) {
