@@ -163,6 +163,19 @@ inline constexpr std::array<Instruction, 44> instructionRows = {{
 inline constexpr const std::array<Instruction, 44>& instructionSet =
     instruction_rows::instructionRows;
 
+// The length of every row but the macros follows from its operand form: two
+// words for r,adr,x and adr,x, one for the others.
+static_assert([] {
+  for (const Instruction& instruction : instructionSet) {
+    const int formLength =
+        instruction.form == OperandForm::RegisterAddress || instruction.form == OperandForm::Address
+            ? 2
+            : 1;
+    if (instruction.form != OperandForm::Macro && instruction.length != formLength) return false;
+  }
+  return true;
+}());
+
 // The row of an operation code, or nullptr for a code no row has.
 const Instruction* instructionWithCode(int code);
 

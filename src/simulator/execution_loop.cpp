@@ -12,24 +12,6 @@ namespace casl2wb {
 
 namespace {
 
-// The execution loop moves PR on by the length that the operand form gives
-// (two words for r,adr,x and adr,x, one for the other forms but the
-// macros), so that the next PR is known without waiting for the table; the
-// table must agree.
-constexpr int lengthOfForm(OperandForm form) {
-  return form == OperandForm::RegisterAddress || form == OperandForm::Address ? 2 : 1;
-}
-
-static_assert([] {
-  for (const Instruction& instruction : instructionSet) {
-    if (instruction.form != OperandForm::Macro &&
-        instruction.length != lengthOfForm(instruction.form)) {
-      return false;
-    }
-  }
-  return true;
-}());
-
 // The position in the pass order of the row that carries out each word,
 // indexed by Word::codeKey: -1 for blank and empty words and for codes that
 // no row carried out has.

@@ -37,10 +37,10 @@ class Simulator {
   // PR, within a pass; `highest` is the highest address of the memory.
   template <std::size_t position>
   [[gnu::always_inline]] StepEnd carryOutAt(PassState& state, Word word, std::int64_t highest);
-  // OUT, IN or DMP, which talk to the user, with PR, SP and the next slot
+  // OUT, IN or DMP, which talk to the user, with PR and the next slot
   // handed to the machine for the time.
   StepEnd talkToUser(PassState& state, void (Simulator::*instruction)());
-  // Hands PR, SP and the next slot of a pass to the machine.
+  // Hands PR and the next slot of a pass to the machine.
   void settle(const PassState& state);
   void finishRun();
 
