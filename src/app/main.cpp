@@ -1,6 +1,7 @@
 // casl2wb: the desktop workbench. The splash comes first; when it hands
 // over, the editor window is the main window until the user ends the program.
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 #include "views/editor_window.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
     executionWindows = std::make_unique<casl2wb::ExecutionWindows>(*editor, state, dialogs);
     QObject::connect(editor.get(), &casl2wb::EditorWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    // Once the editor is on the screen, the texts that ended programs left.
+    QTimer::singleShot(0, editor.get(), &casl2wb::EditorWindow::offerRecoveries);
     return editor.get();
   });
   QObject::connect(splash, &casl2wb::SplashWindow::closedEarly, &app, &QApplication::quit,

@@ -97,9 +97,6 @@ std::string_view messageText(Message message) {
              "エラーチェックできるのは{}文字までです。";
     case Message::FileNameNeeded:
       return "ファイル名が入力されていません。ファイル名を入力してください。";
-    case Message::DiscardChanges:
-      return "編集中のプログラムはどのファイルにも保存されていません。\n"
-             "保存せずに終了しますか？";
     case Message::PrintingFailed:
       return "プリンタを使えなかったため、印刷できませんでした。";
     case Message::FindEnded:
@@ -138,6 +135,52 @@ std::string_view messageText(Message message) {
       return "アドレスがメモリの使用範囲を外れたため、実行を打ち切りました。";
     case Message::RunEndedAtBlankWord:
       return "番地{}の語が空白（命令語がない）のため、実行を終了しました。";
+
+    // The editor.
+    case Message::UnsavedFileText:
+      return "「{}」の変更は保存されていません。";
+    case Message::UnsavedNewText:
+      return "編集中のプログラムはどのファイルにも保存されていません。";
+    case Message::SaveBeforeEnd:
+      return "{}\n保存してから終了しますか？";
+    case Message::SaveBeforeClear:
+      return "{}\n保存してから消去しますか？";
+    case Message::SaveBeforeLoad:
+      return "{}\n保存してから「{}」を読み込みますか？";
+    case Message::SaveBeforeRestore:
+      return "{}\n保存してから、残っていたプログラムを復元しますか？";
+    case Message::RecoveryOffer:
+      return "正しく終了しなかったときの編集中のプログラムが残っています。\n"
+             "元のファイル：{}\n"
+             "自動保存の日時：{}（{}行）\n"
+             "復元しますか？「後で」を選ぶと、次に起動したときにもう一度確かめます。";
+    case Message::RecoveryNoFile:
+      return "（なし）";
+    case Message::RecoveryFailed:
+      return "編集中のプログラムを自動保存できませんでした。{}";
+    case Message::GoToLinePrompt:
+      return "移動先の行番号（1～{}）：";
+    case Message::GoToLineTitle:
+      return "行へ移動";
+    case Message::LineNumberBad:
+      return "行番号は1から{}までの数で指定してください。";
+    case Message::NoErrorLines:
+      return "エラーのある行はありません。";
+    case Message::TabsInText:
+      return "タブ文字があります。このワークベンチではフィールドを空白だけで区切ります。";
+
+    // The execution window.
+    case Message::ProgramChangedSinceCheck:
+      return "エラーチェックの後でプログラムが変更されました。\n"
+             "変更したプログラムを実行するには、もう一度エラーチェックしてください。";
+    case Message::NothingToPrint:
+      return "印刷するものがありません。\nプログラムを実行してから印刷してください。";
+
+    // The replace dialog.
+    case Message::ReplacedAll:
+      return "文書の検索と置換が終わりました。\n{}か所を置換しました。";
+    case Message::NothingReplaced:
+      return "文書の検索と置換が終わりました。\n「{}」は見つかりませんでした。";
   }
   return {};
 }

@@ -60,7 +60,6 @@ enum class Message {
   WorkFileFailed,       // {path}, {reason}
   TextTooLargeToCheck,  // {limit in characters}
   FileNameNeeded,       //
-  DiscardChanges,       //
   PrintingFailed,       //
   FindEnded,            //
   FindAndReplaceEnded,  //
@@ -85,6 +84,33 @@ enum class Message {
   RunEndedAtPassLimit,     // {pass limit}
   RunEndedAtAddressError,  //
   RunEndedAtBlankWord,     // {address}
+
+  // The editor: the question before it drops a text that no file holds
+  // (what is unsaved, then what is about to happen), the recovery of a text
+  // that an ended program left, going to a line or an error line, and tabs.
+  UnsavedFileText,    // {path}
+  UnsavedNewText,     //
+  SaveBeforeEnd,      // {what is unsaved}
+  SaveBeforeClear,    // {what is unsaved}
+  SaveBeforeLoad,     // {what is unsaved}, {path}
+  SaveBeforeRestore,  // {what is unsaved}
+  RecoveryOffer,      // {file}, {time}, {lines}
+  RecoveryNoFile,     //
+  RecoveryFailed,     // {reason}
+  GoToLinePrompt,     // {last line}
+  GoToLineTitle,      //
+  LineNumberBad,      // {last line}
+  NoErrorLines,       //
+  TabsInText,         //
+
+  // The execution window: a run of a text changed since its check, and a
+  // print before any run.
+  ProgramChangedSinceCheck,  //
+  NothingToPrint,            //
+
+  // The replace dialog: what replacing all did.
+  ReplacedAll,      // {count}
+  NothingReplaced,  // {search text}
 };
 
 // The text as it is catalogued, "{}" marks included.

@@ -12,6 +12,14 @@ inline constexpr const char* yesButton = "はい(&Y)";
 inline constexpr const char* noButton = "いいえ(&N)";
 inline constexpr const char* saveButton = "保存(&S)";
 
+// The choices before the editor drops a text that no file holds, and before
+// it restores the text that an ended program left.
+inline constexpr const char* saveChoice = "保存(&S)";
+inline constexpr const char* dontSaveChoice = "保存しない(&N)";
+inline constexpr const char* restoreChoice = "復元(&R)";
+inline constexpr const char* discardChoice = "破棄(&D)";
+inline constexpr const char* laterChoice = "後で(&L)";
+
 // The labels of the file dialog.
 inline constexpr const char* lookInLabel = "保存する場所：";
 inline constexpr const char* fileNameLabel = "ファイル名(&N)：";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QPrinter;
@@ -20,6 +21,10 @@ class Dialogs {
   virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
   // A question box with Yes and No; true for Yes.
   virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+  // A question box with these buttons from left to right; the index of the
+  // button chosen, or `escapeIndex` when the box is closed without one.
+  virtual int choose(QWidget* parent, const QString& title, const QString& text,
+                     const QStringList& buttons, int defaultIndex, int escapeIndex) = 0;
   // The name of the file to save to, or the empty text when the user cancels.
   virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                const QString& filter) = 0;

@@ -1,16 +1,22 @@
-// The menu bar and the toolbar of the editor window.
+// The menu bar, the toolbar and the keys of the editor window, and the
+// commands that only keys reach.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QToolBar>
 #include <array>
 #include <iterator>
 
+#include "base/messages.h"
+#include "views/dialogs.h"
 #include "views/editor_texts.h"
 #include "views/editor_window.h"
 #include "views/object_names.h"
+#include "views/product_title.h"
+#include "views/text_conversion.h"
 #include "views/tool_icons.h"
 
 namespace casl2wb {
@@ -95,6 +101,64 @@ void EditorWindow::buildMenus() {
   QMenu* help = addMenu(bar, names::helpMenu, texts::helpMenu);
   connect(addItem(help, names::helpAction, texts::helpAction), &QAction::triggered, this,
           &EditorWindow::showHelp);
+}
+
+// Keys of the whole window that have no menu item.
+void EditorWindow::buildKeys() {
+  struct Key {
+    const char* name;
+    const char* key;
+    void (EditorWindow::*command)();
+  };
+  const Key keys[] = {
+      {names::saveToFileAction, texts::saveKey, nullptr},
+      {names::nextErrorAction, texts::nextErrorKey, &EditorWindow::goToNextError},
+      {names::previousErrorAction, texts::previousErrorKey, &EditorWindow::goToPreviousError},
+      {names::goToLineAction, texts::goToLineKey, &EditorWindow::goToLine},
+      {names::helpMenuKeyAction, texts::helpMenuKey, nullptr},
+  };
+  for (const Key& key : keys) {
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(key.name));
+    setKey(action, key.key);
+    addAction(action);
+    if (key.command != nullptr) connect(action, &QAction::triggered, this, key.command);
+  }
+  connect(findChild<QAction*>(QString::fromLatin1(names::saveToFileAction)), &QAction::triggered,
+          this, &EditorWindow::saveToTextFile);
+  // The help menu's access key is a full-width letter that no keyboard
+  // types; Alt+H opens it as the other menus open with theirs.
+  connect(findChild<QAction*>(QString::fromLatin1(names::helpMenuKeyAction)), &QAction::triggered,
+          this, [this] {
+            menuBar()->setActiveAction(
+                findChild<QMenu*>(QString::fromLatin1(names::helpMenu))->menuAction());
+          });
+}
+
+void EditorWindow::goToNextError() {
+  if (!sourceEdit_->goToError(true)) statusBar()->showMessage(shownMessage(Message::NoErrorLines));
+}
+
+void EditorWindow::goToPreviousError() {
+  if (!sourceEdit_->goToError(false)) {
+    statusBar()->showMessage(shownMessage(Message::NoErrorLines));
+  }
+}
+
+void EditorWindow::goToLine() {
+  const std::string last = std::to_string(sourceEdit_->blockCount());
+  const std::optional<QString> entry = dialogs_.inputBox(
+      this, shownMessage(Message::GoToLinePrompt, {last}), shownMessage(Message::GoToLineTitle),
+      QString::number(sourceEdit_->textCursor().blockNumber() + 1));
+  if (!entry) return;
+  bool number = false;
+  const int line = entry->trimmed().toInt(&number);
+  if (!number || line < 1 || line > sourceEdit_->blockCount()) {
+    dialogs_.message(this, Dialogs::Icon::Warning, productTitle(),
+                     shownMessage(Message::LineNumberBad, {last}));
+    return;
+  }
+  sourceEdit_->goToLine(line);
 }
 
 void EditorWindow::buildToolbar() {

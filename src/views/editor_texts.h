@@ -30,6 +30,18 @@ inline constexpr const char* pasteKey = "Ctrl+P";
 inline constexpr const char* findKey = "Ctrl+F";
 inline constexpr const char* replaceKey = "Ctrl+R";
 
+// Keys of commands that have no menu item: saving to the text's own file,
+// opening the help menu (whose full-width access key cannot be typed), the
+// next and the previous error line, and going to a line.
+inline constexpr const char* saveKey = "Ctrl+S";
+inline constexpr const char* helpMenuKey = "Alt+H";
+inline constexpr const char* nextErrorKey = "F8";
+inline constexpr const char* previousErrorKey = "Shift+F8";
+inline constexpr const char* goToLineKey = "Ctrl+G";
+
+// The status line's button that turns tabs into spaces.
+inline constexpr const char* convertTabsButton = "タブを空白に変換";
+
 // The toolbar buttons in order; a button without texts is a separator.
 struct ToolButtonTexts {
   const char* toolTip;

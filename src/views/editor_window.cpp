@@ -6,10 +6,13 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTextCursor>
 #include <algorithm>
@@ -22,6 +25,8 @@
 #include "qtprint/font_choice.h"
 #include "views/busy_cursor.h"
 #include "views/dialogs.h"
+#include "views/editor_recovery.h"
+#include "views/editor_texts.h"
 #include "views/file_error_reasons.h"
 #include "views/file_window.h"
 #include "views/file_window_texts.h"
@@ -63,18 +68,33 @@ EditorWindow::EditorWindow(WorkbenchState& state, Dialogs& dialogs, QWidget* par
   setWindowTitle(productTitleWithVersion());
   buildControls();
   buildMenus();
+  buildKeys();
   buildToolbar();
+  buildStatusLine();
+  recovery_ = new EditorRecovery(*this, state_.workFolder);
   resize(960, 720);
 }
 
 EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::buildStatusLine() {
+  tabNotice_ = new QLabel(shownMessage(Message::TabsInText));
+  tabNotice_->setObjectName(QString::fromLatin1(object_names::tabNotice));
+  convertTabsButton_ = new QPushButton(QString::fromUtf8(editor_texts::convertTabsButton));
+  convertTabsButton_->setObjectName(QString::fromLatin1(object_names::convertTabsButton));
+  connect(convertTabsButton_, &QPushButton::clicked, sourceEdit_, &SourceEdit::convertTabsToSpaces);
+  statusBar()->addWidget(tabNotice_);
+  statusBar()->addWidget(convertTabsButton_);
+  tabNotice_->hide();
+  convertTabsButton_->hide();
+}
 
 void EditorWindow::buildControls() {
   sourceEdit_ = new SourceEdit;
   sourceEdit_->setObjectName(QString::fromLatin1(object_names::sourceEdit));
   sourceEdit_->setFont(fixedPitchFont(11));
   sourceEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  connect(sourceEdit_, &QPlainTextEdit::textChanged, this, &EditorWindow::sourceTextChanged);
+  connect(sourceEdit_, &QPlainTextEdit::textChanged, this, &EditorWindow::textStateChanged);
 
   messageList_ = new QListWidget;
   messageList_->setObjectName(QString::fromLatin1(object_names::messageList));
@@ -96,30 +116,10 @@ QString EditorWindow::sourceText() const { return sourceEdit_->toPlainText(); }
 
 void EditorWindow::showFileText(const QString& text) {
   const QString lines = withNewlines(text);
-  // The same text again keeps the caret and the undo history.
-  if (lines != sourceText()) {
-    showingFileText_ = true;
-    sourceEdit_->setPlainText(lines);
-    showingFileText_ = false;
-  }
-  textInFile_ = true;
-}
-
-bool EditorWindow::hasUnsavedChanges() const { return !textInFile_ && !sourceText().isEmpty(); }
-
-void EditorWindow::sourceTextChanged() {
-  if (!showingFileText_) textInFile_ = false;
-  const bool hasText = !sourceEdit_->document()->isEmpty();
-  for (const char* name : {object_names::cutAction, object_names::copyAction,
-                           object_names::findAction, object_names::replaceAction}) {
-    if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) action->setEnabled(hasText);
-  }
-}
-
-void EditorWindow::setTextFile(const std::string& pathBytes, const QString& shownPath) {
-  textFile_ = pathBytes;
-  setWindowTitle(shownPath);
-  textInFile_ = true;
+  // The same text again keeps the caret, the undo history and the marks.
+  if (lines == sourceText()) return;
+  sourceEdit_->clearCheck();
+  sourceEdit_->setPlainText(lines);
 }
 
 void EditorWindow::checkLines(const std::vector<Text>& lines) {
@@ -133,7 +133,14 @@ void EditorWindow::checkLines(const std::vector<Text>& lines) {
   const auto linesRead =
       static_cast<int>(std::min(lines.size(), static_cast<std::size_t>(SourceTable::maxLines)));
   messageLines_ = messageListLines(state_.program, linesRead);
-  sourceEdit_->markErrorLines(errorLinesOf(state_.program));
+  std::map<int, QStringList> errors;
+  for (const auto& [line, texts] : messagesByLine(state_.program, linesRead)) {
+    for (const std::string& message : texts) errors[line].append(fromStd(message));
+  }
+  sourceEdit_->showCheck(linesRead, errors);
+  if (!errors.empty()) sourceEdit_->goToLine(errors.begin()->first);
+  checkedText_ = sourceText();
+  textStateChanged();
   // A check that finds errors translates nothing and leaves the trace text.
   if (state_.program.traceText) state_.traceText.setText(*state_.program.traceText);
   emit programChecked();
@@ -166,24 +173,6 @@ void EditorWindow::openFileWindow() {
   window.activateWindow();
 }
 
-void EditorWindow::saveAs() {
-  const QString folder = fileWindow_ ? fileWindow_->folderPath() : QDir::currentPath();
-  const QString path =
-      dialogs_.saveFileName(this, QString::fromUtf8(file_window_texts::saveAsAction), folder,
-                            QString::fromUtf8(file_window_texts::fileFilter));
-  if (path.isEmpty()) return;
-  const FileWriteResult written = [&] {
-    const BusyCursor busy;
-    return saveTextFile(QFile::encodeName(path).toStdString(), toStd(sourceText()));
-  }();
-  if (!written.ok) {
-    reportWriteError(path, written.error);
-    return;
-  }
-  setTextFile(QFile::encodeName(path).toStdString(), path);
-  if (fileWindow_) fileWindow_->rereadLists();
-}
-
 void EditorWindow::checkProgram() {
   const std::string& folder = state_.workFolder;
   if (std::string error = makeOwnerOnlyFolder(folder); !error.empty()) {
@@ -213,24 +202,26 @@ void EditorWindow::checkProgram() {
 
 void EditorWindow::showExecutionWindows() { emit executionWindowsRequested(); }
 
-// Edits that are in no file are only thrown away when the user says so.
+// Text that no file holds is only thrown away when the user says so.
 void EditorWindow::clearScreen() {
-  if (hasUnsavedChanges() &&
-      !dialogs_.question(this, productTitle(), shownMessage(Message::DiscardChanges))) {
-    return;
-  }
+  if (!mayDropText(Dropping::Clear)) return;
+  sourceEdit_->clearCheck();
   sourceEdit_->clear();
   messageList_->clear();
   messageLines_.clear();
-  // The empty text comes from no file.
+  // The empty text comes from no file, and no check made a program of it.
   textFile_.clear();
-  setWindowTitle(productTitleWithVersion());
+  textFileShown_.clear();
+  fileText_.clear();
+  checkedText_.reset();
+  textStateChanged();
 }
 
 void EditorWindow::showLineOfMessage(int row) {
   if (row < 0 || static_cast<std::size_t>(row) >= messageLines_.size()) return;
   const int line = messageLines_[static_cast<std::size_t>(row)];
-  if (line > 0) sourceEdit_->goToLine(line);
+  // The line where the check's line is now, after the edits since.
+  if (line > 0) sourceEdit_->goToLine(sourceEdit_->currentLineOf(line));
 }
 
 void EditorWindow::cut() {
@@ -303,8 +294,7 @@ void EditorWindow::printProgramList() {
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
-  if (hasUnsavedChanges() &&
-      !dialogs_.question(this, productTitle(), shownMessage(Message::DiscardChanges))) {
+  if (!mayDropText(Dropping::End)) {
     event->ignore();
     return;
   }

@@ -1,9 +1,10 @@
 // The editor window: the source text, the message list of the check, the
-// menus and the toolbar. The main window of the program.
+// menus, the toolbar and a status line. The main window of the program.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,15 @@
 #include "base/text.h"
 #include "views/source_edit.h"
 
+class QLabel;
 class QListWidget;
+class QPushButton;
 class QToolBar;
 
 namespace casl2wb {
 
 class Dialogs;
+class EditorRecovery;
 class FileWindow;
 class FindDialog;
 class HelpWindow;
@@ -32,7 +36,7 @@ class EditorWindow : public QMainWindow {
 
   WorkbenchState& state() { return state_; }
   Dialogs& dialogs() { return dialogs_; }
-  QPlainTextEdit& sourceEdit() { return *sourceEdit_; }
+  SourceEdit& sourceEdit() { return *sourceEdit_; }
   QListWidget& messageList() { return *messageList_; }
 
   // The source text, lines ended by newlines.
@@ -40,19 +44,31 @@ class EditorWindow : public QMainWindow {
   // Puts a text that was just read from a file into the editor.
   void showFileText(const QString& text);
   // The editor's text was just loaded from or saved to this file (its bytes,
-  // and as it is shown): it is the same as the file's, and the caption names
-  // the file.
+  // and as it is shown): the text is the file's, and the caption names it.
   void setTextFile(const std::string& pathBytes, const QString& shownPath);
   // The file the text was last loaded from or saved to; empty when there is
   // none (a new text, or after the clear command).
   const std::string& textFile() const { return textFile_; }
-  // Edits that no save, load or check has put into a file.
-  bool hasUnsavedChanges() const;
+  // Whether the text differs from the text of its file when it was last
+  // loaded or saved, or holds anything while it has no file. A check does
+  // not save.
+  bool hasUnsavedChanges() const { return unsaved_; }
+
+  // What is about to drop the text.
+  enum class Dropping { End, Clear, Load, Restore };
+  // Asks first when the text is unsaved: the user saves it (to its file, or
+  // under a name asked for), drops it, or keeps it. True when the text may
+  // go. `loadedPath` is the file about to be loaded.
+  bool mayDropText(Dropping what, const QString& loadedPath = {});
+
+  // Puts a text that an ended program left into the editor, as the text of
+  // `sourceFile` (its bytes; empty for none) with unsaved changes.
+  void restoreText(const QString& text, const std::string& sourceFile);
 
   // Assembles the lines onto the memory as the last translation or run left
   // it and loads the program into the machine; the message list shows the
   // listing and messages, and a translated program's trace text goes to the
-  // trace window.
+  // trace window. The editor shows the first line with an error.
   void checkLines(const std::vector<Text>& lines);
 
   // The file window, created on first use (not shown by this).
@@ -76,6 +92,9 @@ class EditorWindow : public QMainWindow {
   void openFileWindow();
   // Asks for a file name and writes the text there.
   void saveAs();
+  // Writes the text to its own file; asks for a name when it has none.
+  // False when nothing was written.
+  bool saveToTextFile();
   void printProgramAndMemory();
   void setUpPrinter();
   void checkProgram();
@@ -88,6 +107,14 @@ class EditorWindow : public QMainWindow {
   void copy();
   void paste();
   void printProgramList();
+  // Offers the texts that programs which ended without removing their
+  // recovery files left behind (at start).
+  void offerRecoveries();
+  // F8 and Shift+F8: the next and the previous line with an error.
+  void goToNextError();
+  void goToPreviousError();
+  // Ctrl+G: asks for a line number and goes there.
+  void goToLine();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -95,8 +122,16 @@ class EditorWindow : public QMainWindow {
  private:
   void buildControls();
   void buildMenus();
+  void buildKeys();
   void buildToolbar();
-  void sourceTextChanged();
+  void buildStatusLine();
+  // The text changed, or the file it is the text of: the enable rules, the
+  // caption, the recovery file, the tab notice and whether the program of
+  // the last check is still the text's.
+  void textStateChanged();
+  void updateCaption();
+  bool saveTextAs();
+  bool writeTextTo(const std::string& pathBytes, const QString& shownPath);
   // Shows the source line of the message list's item in the editor.
   void showLineOfMessage(int row);
 
@@ -105,14 +140,24 @@ class EditorWindow : public QMainWindow {
   SourceEdit* sourceEdit_ = nullptr;
   QListWidget* messageList_ = nullptr;
   QToolBar* toolbar_ = nullptr;
+  QLabel* tabNotice_ = nullptr;
+  QPushButton* convertTabsButton_ = nullptr;
   QPointer<FileWindow> fileWindow_;
   QPointer<FindDialog> findDialog_;
   QPointer<ReplaceDialog> replaceDialog_;
   QPointer<HelpWindow> helpWindow_;
-  bool textInFile_ = true;
-  bool showingFileText_ = false;
+  EditorRecovery* recovery_ = nullptr;
+
+  // The file of the text (its bytes, and as it is shown), and the text it
+  // held when the editor last loaded or saved it.
   std::string textFile_;
-  // The source line of each item of the message list (0: none).
+  QString textFileShown_;
+  QString fileText_;
+  bool unsaved_ = false;
+  // The text of the last check; none before the first and after clearing.
+  std::optional<QString> checkedText_;
+  // The source line of each item of the message list (0: none), as the
+  // check numbered them.
   std::vector<int> messageLines_;
 };
 

@@ -151,6 +151,13 @@ void ExecutionWindow::run() {
                                                          : Message::RunWithoutProgram));
     return;
   }
+  // A text edited since its check would run as the older program.
+  if (state_.sourceChangedSinceCheck) {
+    dialogs_.message(this, Dialogs::Icon::Warning, windowTitle(),
+                     shownMessage(Message::ProgramChangedSinceCheck));
+    return;
+  }
+  hasRun_ = true;
   runStartMemory_ = currentMemoryRow(state_.machine);
   ListBoxMessages output(*outputList_);
   RunDialogsAdapter runDialogs(dialogs_, *this);
@@ -297,13 +304,22 @@ void ExecutionWindow::showRunEnd() {
   runEndStatus_->setText(fromStd(line));
 }
 
+bool ExecutionWindow::hasSomethingToPrint() {
+  if (hasRun_) return true;
+  dialogs_.message(this, Dialogs::Icon::Information, windowTitle(),
+                   shownMessage(Message::NothingToPrint));
+  return false;
+}
+
 void ExecutionWindow::printRunResult() {
+  if (!hasSomethingToPrint()) return;
   printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
     casl2wb::printRunResult(printer, state_.program.source, state_.machine);
   });
 }
 
 void ExecutionWindow::printCpuTrace() {
+  if (!hasSomethingToPrint()) return;
   printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
     casl2wb::printCpuTrace(printer, state_.program.source, state_.machine);
   });

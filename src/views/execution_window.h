@@ -52,6 +52,7 @@ class ExecutionWindow : public QMainWindow {
 
   // The print menu "印刷メニュー(&M)": the program list with the final
   // registers and the memory, the CPU trace, and an image of this window.
+  // Before the first run there is no run to print: a message says so.
   void printRunResult();
   void printCpuTrace();
   void printScreenCopy();
@@ -71,6 +72,8 @@ class ExecutionWindow : public QMainWindow {
   void clearMarks();
   void updateReplayControls();
   void showRunEnd();
+  // Whether a run was made; a message says so when not.
+  bool hasSomethingToPrint();
 
   WorkbenchState& state_;
   Dialogs& dialogs_;
@@ -84,6 +87,7 @@ class ExecutionWindow : public QMainWindow {
 
   // The last run: whether it can be replayed, the message list of the
   // program that made it, and the memory as it found it.
+  bool hasRun_ = false;
   bool runReplayable_ = false;
   std::vector<std::string> runMessages_;
   MemoryRow runStartMemory_{};

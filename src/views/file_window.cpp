@@ -210,22 +210,31 @@ bool FileWindow::mayOverwrite() {
 }
 
 void FileWindow::loadAndCheck() {
-  if (fileNameEdit_->text().trimmed().isEmpty()) {
+  const bool named = !fileNameEdit_->text().trimmed().isEmpty();
+  if (!named) {
+    // The editor's text is saved under the work file's name and loaded
+    // from there: nothing of it is lost, and another file of that name is
+    // only replaced when the user agrees.
     fileNameEdit_->setText(QString::fromLatin1(workFileName));
-    if (!writeEditorText()) return;
+    if (!mayOverwrite() || !writeEditorText()) return;
   }
   const QString path = fullPath();
+  const std::string pathBytes = fullPathBytes();
   BusyCursor busy;
   setCaption(captionReading);
-  const SourceReadResult read = readSourceFile(fullPathBytes());
+  const SourceReadResult read = readSourceFile(pathBytes);
   setCaption(captionIdle);
+  busy.release();
   if (!read.ok) {
-    busy.release();
     editor_.reportReadError(path, read, this);
     return;
   }
+  // A file that can be read replaces the editor's text only when no
+  // unsaved edit goes with it.
+  if (named && !editor_.mayDropText(EditorWindow::Dropping::Load, path)) return;
+  const BusyCursor checking;
   editor_.showFileText(editorTextOfLines(read.lines));
-  editor_.setTextFile(fullPathBytes(), path);
+  editor_.setTextFile(pathBytes, path);
   editor_.checkLines(read.lines);
 }
 

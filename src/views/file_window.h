@@ -43,8 +43,9 @@ class FileWindow : public QMainWindow, public CaptionSink {
   void rereadLists();
 
  public slots:
-  // Loads the named file into the editor and checks it; without a name, the
-  // editor text is first saved under the work file's name and loaded from there.
+  // Loads the named file into the editor and checks it, after asking when
+  // the editor's text is unsaved; without a name, the editor text is first
+  // saved under the work file's name and loaded from there.
   void loadAndCheck();
   // Writes the editor text to the named file.
   void save();

@@ -4,6 +4,10 @@
 
 namespace casl2wb {
 
+int lineOfDiagnostic(const Diagnostic& diagnostic, int linesRead) {
+  return diagnostic.line > 0 ? diagnostic.line : std::max(linesRead, 0);
+}
+
 std::vector<int> messageListLines(const AssembledProgram& program, int linesRead) {
   using Place = Diagnostic::Place;
   // Every line read has its listing line and the messages before and after it.
@@ -21,7 +25,7 @@ std::vector<int> messageListLines(const AssembledProgram& program, int linesRead
     lines.insert(lines.end(), items[static_cast<std::size_t>(n)], n);
   for (const Place place : {Place::AfterLines, Place::AfterTranslation}) {
     for (const Diagnostic& diagnostic : program.diagnostics) {
-      if (diagnostic.place == place) lines.push_back(diagnostic.line);
+      if (diagnostic.place == place) lines.push_back(lineOfDiagnostic(diagnostic, linesRead));
     }
     // The error count stands between the two groups.
     if (place == Place::AfterLines) lines.push_back(0);
@@ -31,14 +35,15 @@ std::vector<int> messageListLines(const AssembledProgram& program, int linesRead
   return lines;
 }
 
-std::vector<int> errorLinesOf(const AssembledProgram& program) {
-  std::vector<int> lines;
+std::map<int, std::vector<std::string>> messagesByLine(const AssembledProgram& program,
+                                                       int linesRead) {
+  std::map<int, std::vector<std::string>> messages;
   for (const Diagnostic& diagnostic : program.diagnostics) {
-    if (diagnostic.line > 0) lines.push_back(diagnostic.line);
+    if (const int line = lineOfDiagnostic(diagnostic, linesRead); line > 0) {
+      messages[line].push_back(diagnostic.text());
+    }
   }
-  std::sort(lines.begin(), lines.end());
-  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-  return lines;
+  return messages;
 }
 
 }  // namespace casl2wb

@@ -136,4 +136,14 @@ inline constexpr const char* stepBackButton = "stepBackButton";
 inline constexpr const char* stepCounter = "stepCounter";
 inline constexpr const char* runEndStatus = "runEndStatus";
 
+// The editor's commands without menu items, and its status line with the
+// notice about tabs.
+inline constexpr const char* saveToFileAction = "saveToFileAction";
+inline constexpr const char* helpMenuKeyAction = "helpMenuKeyAction";
+inline constexpr const char* nextErrorAction = "nextErrorAction";
+inline constexpr const char* previousErrorAction = "previousErrorAction";
+inline constexpr const char* goToLineAction = "goToLineAction";
+inline constexpr const char* tabNotice = "tabNotice";
+inline constexpr const char* convertTabsButton = "convertTabsButton";
+
 }  // namespace casl2wb::object_names

@@ -53,6 +53,20 @@ std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& tit
   return box;
 }
 
+std::unique_ptr<QMessageBox> makeChoiceBox(QWidget* parent, const QString& title,
+                                           const QString& text, const QStringList& buttons,
+                                           int defaultIndex, int escapeIndex) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Question, title, text,
+                                           QMessageBox::NoButton, parent);
+  for (qsizetype i = 0; i < buttons.size(); ++i) {
+    // Action roles keep the buttons in the order given on every platform.
+    QPushButton* button = box->addButton(buttons[i], QMessageBox::ActionRole);
+    if (i == defaultIndex) box->setDefaultButton(button);
+    if (i == escapeIndex) box->setEscapeButton(button);
+  }
+  return box;
+}
+
 std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const QString& caption,
                                                 const QString& folder, const QString& filter) {
   auto dialog = std::make_unique<QFileDialog>(parent, caption, folder, filter);
@@ -87,6 +101,14 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
   const auto box = makeQuestionBox(parent, title, text);
   box->exec();
   return box->clickedButton() == box->button(QMessageBox::Yes);
+}
+
+int QtDialogs::choose(QWidget* parent, const QString& title, const QString& text,
+                      const QStringList& buttons, int defaultIndex, int escapeIndex) {
+  const auto box = makeChoiceBox(parent, title, text, buttons, defaultIndex, escapeIndex);
+  box->exec();
+  const int chosen = static_cast<int>(box->buttons().indexOf(box->clickedButton()));
+  return chosen < 0 ? escapeIndex : chosen;
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& folder,

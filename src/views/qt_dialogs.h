@@ -19,6 +19,8 @@ class QtDialogs : public Dialogs {
  public:
   void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
   bool question(QWidget* parent, const QString& title, const QString& text) override;
+  int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons,
+             int defaultIndex, int escapeIndex) override;
   QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                        const QString& filter) override;
   std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
@@ -32,6 +34,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, Dialogs::Icon icon,
                                             const QString& title, const QString& text);
 std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& title,
                                              const QString& text);
+// The box of choose(): its buttons are the box's buttons in order.
+std::unique_ptr<QMessageBox> makeChoiceBox(QWidget* parent, const QString& title,
+                                           const QString& text, const QStringList& buttons,
+                                           int defaultIndex, int escapeIndex);
 std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const QString& caption,
                                                 const QString& folder, const QString& filter);
 std::unique_ptr<QInputDialog> makeInputBox(QWidget* parent, const QString& prompt,

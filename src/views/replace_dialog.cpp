@@ -3,7 +3,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "base/messages.h"
 #include "views/dialogs.h"
@@ -58,6 +60,13 @@ ReplaceDialog::ReplaceDialog(QPlainTextEdit& editor, Dialogs& dialogs, QWidget* 
   layout->addWidget(cancelButton_, 2, 2);
   layout->setColumnStretch(1, 1);
 
+  // From the text to find to the replacement, then to the buttons.
+  setTabOrder(findText_, replaceText_);
+  setTabOrder(replaceText_, replaceButton_);
+  setTabOrder(replaceButton_, replaceAllButton_);
+  setTabOrder(replaceAllButton_, cancelButton_);
+
+  // Enter in either box presses the default button "置換(&R)".
   connect(replaceButton_, &QPushButton::clicked, this, &ReplaceDialog::replace);
   connect(replaceAllButton_, &QPushButton::clicked, this, &ReplaceDialog::replaceAll);
   connect(cancelButton_, &QPushButton::clicked, this, &ReplaceDialog::close);
@@ -68,7 +77,7 @@ ReplaceDialog::ReplaceDialog(QPlainTextEdit& editor, Dialogs& dialogs, QWidget* 
   resize(460, sizeHint().height());
 }
 
-void ReplaceDialog::replace() {
+bool ReplaceDialog::replaceAndFindNext() {
   TextBoxSelection box(editor_);
   const QString wanted = findText_->text();
   qsizetype found = -1;
@@ -80,24 +89,38 @@ void ReplaceDialog::replace() {
       const QString replacement = replaceText_->text();
       box.replaceSelection(replacement);
       start += replacement.size();
+      ++replacedCount_;
     }
     found = box.text().indexOf(wanted, start, Qt::CaseSensitive);
   }
-  if (found >= 0) {
-    box.select(found, wanted.size());
-    replaceFound_ = true;
-  } else {
-    dialogs_.message(this, Dialogs::Icon::Information, productTitle(),
-                     shownMessage(Message::FindAndReplaceEnded));
-    replaceFound_ = false;
-  }
-  box.focus();
+  replaceFound_ = found >= 0;
+  if (replaceFound_) box.select(found, wanted.size());
+  return replaceFound_;
 }
 
+// The dialog keeps the focus, so that Enter goes on replacing instead of
+// typing line ends into the program; the editor shows the selection all
+// the same.
+void ReplaceDialog::replace() {
+  if (!replaceAndFindNext()) {
+    dialogs_.message(this, Dialogs::Icon::Information, productTitle(),
+                     shownMessage(Message::FindAndReplaceEnded));
+  }
+}
+
+// One step to undo, and one message that says how many were replaced.
 void ReplaceDialog::replaceAll() {
   TextBoxSelection(editor_).select(0, 0);
+  QTextCursor edit(editor_.document());
+  edit.beginEditBlock();
+  replacedCount_ = 0;
   replaceFound_ = true;
-  while (replaceFound_) replace();
+  while (replaceFound_) replaceAndFindNext();
+  edit.endEditBlock();
+  const QString message = replacedCount_ > 0
+                              ? shownMessage(Message::ReplacedAll, {std::to_string(replacedCount_)})
+                              : shownMessage(Message::NothingReplaced, {toStd(findText_->text())});
+  dialogs_.message(this, Dialogs::Icon::Information, productTitle(), message);
 }
 
 }  // namespace casl2wb

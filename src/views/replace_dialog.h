@@ -28,10 +28,15 @@ class ReplaceDialog : public QDialog {
   // Replaces the selection when it is the search text, then selects the
   // next occurrence.
   void replace();
-  // Replaces every occurrence from the beginning of the text.
+  // Replaces every occurrence from the beginning of the text and says how
+  // many it replaced.
   void replaceAll();
 
  private:
+  // replace() without its message at the end; true when it found the next
+  // occurrence.
+  bool replaceAndFindNext();
+
   QPlainTextEdit& editor_;
   Dialogs& dialogs_;
   QLabel* findLabel_ = nullptr;
@@ -42,6 +47,7 @@ class ReplaceDialog : public QDialog {
   QPushButton* replaceAllButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   bool replaceFound_ = false;
+  int replacedCount_ = 0;
 };
 
 }  // namespace casl2wb

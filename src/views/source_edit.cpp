@@ -1,8 +1,10 @@
 #include "views/source_edit.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTextBlock>
+#include <QToolTip>
 #include <algorithm>
 #include <iterator>
 
@@ -12,14 +14,6 @@
 namespace casl2wb {
 namespace {
 
-// The mark of a line with errors, kept by the line's block so that it moves
-// with the line when lines are added or removed above it.
-class ErrorMark : public QTextBlockUserData {};
-
-bool hasErrorMark(const QTextBlock& block) {
-  return dynamic_cast<const ErrorMark*>(block.userData()) != nullptr;
-}
-
 const QColor marginBackground(0xf2, 0xf2, 0xee);
 const QColor numberColour(0x8c, 0x8c, 0x86);
 const QColor errorMarkColour(0xc6, 0x28, 0x28);
@@ -28,6 +22,37 @@ const QColor errorLineBackground(0xfb, 0xe6, 0xe4);
 constexpr int marginPadding = 6;  // pixels on either side of the numbers
 constexpr int errorBarWidth = 3;  // the red bar at the margin's left edge
 constexpr int minimumDigits = 4;  // room for a program's 1013 lines
+
+// The columns of the text, as the check counts them: a character beyond
+// the Basic Multilingual Plane is one column.
+int columnsOf(QStringView text) {
+  int columns = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) columns += !text[i].isLowSurrogate();
+  return columns;
+}
+
+// Each tab of the line: its place, and the spaces up to the next field
+// column that replace it.
+std::vector<std::pair<qsizetype, int>> tabsOf(const QString& line) {
+  std::vector<std::pair<qsizetype, int>> tabs;
+  int column = 1;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    if (line[i] != QLatin1Char('\t')) {
+      column += !line[i].isLowSurrogate();
+      continue;
+    }
+    const int spaces = nextFieldColumn(column) - column;
+    tabs.emplace_back(i, spaces);
+    column += spaces;
+  }
+  return tabs;
+}
+
+qsizetype leadingSpaces(const QString& text) {
+  qsizetype count = 0;
+  while (count < text.size() && text[count] == QLatin1Char(' ')) ++count;
+  return count;
+}
 
 }  // namespace
 
@@ -39,6 +64,12 @@ int nextFieldColumn(int column) {
   return last + ((column - last) / commentTabWidth + 1) * commentTabWidth;
 }
 
+int previousFieldColumn(int column) {
+  int stop = 1;
+  while (nextFieldColumn(stop) < column) stop = nextFieldColumn(stop);
+  return stop;
+}
+
 class SourceEdit::Margin : public QWidget {
  public:
   explicit Margin(SourceEdit& editor) : QWidget(&editor), editor_(editor) {}
@@ -46,6 +77,13 @@ class SourceEdit::Margin : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override { editor_.paintMargin(event); }
+  bool event(QEvent* event) override {
+    // The margin and the text area share their top edge.
+    if (event->type() == QEvent::ToolTip) {
+      return editor_.showErrorTip(event, static_cast<QHelpEvent*>(event)->pos().y());
+    }
+    return QWidget::event(event);
+  }
 
  private:
   SourceEdit& editor_;
@@ -66,9 +104,9 @@ SourceEdit::SourceEdit(QWidget* parent) : QPlainTextEdit(parent) {
 
   connect(this, &QPlainTextEdit::blockCountChanged, this, &SourceEdit::updateMarginWidth);
   connect(this, &QPlainTextEdit::updateRequest, this, &SourceEdit::updateMargin);
-  // Marks follow their lines; a new text has none.
+  // Marks follow their lines.
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
-    if (!extraSelections().isEmpty()) showErrorLines();
+    if (!errorMessages_.empty()) showErrorLines();
   });
   updateMarginWidth();
 }
@@ -108,12 +146,13 @@ void SourceEdit::paintMargin(QPaintEvent* event) {
   painter.setFont(font());
   const int width = margin_->width();
   const int lineHeight = fontMetrics().height();
+  const std::vector<int> marked = markedBlocks();
   QTextBlock block = firstVisibleBlock();
   int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
   while (block.isValid() && top <= event->rect().bottom()) {
     const int bottom = top + qRound(blockBoundingRect(block).height());
     if (block.isVisible() && bottom >= event->rect().top()) {
-      const bool error = hasErrorMark(block);
+      const bool error = std::binary_search(marked.begin(), marked.end(), block.blockNumber());
       if (error) {
         painter.fillRect(0, top, width, bottom - top, errorLineBackground);
         painter.fillRect(0, top, errorBarWidth, bottom - top, errorMarkColour);
@@ -127,38 +166,84 @@ void SourceEdit::paintMargin(QPaintEvent* event) {
   }
 }
 
-void SourceEdit::markErrorLines(const std::vector<int>& lines) {
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    if (block.userData() != nullptr) block.setUserData(nullptr);
+void SourceEdit::showCheck(int linesRead, const std::map<int, QStringList>& errorMessages) {
+  checkedLines_.clear();
+  checkedLines_.reserve(static_cast<std::size_t>(std::max(linesRead, 0)));
+  QTextBlock block = document()->begin();
+  for (int line = 1; line <= linesRead && block.isValid(); ++line, block = block.next()) {
+    checkedLines_.emplace_back(block);
   }
-  for (const int line : lines) {
-    QTextBlock block = document()->findBlockByNumber(line - 1);
-    if (block.isValid() && !hasErrorMark(block)) block.setUserData(new ErrorMark);
-  }
+  errorMessages_ = errorMessages;
   showErrorLines();
 }
 
-std::vector<int> SourceEdit::errorLines() const {
-  std::vector<int> lines;
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    if (hasErrorMark(block)) lines.push_back(block.blockNumber() + 1);
+void SourceEdit::clearCheck() {
+  checkedLines_.clear();
+  errorMessages_.clear();
+  showErrorLines();
+}
+
+int SourceEdit::currentLineOf(int checkedLine) const {
+  if (checkedLine < 1 || static_cast<std::size_t>(checkedLine) > checkedLines_.size()) {
+    return checkedLine;
   }
+  return checkedLines_[static_cast<std::size_t>(checkedLine - 1)].blockNumber() + 1;
+}
+
+std::vector<int> SourceEdit::markedBlocks() const {
+  std::vector<int> blocks;
+  for (const auto& [line, messages] : errorMessages_) blocks.push_back(currentLineOf(line) - 1);
+  std::sort(blocks.begin(), blocks.end());
+  blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+  return blocks;
+}
+
+std::vector<int> SourceEdit::errorLines() const {
+  std::vector<int> lines = markedBlocks();
+  for (int& line : lines) ++line;
   return lines;
+}
+
+QStringList SourceEdit::errorMessagesOf(int line) const {
+  QStringList messages;
+  for (const auto& [checked, texts] : errorMessages_) {
+    if (currentLineOf(checked) == line) messages += texts;
+  }
+  return messages;
 }
 
 // The marked lines get a pale red background across the whole width.
 void SourceEdit::showErrorLines() {
   QList<QTextEdit::ExtraSelection> marks;
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    if (!hasErrorMark(block)) continue;
+  for (const int number : markedBlocks()) {
     QTextEdit::ExtraSelection mark;
-    mark.cursor = QTextCursor(block);
+    mark.cursor = QTextCursor(document()->findBlockByNumber(number));
     mark.format.setBackground(errorLineBackground);
     mark.format.setProperty(QTextFormat::FullWidthSelection, true);
     marks.append(mark);
   }
   setExtraSelections(marks);
   margin_->update();
+}
+
+bool SourceEdit::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    return showErrorTip(event, static_cast<QHelpEvent*>(event)->pos().y());
+  }
+  return QPlainTextEdit::viewportEvent(event);
+}
+
+bool SourceEdit::showErrorTip(QEvent* event, int viewportY) {
+  const int line = cursorForPosition(QPoint(0, viewportY)).blockNumber() + 1;
+  const QStringList messages = errorMessagesOf(line);
+  if (messages.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                       messages.join(QLatin1Char('\n')), this);
+  }
+  return true;
 }
 
 void SourceEdit::goToLine(int line) {
@@ -169,27 +254,117 @@ void SourceEdit::goToLine(int line) {
   setFocus(Qt::OtherFocusReason);
 }
 
+bool SourceEdit::goToError(bool forward) {
+  const std::vector<int> marked = markedBlocks();
+  if (marked.empty()) return false;
+  const int caret = textCursor().blockNumber();
+  int target = forward ? marked.front() : marked.back();
+  if (forward) {
+    const auto next = std::upper_bound(marked.begin(), marked.end(), caret);
+    if (next != marked.end()) target = *next;
+  } else {
+    const auto next = std::lower_bound(marked.begin(), marked.end(), caret);
+    if (next != marked.begin()) target = *std::prev(next);
+  }
+  goToLine(target + 1);
+  return true;
+}
+
 void SourceEdit::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Tab && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    insertSpacesToNextField();
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (event->key() == Qt::Key_Tab && modifiers == Qt::NoModifier) {
+    const QTextCursor cursor = textCursor();
+    const bool severalLines = document()->findBlock(cursor.selectionStart()) !=
+                              document()->findBlock(cursor.selectionEnd());
+    if (severalLines) {
+      shiftSelectedLines(false);
+    } else {
+      insertSpacesToNextField();
+    }
     event->accept();
+    return;
+  }
+  if (event->key() == Qt::Key_Backtab) {
+    shiftSelectedLines(true);
+    event->accept();
+    return;
+  }
+  // Alt with a key is an access key of a menu or nothing, never a letter of
+  // the program (Ctrl+Alt stands for AltGr on some keyboards).
+  if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+      !event->text().isEmpty()) {
+    event->ignore();
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
 }
 
-// Spaces up to the next field column replace the selection. Columns count
-// characters as the check does, so a character beyond the Basic
-// Multilingual Plane is one column.
+// Spaces up to the next field column replace the selection.
 void SourceEdit::insertSpacesToNextField() {
   QTextCursor cursor = textCursor();
   cursor.beginEditBlock();
   cursor.removeSelectedText();
-  const QString before = cursor.block().text().left(cursor.positionInBlock());
-  const int column = static_cast<int>(before.toUcs4().size()) + 1;
+  const int column = columnsOf(cursor.block().text().left(cursor.positionInBlock())) + 1;
   cursor.insertText(QString(nextFieldColumn(column) - column, QLatin1Char(' ')));
   cursor.endEditBlock();
   setTextCursor(cursor);
+}
+
+void SourceEdit::shiftSelectedLines(bool back) {
+  QTextCursor cursor = textCursor();
+  const QTextBlock first = document()->findBlock(cursor.selectionStart());
+  QTextBlock last = document()->findBlock(cursor.selectionEnd());
+  // A selection that ends at the start of a line leaves that line alone.
+  if (last != first && cursor.selectionEnd() == last.position()) last = last.previous();
+  const QTextBlock end = last.next();
+
+  // The leftmost column where a line's text starts; blank lines do not count.
+  int leftmost = 0;
+  for (QTextBlock block = first; block != end; block = block.next()) {
+    const QString text = block.text();
+    const qsizetype spaces = leadingSpaces(text);
+    if (spaces == text.size()) continue;
+    const int column = static_cast<int>(spaces) + 1;
+    leftmost = leftmost == 0 ? column : std::min(leftmost, column);
+  }
+  if (leftmost == 0) leftmost = 1;
+  const int step =
+      back ? leftmost - previousFieldColumn(leftmost) : nextFieldColumn(leftmost) - leftmost;
+
+  cursor.beginEditBlock();
+  for (QTextBlock block = first; block != end; block = block.next()) {
+    const QString text = block.text();
+    const qsizetype spaces = leadingSpaces(text);
+    cursor.setPosition(block.position());
+    if (back) {
+      cursor.setPosition(block.position() + static_cast<int>(std::min<qsizetype>(spaces, step)),
+                         QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
+    } else if (spaces < text.size()) {
+      cursor.insertText(QString(step, QLatin1Char(' ')));
+    }
+  }
+  cursor.endEditBlock();
+  // The lines stay selected, so that the key can be pressed again.
+  cursor.setPosition(first.position());
+  cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+// Each tab is replaced on its own, from the right, so that the marks of the
+// check and the undo history keep their places.
+void SourceEdit::convertTabsToSpaces() {
+  QTextCursor cursor(document());
+  cursor.beginEditBlock();
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    const auto tabs = tabsOf(block.text());
+    for (auto tab = tabs.rbegin(); tab != tabs.rend(); ++tab) {
+      cursor.setPosition(block.position() + static_cast<int>(tab->first));
+      cursor.setPosition(cursor.position() + 1, QTextCursor::KeepAnchor);
+      cursor.insertText(QString(tab->second, QLatin1Char(' ')));
+    }
+  }
+  cursor.endEditBlock();
 }
 
 }  // namespace casl2wb

@@ -8,6 +8,12 @@ QString withNewlines(QString text) {
   return text;
 }
 
+bool sameLines(QStringView a, QStringView b) {
+  if (a.endsWith(QLatin1Char('\n'))) a.chop(1);
+  if (b.endsWith(QLatin1Char('\n'))) b.chop(1);
+  return a == b;
+}
+
 QString editorTextOfLines(const std::vector<Text>& lines) {
   QString text;
   for (const Text& line : lines) {

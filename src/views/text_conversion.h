@@ -26,6 +26,10 @@ inline QString shownMessage(Message message,
 // The editor holds its lines with plain newlines: CR LF and a lone CR become LF.
 QString withNewlines(QString text);
 
+// Whether two editor texts hold the same lines: a line end after the last
+// line makes no difference, as a saved file ends in one either way.
+bool sameLines(QStringView a, QStringView b);
+
 // The text of the editor for the lines of a file: every line, the last one
 // included, followed by a line end.
 QString editorTextOfLines(const std::vector<Text>& lines);

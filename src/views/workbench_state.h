@@ -31,6 +31,10 @@ class WorkbenchState {
   RegisterPanel panel;
   TraceTextStore traceText;
 
+  // Whether the editor's text differs from the text of the last check (or
+  // was cleared since): the program in the machine is no longer the text's.
+  bool sourceChangedSinceCheck = false;
+
   // The folder of the work files that the editor's error check writes and
   // reads back (one new file a check).
   std::string workFolder;

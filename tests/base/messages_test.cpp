@@ -65,7 +65,6 @@ const std::vector<CatalogueEntry>& catalogue() {
       {Message::WorkFileFailed, "WorkFileFailed", {"/home/u/w", "No space left on device"}},
       {Message::TextTooLargeToCheck, "TextTooLargeToCheck", {"1048576"}},
       {Message::FileNameNeeded, "FileNameNeeded", {}},
-      {Message::DiscardChanges, "DiscardChanges", {}},
       {Message::PrintingFailed, "PrintingFailed", {}},
       {Message::FindEnded, "FindEnded", {}},
       {Message::FindAndReplaceEnded, "FindAndReplaceEnded", {}},
@@ -84,6 +83,27 @@ const std::vector<CatalogueEntry>& catalogue() {
       {Message::RunEndedAtPassLimit, "RunEndedAtPassLimit", {"5000"}},
       {Message::RunEndedAtAddressError, "RunEndedAtAddressError", {}},
       {Message::RunEndedAtBlankWord, "RunEndedAtBlankWord", {"0012"}},
+      // The editor.
+      {Message::UnsavedFileText, "UnsavedFileText", {"/home/u/a.txt"}},
+      {Message::UnsavedNewText, "UnsavedNewText", {}},
+      {Message::SaveBeforeEnd, "SaveBeforeEnd", {"X。"}},
+      {Message::SaveBeforeClear, "SaveBeforeClear", {"X。"}},
+      {Message::SaveBeforeLoad, "SaveBeforeLoad", {"X。", "/home/u/b.txt"}},
+      {Message::SaveBeforeRestore, "SaveBeforeRestore", {"X。"}},
+      {Message::RecoveryOffer, "RecoveryOffer", {"/home/u/a.txt", "2026/12/09 04:17", "12"}},
+      {Message::RecoveryNoFile, "RecoveryNoFile", {}},
+      {Message::RecoveryFailed, "RecoveryFailed", {"ディスクに空きがありません。"}},
+      {Message::GoToLinePrompt, "GoToLinePrompt", {"42"}},
+      {Message::GoToLineTitle, "GoToLineTitle", {}},
+      {Message::LineNumberBad, "LineNumberBad", {"42"}},
+      {Message::NoErrorLines, "NoErrorLines", {}},
+      {Message::TabsInText, "TabsInText", {}},
+      // The execution window.
+      {Message::ProgramChangedSinceCheck, "ProgramChangedSinceCheck", {}},
+      {Message::NothingToPrint, "NothingToPrint", {}},
+      // The replace dialog.
+      {Message::ReplacedAll, "ReplacedAll", {"3"}},
+      {Message::NothingReplaced, "NothingReplaced", {"LD"}},
   };
   return entries;
 }

@@ -133,7 +133,7 @@ TEST_F(EditorWindowTest, EnableRules) {
   typeText(sourceEdit(), QStringLiteral("L"));
   for (const char* name : ruled) EXPECT_TRUE(action(name)->isEnabled()) << name;
 
-  dialogs.questionAnswers.push_back(true);  // the typed text may go
+  dialogs.choiceAnswers.push_back(1);  // the typed text may go unsaved
   trigger(names::clearAction);
   for (const char* name : ruled) EXPECT_FALSE(action(name)->isEnabled()) << name;
   EXPECT_TRUE(action(names::pasteAction)->isEnabled());
@@ -143,43 +143,11 @@ TEST_F(EditorWindowTest, ClearEmptiesTextAndList) {
   typeText(sourceEdit(), QStringLiteral(" LD GR1,A\n"));
   trigger(names::checkAction);
   ASSERT_GT(messageList()->count(), 0);
+  dialogs.choiceAnswers.push_back(1);  // without saving
   trigger(names::clearAction);
   EXPECT_EQ(text(), QString());
   EXPECT_EQ(messageList()->count(), 0);
-  EXPECT_TRUE(dialogs.questions.empty());
-}
-
-// Clearing asks as ending does, and only when the text holds edits that no
-// save, load or check has written to a file.
-TEST_F(EditorWindowTest, ClearAsksFirstOnlyForEditsInNoFile) {
-  const QString question = productTitle() + "\n" + shownMessage(Message::DiscardChanges);
-  struct Case {
-    const char* what;
-    bool checkFirst;
-    bool typeAfterCheck;
-    std::optional<bool> answer;  // none: no question is expected
-    bool cleared;
-  };
-  for (const Case& c : {Case{"typed, kept", false, false, false, false},
-                        Case{"typed, thrown away", false, false, true, true},
-                        Case{"checked", true, false, std::nullopt, true},
-                        Case{"edited after the check", true, true, false, false}}) {
-    SCOPED_TRACE(c.what);
-    sourceEdit()->clear();
-    messageList()->clear();
-    dialogs.questions.clear();
-    typeText(sourceEdit(), QStringLiteral("PRG START\n RET\n END\n"));
-    if (c.checkFirst) trigger(names::checkAction);
-    if (c.typeAfterCheck) typeText(sourceEdit(), QStringLiteral("X"));
-    const QString before = text();
-    const int items = messageList()->count();
-    if (c.answer) dialogs.questionAnswers.push_back(*c.answer);
-    trigger(names::clearAction);
-    EXPECT_EQ(dialogs.questions,
-              c.answer ? std::vector<QString>{question} : std::vector<QString>{});
-    EXPECT_EQ(text(), c.cleared ? QString() : before);
-    EXPECT_EQ(messageList()->count(), c.cleared ? 0 : items);
-  }
+  EXPECT_EQ(dialogs.choices.size(), 1u);
 }
 
 class ClipboardTest : public EditorFixture {
@@ -350,72 +318,6 @@ TEST_F(EditorWindowTest, HelpShowsUsageWindow) {
   EXPECT_FALSE(usageHelpHtml().contains(QLatin1Char('{')));
   trigger(names::helpAction);
   EXPECT_EQ(editor->findChildren<HelpWindow*>().size(), 1);
-}
-
-class EndingTest : public EditorFixture {
- protected:
-  void SetUp() override {
-    EditorFixture::SetUp();
-    QObject::connect(editor.get(), &EditorWindow::programEnded, [this] { ++endings; });
-  }
-  int endings = 0;
-};
-
-TEST_F(EndingTest, EndsAtOnceWithoutChanges) {
-  for (const char* name : {names::endAction, names::closeAction}) {
-    editor->show();
-    trigger(name);
-    EXPECT_TRUE(dialogs.questions.empty()) << name;
-    EXPECT_FALSE(editor->isVisible()) << name;
-  }
-  EXPECT_EQ(endings, 2);
-}
-
-TEST_F(EndingTest, AsksBeforeThrowingAwayTypedText) {
-  typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
-  trigger(names::endAction);
-  ASSERT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_EQ(endings, 0);
-  EXPECT_TRUE(editor->isVisible());
-
-  dialogs.questionAnswers.push_back(true);
-  trigger(names::closeAction);
-  EXPECT_EQ(dialogs.questions.size(), 2u);
-  EXPECT_EQ(endings, 1);
-  EXPECT_FALSE(editor->isVisible());
-}
-
-TEST_F(EndingTest, ClosingTheWindowAsksToo) {
-  typeText(sourceEdit(), QStringLiteral("X"));
-  EXPECT_FALSE(editor->close());
-  EXPECT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_EQ(endings, 0);
-}
-
-TEST_F(EndingTest, CheckedTextIsInTheWorkFile) {
-  typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
-  trigger(names::checkAction);
-  trigger(names::endAction);
-  EXPECT_TRUE(dialogs.questions.empty());
-  EXPECT_EQ(endings, 1);
-}
-
-TEST_F(EndingTest, EditAfterCheckAsksAgain) {
-  typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
-  trigger(names::checkAction);
-  typeText(sourceEdit(), QStringLiteral("B"));
-  trigger(names::endAction);
-  EXPECT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_EQ(endings, 0);
-}
-
-TEST_F(EndingTest, ClearedTextHoldsNothingToLose) {
-  typeText(sourceEdit(), QStringLiteral(" LD GR1,A"));
-  dialogs.questionAnswers.push_back(true);  // clearing asks first
-  trigger(names::clearAction);
-  trigger(names::endAction);
-  EXPECT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_EQ(endings, 1);
 }
 
 }  // namespace

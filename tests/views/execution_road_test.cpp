@@ -221,9 +221,9 @@ TEST_F(ExecutionRoad, TraceWindowMenusShowTheEditorAndEndThroughIt) {
   EXPECT_TRUE(editor->isVisible());
   typeText(sourceEdit(), QStringLiteral("X"));  // an edit in no file: ending asks first
   windows->trace()->findChild<QAction*>(QString::fromLatin1(names::endProgramAction))->trigger();
-  EXPECT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_FALSE(ended);  // the scripted answer is No
-  dialogs.questionAnswers = {true};
+  EXPECT_EQ(dialogs.choices.size(), 1u);
+  EXPECT_FALSE(ended);          // the box was closed: nothing happens
+  dialogs.choiceAnswers = {1};  // without saving
   windows->trace()->findChild<QAction*>(QString::fromLatin1(names::endProgramAction))->trigger();
   EXPECT_TRUE(ended);
 }

@@ -157,7 +157,9 @@ TEST_F(FileWindowTest, LoadCheckReadsTheFileIntoTheEditorAndChecksIt) {
                         "B DC 2\r\n END"));
   typeText(sourceEdit(), QStringLiteral("old text"));
   fileNameEdit()->setText(QStringLiteral("sum.txt"));
+  dialogs.choiceAnswers.push_back(1);  // the typed text goes unsaved
   command(names::loadAndCheckAction);
+  EXPECT_EQ(dialogs.choices.size(), 1u);
   EXPECT_EQ(text(),
             QStringLiteral("SUM START\n LD GR1,A\n ADDA GR1,B\n RET\nA DC 1\nB DC 2\n END\n"));
   EXPECT_EQ(listItems(messageList()), cliCheck(path));
@@ -383,7 +385,7 @@ TEST_F(FileWindowTest, CancelledSaveAsWritesNothing) {
   typeText(sourceEdit(), QStringLiteral("A"));
   command(names::fileSaveAsAction);
   EXPECT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(editor->windowTitle(), productTitleWithVersion());
+  EXPECT_EQ(editor->windowTitle(), "*" + productTitleWithVersion());
   EXPECT_TRUE(QDir(files).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_TRUE(editor->hasUnsavedChanges());
 }
@@ -397,7 +399,7 @@ TEST_F(FileWindowTest, SaveAsIntoAMissingFolderIsReported) {
   EXPECT_EQ(dialogs.messages[0].text,
             shownMessage(Message::CannotWrite,
                          {path.toStdString(), formatMessage(Message::ReasonNoSuchFile)}));
-  EXPECT_EQ(editor->windowTitle(), productTitleWithVersion());
+  EXPECT_EQ(editor->windowTitle(), "*" + productTitleWithVersion());
 }
 
 // Saving onto a file asks first unless the file is new or the one the
@@ -445,11 +447,12 @@ TEST_F(FileWindowTest, SaveAsksBeforeOverwritingAnotherFile) {
   // After the clear command the new text comes from no file.
   const QString savedAs = readFile(file("saved-as.txt"));
   typeText(sourceEdit(), QStringLiteral("X"));
-  dialogs.questionAnswers.push_back(true);  // clear: throw the edit away
+  dialogs.choiceAnswers.push_back(1);  // clear: throw the edit away
   trigger(names::clearAction);
+  EXPECT_EQ(dialogs.choices.size(), 1u);
   typeText(sourceEdit(), QStringLiteral("Y"));
-  command(names::fileSaveAction);           // No
-  EXPECT_EQ(dialogs.questions.size(), 4u);  // the clear's and the overwrite's
+  command(names::fileSaveAction);  // No
+  EXPECT_EQ(dialogs.questions.size(), 3u);
   EXPECT_EQ(readFile(file("saved-as.txt")), savedAs);
 }
 

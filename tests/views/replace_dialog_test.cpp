@@ -3,10 +3,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtTest/QTest>
 
 #include "editor_fixture.h"
 #include "views/find_texts.h"
 #include "views/replace_dialog.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb::testing {
 namespace {
@@ -112,41 +114,50 @@ TEST_F(ReplaceDialogTest, DifferentSelectionSearchesFromTheCaret) {
   EXPECT_EQ(selectionStart(), 2);
 }
 
-TEST_F(ReplaceDialogTest, ReplaceAllOnAA) {
-  open(QStringLiteral("AA"), 0, 0);
-  set(QStringLiteral("A"), QStringLiteral("B"));
-  replaceAll();
-  EXPECT_EQ(text(), QStringLiteral("BB"));
-  EXPECT_EQ(endMessages(), 1);
-  EXPECT_EQ(dialogs.messages.size(), 1u);
+// Replacing all goes from the beginning whatever is selected, ends also when
+// the replacement holds the search text, says once how many it replaced (or
+// that it found nothing), and is one step to undo.
+TEST_F(ReplaceDialogTest, ReplaceAllSaysHowManyAndIsOneStepToUndo) {
+  struct Case {
+    QString program;
+    int selectionStart;
+    QString wanted;
+    QString replacement;
+    QString expected;
+    QString message;
+  };
+  const auto replaced = [](const char* count) {
+    return shownMessage(Message::ReplacedAll, {count});
+  };
+  for (const Case& c : {
+           Case{"AA", 0, "A", "B", "BB", replaced("2")},
+           Case{" LD GR1,A\n LD GR2,B\n LD GR3,C\n", 24, "LD", "LAD",
+                " LAD GR1,A\n LAD GR2,B\n LAD GR3,C\n", replaced("3")},
+           Case{"A A", 0, "A", "AA", "AA AA", replaced("2")},
+           Case{"A;B;C", 0, ";", "", "ABC", replaced("2")},
+           Case{" LD GR1,A\n", 0, "XYZ", "B", " LD GR1,A\n",
+                shownMessage(Message::NothingReplaced, {"XYZ"})},
+           Case{" LD GR1,A\n", 1, "", "B", " LD GR1,A\n",
+                shownMessage(Message::NothingReplaced, {""})},
+       }) {
+    SCOPED_TRACE(c.program.toStdString() + " " + c.wanted.toStdString());
+    sourceEdit()->clear();
+    dialogs.messages.clear();
+    open(c.program, c.selectionStart, 2);
+    set(c.wanted, c.replacement);
+    replaceAll();
+    EXPECT_EQ(text(), c.expected);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, c.message);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Information);
+    EXPECT_FALSE(dialog->replaceFound());
+    if (c.expected == c.program) continue;
+    sourceEdit()->undo();
+    EXPECT_EQ(text(), c.program);
+  }
 }
 
-TEST_F(ReplaceDialogTest, ReplaceAllStartsAtTheBeginningWhereverTheSelectionIs) {
-  open(QStringLiteral(" LD GR1,A\n LD GR2,B\n LD GR3,C\n"), 24, 2);
-  set(QStringLiteral("LD"), QStringLiteral("LAD"));
-  replaceAll();
-  EXPECT_EQ(text(), QStringLiteral(" LAD GR1,A\n LAD GR2,B\n LAD GR3,C\n"));
-  EXPECT_EQ(endMessages(), 1);
-}
-
-TEST_F(ReplaceDialogTest, ReplaceAllWithTheSearchTextInsideTheReplacementEnds) {
-  open(QStringLiteral("A A"), 0, 0);
-  set(QStringLiteral("A"), QStringLiteral("AA"));
-  replaceAll();
-  EXPECT_EQ(text(), QStringLiteral("AA AA"));
-  EXPECT_EQ(endMessages(), 1);
-}
-
-TEST_F(ReplaceDialogTest, ReplaceAllWithoutOccurrenceChangesNothing) {
-  open(QStringLiteral(" LD GR1,A\n"), 0, 0);
-  set(QStringLiteral("XYZ"), QStringLiteral("B"));
-  replaceAll();
-  EXPECT_EQ(text(), QStringLiteral(" LD GR1,A\n"));
-  EXPECT_EQ(endMessages(), 1);
-  EXPECT_EQ(dialogs.messages.size(), 1u);
-}
-
-TEST_F(ReplaceDialogTest, EmptySearchTextReplacesNothingAndEnds) {
+TEST_F(ReplaceDialogTest, EmptySearchTextReplacesNothing) {
   open(QStringLiteral(" LD GR1,A\n"), 1, 2);
   set(QString(), QStringLiteral("B"));
   replace();
@@ -154,23 +165,38 @@ TEST_F(ReplaceDialogTest, EmptySearchTextReplacesNothingAndEnds) {
   EXPECT_EQ(selectionStart(), 1);
   EXPECT_EQ(selectionLength(), 2);
   EXPECT_EQ(endMessages(), 1);
-
-  replaceAll();
-  EXPECT_EQ(text(), QStringLiteral(" LD GR1,A\n"));
-  EXPECT_EQ(endMessages(), 2);
-
   set(QString(), QString());
   replaceAll();
   EXPECT_EQ(text(), QStringLiteral(" LD GR1,A\n"));
-  EXPECT_EQ(endMessages(), 3);
-  EXPECT_FALSE(dialog->replaceFound());
 }
 
-TEST_F(ReplaceDialogTest, ReplacementMayBeEmpty) {
-  open(QStringLiteral("A;B;C"), 0, 0);
-  set(QStringLiteral(";"), QString());
+// Enter in either box replaces, the buttons keep the focus in the dialog,
+// and Tab goes from the search text to the replacement, then the buttons.
+TEST_F(ReplaceDialogTest, EnterAndTheButtonsKeepTheFocusInTheDialog) {
+  open(QStringLiteral(" LD GR1,A\n LD GR2,B\n"), 0, 0);
+  set(QStringLiteral("LD"), QStringLiteral("ST"));
+  dialog->activateWindow();
+  QApplication::setActiveWindow(dialog);
+  for (QLineEdit* box : {findText(), replaceText(), findText()}) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isAncestorOf(QApplication::focusWidget()));
+  }
+  // The first Enter found the first LD, the next two replaced both.
+  EXPECT_EQ(text(), QStringLiteral(" ST GR1,A\n ST GR2,B\n"));
+  replace();
   replaceAll();
-  EXPECT_EQ(text(), QStringLiteral("ABC"));
+  EXPECT_TRUE(dialog->isAncestorOf(QApplication::focusWidget()));
+  EXPECT_FALSE(editor->sourceEdit().hasFocus());
+
+  findText()->setFocus();
+  QStringList order;
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    order.append(QApplication::focusWidget()->objectName());
+  }
+  EXPECT_EQ(order, QStringList({names::replaceText, names::replaceButton, names::replaceAllButton,
+                                names::cancelButton}));
 }
 
 TEST_F(ReplaceDialogTest, CancelUnloadsAndTheNextOpeningTakesTheNewSelection) {

@@ -31,6 +31,17 @@ class ScriptedDialogs : public Dialogs {
     questionAnswers.pop_front();
     return answer;
   }
+  int choose(QWidget*, const QString& title, const QString& text, const QStringList& buttons,
+             int defaultIndex, int escapeIndex) override {
+    choices.push_back(title + QStringLiteral("\n") + text + QStringLiteral("\n") +
+                      buttons.join(QLatin1Char('|')) + QStringLiteral("|default ") +
+                      QString::number(defaultIndex) + QStringLiteral("|escape ") +
+                      QString::number(escapeIndex));
+    if (choiceAnswers.empty()) return escapeIndex;
+    const int answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+  }
   QString saveFileName(QWidget*, const QString& caption, const QString& folder,
                        const QString& filter) override {
     saveRequests.push_back(caption + QStringLiteral("|") + folder + QStringLiteral("|") + filter);
@@ -66,6 +77,8 @@ class ScriptedDialogs : public Dialogs {
   // What was shown.
   std::vector<ShownMessage> messages;
   std::vector<QString> questions;
+  // Title, text and "buttons|default n|escape n" of each choice box.
+  std::vector<QString> choices;
   std::vector<QString> saveRequests;
   std::vector<QString> inputRequests;
   int printerDialogs = 0;
@@ -76,6 +89,8 @@ class ScriptedDialogs : public Dialogs {
   // The answers; an empty queue answers No, cancels the file dialog and the
   // input box.
   std::deque<bool> questionAnswers;
+  // The index of the button chosen; an empty queue closes the box.
+  std::deque<int> choiceAnswers;
   std::deque<QString> saveNames;
   std::deque<std::optional<QString>> inputs;
   bool acceptPrinter = true;
