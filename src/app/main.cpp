@@ -6,11 +6,15 @@
 
 #include "views/editor_window.h"
 #include "views/execution_windows.h"
+#include "views/japanese_locale.h"
 #include "views/qt_dialogs.h"
 #include "views/splash_window.h"
 #include "views/workbench_state.h"
 
 int main(int argc, char** argv) {
+  // Japanese dates and sizes in the windows whatever the system's locale;
+  // first of all, as Qt reads the system's locale only once.
+  casl2wb::useJapaneseLocale();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("casl2wb"));
   QApplication::setApplicationVersion(QStringLiteral(CASL2WB_VERSION));

@@ -12,6 +12,7 @@
 #include <QTranslator>
 
 #include "views/dialog_texts.h"
+#include "views/print_dialog_translator.h"
 #include "views/printer_setup_dialog.h"
 
 namespace casl2wb {
@@ -70,6 +71,9 @@ std::unique_ptr<QMessageBox> makeChoiceBox(QWidget* parent, const QString& title
 std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const QString& caption,
                                                 const QString& folder, const QString& filter) {
   auto dialog = std::make_unique<QFileDialog>(parent, caption, folder, filter);
+  // Qt's own dialog, which our labels and the Japanese locale reach: a
+  // desktop's native one would speak the system's language.
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setDefaultSuffix(QStringLiteral("txt"));
@@ -90,6 +94,12 @@ std::unique_ptr<QInputDialog> makeInputBox(QWidget* parent, const QString& promp
   dialog->setTextValue(defaultText);
   dialog->setOkButtonText(utf8(texts::okButton));
   dialog->setCancelButtonText(utf8(texts::cancelButton));
+  return dialog;
+}
+
+std::unique_ptr<QPrintDialog> makePrintDialog(QWidget* parent, QPrinter& printer) {
+  auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+  dialog->setOption(QAbstractPrintDialog::PrintToFile, true);
   return dialog;
 }
 
@@ -126,9 +136,7 @@ std::optional<QString> QtDialogs::inputBox(QWidget* parent, const QString& promp
 }
 
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
-  QPrintDialog dialog(&printer, parent);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-  return dialog.exec() == QDialog::Accepted;
+  return makePrintDialog(parent, printer)->exec() == QDialog::Accepted;
 }
 
 bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
@@ -137,13 +145,16 @@ bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
 }
 
 bool installQtTranslations() {
-  auto* translator = new QTranslator(QCoreApplication::instance());
-  if (!translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete translator;
-    return false;
-  }
-  return QCoreApplication::installTranslator(translator);
+  auto* qtTranslator = new QTranslator(QCoreApplication::instance());
+  const bool qtTranslationsLoaded =
+      qtTranslator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+      QCoreApplication::installTranslator(qtTranslator);
+  if (!qtTranslationsLoaded) delete qtTranslator;
+  // Qt asks the translator installed last first; ours answers only the texts
+  // Qt's leaves in English, so the order changes none of Qt's texts.
+  QCoreApplication::installTranslator(new PrintDialogTranslator(QCoreApplication::instance()));
+  return qtTranslationsLoaded;
 }
 
 }  // namespace casl2wb

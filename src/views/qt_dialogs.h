@@ -1,7 +1,8 @@
 // The dialogs of the desktop: Qt's message, question, file, input and print
 // dialogs, and our printer set-up dialog. Our own buttons and labels in
 // them are Japanese; what Qt draws itself is Japanese through Qt's
-// translations (installQtTranslations).
+// translations and ours for the print dialog's gaps (installQtTranslations),
+// its dates and sizes through the Japanese locale (useJapaneseLocale).
 #pragma once
 
 #include <QString>
@@ -12,6 +13,8 @@
 class QFileDialog;
 class QInputDialog;
 class QMessageBox;
+class QPrintDialog;
+class QPrinter;
 
 namespace casl2wb {
 
@@ -42,10 +45,12 @@ std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const QString& 
                                                 const QString& folder, const QString& filter);
 std::unique_ptr<QInputDialog> makeInputBox(QWidget* parent, const QString& prompt,
                                            const QString& title, const QString& defaultText);
+std::unique_ptr<QPrintDialog> makePrintDialog(QWidget* parent, QPrinter& printer);
 
 // Loads Qt's Japanese translations into the application, so that what Qt's
 // own dialogs show (the print and file dialogs, standard buttons) is
-// Japanese; false when they are not installed.
+// Japanese, and our Japanese texts for what they leave in English in the
+// print dialogs; false when Qt's are not installed.
 bool installQtTranslations();
 
 }  // namespace casl2wb
