@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <memory>
 
 #include "scripted_dialogs.h"
@@ -94,6 +95,14 @@ class EditorFixture : public ::testing::Test {
   void trigger(const char* name) const { action(name)->trigger(); }
 
   QPlainTextEdit* sourceEdit() const { return child<QPlainTextEdit>(object_names::sourceEdit); }
+  // Presses the keys in the widget (the program box when none is given) of
+  // the active editor window, so that the window's shortcuts see them.
+  void press(const QKeySequence& keys, QWidget* target = nullptr) const {
+    QApplication::setActiveWindow(editor.get());
+    QWidget* widget = target != nullptr ? target : sourceEdit();
+    widget->setFocus();
+    QTest::keyClick(widget, keys[0].key(), keys[0].keyboardModifiers());
+  }
   QListWidget* messageList() const { return child<QListWidget>(object_names::messageList); }
   QString text() const { return sourceEdit()->toPlainText(); }
   void select(int start, int length) const {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <functional>
 #include <optional>
 #include <set>
 
@@ -200,11 +201,79 @@ TEST_F(ExecutionWindowTest, ClearingTheEditorKeepsTheTraceAndTheReplay) {
   checkAndOpen(echoProgram);
   run();
   forward();
+  dialogs.choiceAnswers.push_back(1);  // the text goes unsaved
   trigger(names::clearAction);
+  ASSERT_EQ(text(), QString());
   EXPECT_TRUE(traceText().contains(QStringLiteral("0000 ")));
   EXPECT_EQ(counter(), stepText(1, echoSteps));
   forward();
   EXPECT_EQ(counter(), stepText(2, echoSteps));
+}
+
+// A run is of the text as it was checked: after an edit or the clear
+// command nothing runs until the text is checked again; an edit taken back
+// leaves the checked text.
+TEST_F(ExecutionWindowTest, ATextChangedSinceItsCheckIsNotRun) {
+  enum class Change { None, Typed, TypedAndUndone, ClearedAndTypedAgain, EditedAndChecked };
+  struct Case {
+    Change change;
+    bool runs;
+  };
+  for (const Case c :
+       {Case{Change::None, true}, Case{Change::Typed, false}, Case{Change::TypedAndUndone, true},
+        Case{Change::ClearedAndTypedAgain, false}, Case{Change::EditedAndChecked, true}}) {
+    SCOPED_TRACE(static_cast<int>(c.change));
+    restart();
+    checkAndOpen(echoProgram);
+    switch (c.change) {
+      case Change::None:
+        break;
+      case Change::Typed:
+      case Change::TypedAndUndone:
+        typeText(sourceEdit(), QStringLiteral("X"));
+        if (c.change == Change::TypedAndUndone) sourceEdit()->undo();
+        break;
+      case Change::ClearedAndTypedAgain:
+        dialogs.choiceAnswers.push_back(1);  // the text goes unsaved
+        trigger(names::clearAction);
+        sourceEdit()->setPlainText(echoProgram);
+        break;
+      case Change::EditedAndChecked:
+        typeText(sourceEdit(), QStringLiteral("X"));  // the label XECHO
+        trigger(names::checkAction);
+        break;
+    }
+    dialogs.messages.clear();
+    run();
+    EXPECT_EQ(execution->outputList()->count() > 0, c.runs);
+    EXPECT_EQ(dialogs.inputRequests.size(), c.runs ? 1u : 0u);
+    if (c.runs) continue;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
+    EXPECT_EQ(dialogs.messages[0].text, shownMessage(Message::ProgramChangedSinceCheck));
+  }
+}
+
+TEST_F(ExecutionWindowTest, PrintingARunBeforeAnyRunSaysThereIsNothingToPrint) {
+  checkAndOpen(echoProgram);
+  dialogs.acceptPrinter = false;
+  for (const char* name : {names::printRunAction, names::printCpuTraceAction}) {
+    execution->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+  }
+  EXPECT_EQ(dialogs.printerDialogs, 0);
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const ShownMessage& shown : dialogs.messages) {
+    EXPECT_EQ(shown.text, shownMessage(Message::NothingToPrint));
+  }
+  // The window itself is always there to be printed, and a run to print
+  // after the first run.
+  execution->findChild<QAction*>(QString::fromLatin1(names::screenCopyAction))->trigger();
+  run();
+  for (const char* name : {names::printRunAction, names::printCpuTraceAction}) {
+    execution->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+  }
+  EXPECT_EQ(dialogs.printerDialogs, 3);
+  EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 TEST_F(ExecutionWindowTest, TheTraceTextIsReadOnlyAndShowsTheReplaysSelection) {

@@ -1,10 +1,16 @@
 // The editor's text box: line numbers, the marks of the lines with errors,
 // the way from the message list to a line, the Tab key's field columns and
 // the colours of the fields.
+#include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
 
 #include "assembler/source_table.h"
 #include "editor_fixture.h"
@@ -12,6 +18,7 @@
 #include "views/message_lines.h"
 #include "views/source_edit.h"
 #include "views/source_highlighter.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb::testing {
 namespace {
@@ -250,6 +257,151 @@ TEST_F(SourceEditTest, TheFieldsAreColouredInTheEditor) {
     EXPECT_FALSE(range.format.hasProperty(QTextFormat::FontWeight));
     EXPECT_FALSE(range.format.hasProperty(QTextFormat::FontItalic));
   }
+}
+
+}  // namespace
+}  // namespace casl2wb::testing
+
+namespace casl2wb::testing {
+namespace {
+
+// Tab over several lines moves them all to the next field column (the
+// leftmost text decides), Shift+Tab back to the one before; blank lines
+// stay as they are, and each is one step to undo.
+TEST_F(SourceEditTest, TabIndentsTheSelectedLinesAndShiftTabTakesItBack) {
+  struct Case {
+    QString program;
+    int start, end;  // the selection
+    bool back;
+    QString expected;
+  };
+  const QString nine(9, QLatin1Char(' '));
+  for (const Case& c : {
+           Case{"A\n B\n", 0, 3, false, nine + "A\n" + nine + " B\n"},
+           Case{nine + "A\n" + nine + " B\n", 0, 12, true, "A\n B\n"},
+           Case{nine + "LD\n" + nine + nine + "ST\n", 0, 14, false,
+                nine + nine + "LD\n" + nine + nine + nine + "ST\n"},
+           Case{"A\n\nB\nC\n", 0, 5, false, nine + "A\n\n" + nine + "B\nC\n"},  // ends in line 4
+           Case{nine + " X\n", 3, 3, true, nine + "X\n"},  // the caret's line, from column 11
+           Case{"X\n", 0, 0, true, "X\n"},                 // already left
+       }) {
+    SCOPED_TRACE(c.program.toStdString());
+    sourceEdit()->setPlainText(c.program);
+    select(c.start, c.end - c.start);
+    if (c.back) {
+      QTest::keyClick(sourceEdit(), Qt::Key_Backtab, Qt::ShiftModifier);
+    } else {
+      QTest::keyClick(sourceEdit(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(text(), c.expected);
+    if (c.expected == c.program) continue;
+    sourceEdit()->undo();
+    EXPECT_EQ(text(), c.program);
+  }
+}
+
+// No Alt+letter types into the program; Alt+H opens the help menu, whose
+// own access key is a full-width letter.
+TEST_F(SourceEditTest, AltLettersNeverTypeAndAltHOpensTheHelpMenu) {
+  sourceEdit()->setPlainText(QStringLiteral("LD"));
+  for (const Qt::Key key : {Qt::Key_X, Qt::Key_Q, Qt::Key_H}) {
+    press(QKeySequence(Qt::AltModifier | key));
+  }
+  EXPECT_EQ(text(), QStringLiteral("LD"));
+  auto* help = child<QMenu>(names::helpMenu);
+  EXPECT_TRUE(help->isVisible());
+  help->hide();
+}
+
+// After a check with errors the first error line is shown; F8 and Shift+F8
+// go round the marked lines; a line added above moves the marks, and a
+// double click on a message goes to where its line is now.
+TEST_F(SourceEditTest, ErrorLinesAreFoundByKeysAndFollowEdits) {
+  checkExample("errors.txt");
+  EXPECT_EQ(caretLine(), 2);
+  const QKeySequence next(QStringLiteral("F8"));
+  const QKeySequence previous(QStringLiteral("Shift+F8"));
+  std::vector<int> visited;
+  for (const QKeySequence& key : {next, next, previous, previous, previous, next}) {
+    press(key);
+    visited.push_back(caretLine());
+  }
+  EXPECT_EQ(visited, std::vector<int>({3, 4, 3, 2, 10, 2}));
+
+  // A new line typed before line 2 (Enter at its start).
+  select(15, 0);
+  ASSERT_EQ(caretLine(), 2);
+  QTest::keyClick(sourceEdit(), Qt::Key_Return);
+  EXPECT_EQ(box()->errorLines(), std::vector<int>({3, 4, 5, 6, 7, 8, 10, 11}));
+  doubleClickItem(2);  // the message after line 2
+  EXPECT_EQ(caretLine(), 3);
+  doubleClickItem(18);  // RET missing: the last line
+  EXPECT_EQ(caretLine(), 11);
+
+  checkExample("hello.txt");
+  press(next);
+  EXPECT_EQ(editor->statusBar()->currentMessage(), shownMessage(Message::NoErrorLines));
+}
+
+// Resting on a marked line (in the text or the margin) shows its messages.
+TEST_F(SourceEditTest, AMarkedLineShowsItsMessagesAsATip) {
+  checkExample("errors.txt");
+  QApplication::processEvents();
+  struct Case {
+    int line;
+    QString tip;
+  };
+  // The line without messages first: a tip stays a moment after it is hidden.
+  for (const Case& c :
+       {Case{8, QString()}, Case{2, shownMessage(Message::FirstOperandNotRegister)}}) {
+    for (QWidget* target : {sourceEdit()->viewport(), margin()}) {
+      SCOPED_TRACE(c.line);
+      const QPoint at(4, marginY(c.line));
+      QHelpEvent event(QEvent::ToolTip, at, target->mapToGlobal(at));
+      QApplication::sendEvent(target, &event);
+      EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip);
+    }
+  }
+  QToolTip::hideText();
+}
+
+TEST_F(SourceEditTest, CtrlGGoesToALine) {
+  checkExample("errors.txt");
+  dialogs.inputs = {QStringLiteral("7"), QStringLiteral("99"), std::nullopt};
+  const QKeySequence goTo(QStringLiteral("Ctrl+G"));
+  press(goTo);
+  EXPECT_EQ(caretLine(), 7);
+  press(goTo);  // no such line
+  EXPECT_EQ(caretLine(), 7);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, shownMessage(Message::LineNumberBad, {"11"}));
+  press(goTo);  // cancelled
+  EXPECT_EQ(caretLine(), 7);
+  EXPECT_EQ(dialogs.inputRequests.size(), 3u);
+  EXPECT_EQ(dialogs.inputRequests[0], shownMessage(Message::GoToLinePrompt, {"11"}) + "|" +
+                                          shownMessage(Message::GoToLineTitle) + "|2");
+}
+
+// With tabs in the text the status line says that only spaces separate
+// fields, and its button turns every tab into spaces up to the next field
+// column in one step to undo.
+TEST_F(SourceEditTest, TabsAreNoticedAndTurnedIntoSpacesAtTheFieldColumns) {
+  auto* notice = editor->findChild<QLabel*>(QString::fromLatin1(names::tabNotice));
+  auto* convert = editor->findChild<QPushButton*>(QString::fromLatin1(names::convertTabsButton));
+  ASSERT_TRUE(notice && convert);
+  EXPECT_FALSE(notice->isVisible());
+  const QString tabbed = QStringLiteral("PRG\tSTART\n\tLD\tGR1,A ;\tx\nラ\t\tRET\n");
+  sourceEdit()->setPlainText(tabbed);
+  EXPECT_TRUE(notice->isVisible());
+  EXPECT_TRUE(convert->isVisible());
+  EXPECT_EQ(notice->text(), shownMessage(Message::TabsInText));
+  convert->click();
+  EXPECT_EQ(text(), QStringLiteral("PRG      START\n"
+                                   "         LD       GR1,A ;      x\n"
+                                   "ラ                 RET\n"));
+  EXPECT_FALSE(notice->isVisible());
+  sourceEdit()->undo();
+  EXPECT_EQ(text(), tabbed);
 }
 
 }  // namespace
