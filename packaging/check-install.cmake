@@ -111,7 +111,8 @@ endif()
 find_program(MAN man)
 if(MAN)
   foreach(page ${pages})
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env MANWIDTH=80 MANPAGER=cat
+    # A UTF-8 locale, so that the Japanese of the pages is set whatever the caller's.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80 MANPAGER=cat
                             ${MAN} --warnings -l ${PREFIX}/${MANDIR}/man1/${page}.1.gz
                     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT status EQUAL 0 OR NOT err STREQUAL "")

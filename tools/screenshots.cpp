@@ -23,6 +23,10 @@ class ScreenshotDialogs : public Dialogs {
  public:
   void message(QWidget*, Icon, const QString&, const QString&) override {}
   bool question(QWidget*, const QString&, const QString&) override { return true; }
+  int choose(QWidget*, const QString&, const QString&, const QStringList&, int,
+             int escapeIndex) override {
+    return escapeIndex;
+  }
   QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
     return {};
   }

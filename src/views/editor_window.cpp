@@ -75,7 +75,9 @@ EditorWindow::EditorWindow(WorkbenchState& state, Dialogs& dialogs, QWidget* par
   resize(960, 720);
 }
 
-EditorWindow::~EditorWindow() = default;
+// The text box goes with the window's children; what it signals then is of
+// no window any more.
+EditorWindow::~EditorWindow() { disconnect(sourceEdit_, nullptr, this, nullptr); }
 
 void EditorWindow::buildStatusLine() {
   tabNotice_ = new QLabel(shownMessage(Message::TabsInText));

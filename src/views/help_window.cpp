@@ -52,9 +52,18 @@ QString usageHelpHtml() {
       "の実行画面を開いて動かします。"
       "「&gt;&gt;」ボタンで 1 命令ずつ実行の様子を振り返れます。</p>"
       "<h3>その他</h3>"
-      "<p>「{clearAction}」はプログラムとメッセージを消します。"
-      "「{endAction}」でプログラムを終わります。どのファイルにも書き込んでいない変更が"
-      "あるときは、終わる前に確かめます。</p>");
+      "<h3>キー操作</h3>"
+      "<p>{saveKey} でプログラムを読み込んだファイル（なければ名前を付けて）に保存します。"
+      "Tab キーは次の欄の位置まで空白を入れます。複数の行を選んで Tab を押すと行全体を"
+      "字下げし、Shift+Tab で戻します。{nextErrorKey} と {previousErrorKey} で"
+      "次と前のエラーの行へ、{goToLineKey} で指定した行へ移動します。"
+      "エラーの行にマウスを置くとメッセージが表示されます。</p>"
+      "<h3>保存と復元</h3>"
+      "<p>保存していない変更があるとタイトルの先頭に「*」が付きます。"
+      "「{clearAction}」はプログラムとメッセージを消します。"
+      "「{endAction}」でプログラムを終わります。保存していない変更があるときは、"
+      "消したり終わったり別のファイルを読み込んだりする前に、保存するかどうかを確かめます。"
+      "保存していない変更は自動保存され、異常終了した後の次の起動で復元できます。</p>");
   const std::pair<const char*, QString> names[] = {
       {"title", productTitle().toHtmlEscaped()},
       {"checkAction", menuName(editor::checkAction)},
@@ -77,6 +86,10 @@ QString usageHelpHtml() {
       {"executionWindowsAction", menuName(editor::executionWindowsAction)},
       {"clearAction", menuName(editor::clearAction)},
       {"endAction", menuName(editor::endAction)},
+      {"saveKey", QString::fromLatin1(editor::saveKey)},
+      {"nextErrorKey", QString::fromLatin1(editor::nextErrorKey)},
+      {"previousErrorKey", QString::fromLatin1(editor::previousErrorKey)},
+      {"goToLineKey", QString::fromLatin1(editor::goToLineKey)},
   };
   for (const auto& [key, value] : names) {
     html.replace(QStringLiteral("{%1}").arg(QString::fromLatin1(key)), value);

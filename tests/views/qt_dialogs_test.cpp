@@ -49,6 +49,22 @@ TEST(QtDialogs, OurOwnButtonsAndLabelsAreJapanese) {
   EXPECT_EQ(question->button(QMessageBox::No)->text(), utf8(texts::noButton));
   EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::No));
 
+  // A choice keeps its buttons in the order given, left to right, and the
+  // button the index of a choice names.
+  const QStringList choices = {utf8(texts::saveChoice), utf8(texts::dontSaveChoice),
+                               utf8(texts::cancelButton)};
+  const auto choice = makeChoiceBox(nullptr, "T", "Q", choices, 0, 2);
+  choice->show();
+  QStringList shown;
+  for (QAbstractButton* button : choice->buttons()) shown.append(button->text());
+  EXPECT_EQ(shown, choices);
+  EXPECT_EQ(choice->defaultButton(), choice->buttons().at(0));
+  EXPECT_EQ(choice->escapeButton(), choice->buttons().at(2));
+  auto* row = choice->buttons().at(0)->parentWidget();
+  EXPECT_LT(choice->buttons().at(0)->mapTo(row, QPoint()).x(),
+            choice->buttons().at(2)->mapTo(row, QPoint()).x());
+  choice->close();
+
   // The IN box of a run.
   const auto input = makeInputBox(nullptr, "prompt", "IN", "0");
   input->show();

@@ -177,17 +177,26 @@ TEST_F(ReplaceDialogTest, EnterAndTheButtonsKeepTheFocusInTheDialog) {
   set(QStringLiteral("LD"), QStringLiteral("ST"));
   dialog->activateWindow();
   QApplication::setActiveWindow(dialog);
-  for (QLineEdit* box : {findText(), replaceText(), findText()}) {
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_TRUE(dialog->isAncestorOf(QApplication::focusWidget()));
-  }
-  // The first Enter found the first LD, the next two replaced both.
+  // Each Enter goes to whatever has the focus, as the keyboard's would.
+  auto enter = [] {
+    QApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+  };
+  findText()->setFocus();
+  enter();  // finds the first LD
+  replaceText()->setFocus();
+  enter();  // replaces it and finds the second
+  enter();
   EXPECT_EQ(text(), QStringLiteral(" ST GR1,A\n ST GR2,B\n"));
-  replace();
-  replaceAll();
   EXPECT_TRUE(dialog->isAncestorOf(QApplication::focusWidget()));
-  EXPECT_FALSE(editor->sourceEdit().hasFocus());
+  for (QPushButton* button : {control<QPushButton>(names::replaceButton),
+                              control<QPushButton>(names::replaceAllButton)}) {
+    button->setFocus();
+    button->click();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), button);
+  }
 
   findText()->setFocus();
   QStringList order;
