@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
@@ -29,7 +28,6 @@
 #include "views/editor_texts.h"
 #include "views/file_error_reasons.h"
 #include "views/file_window.h"
-#include "views/file_window_texts.h"
 #include "views/find_dialog.h"
 #include "views/help_window.h"
 #include "views/message_lines.h"
