@@ -176,6 +176,16 @@ std::string_view messageText(Message message) {
     case Message::NothingToPrint:
       return "印刷するものがありません。\nプログラムを実行してから印刷してください。";
 
+    case Message::RunHeading:
+      return "── 実行 {} ──";
+    case Message::NoBreakpoints:
+      return "ブレークポイントがありません。エディタの行番号をクリックするか F9 "
+             "で設定してください。";
+    case Message::NoBreakAfter:
+      return "この後にブレークポイントの行を実行したステップはありません。";
+    case Message::NoBreakBefore:
+      return "この前にブレークポイントの行を実行したステップはありません。";
+
     // The replace dialog.
     case Message::ReplacedAll:
       return "文書の検索と置換が終わりました。\n{}か所を置換しました。";

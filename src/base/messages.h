@@ -108,6 +108,13 @@ enum class Message {
   ProgramChangedSinceCheck,  //
   NothingToPrint,            //
 
+  // The execution window: the heading of a run in the output pane, and the
+  // status line's word when no breakpoint leads anywhere.
+  RunHeading,     // {run number}
+  NoBreakpoints,  //
+  NoBreakAfter,   //
+  NoBreakBefore,  //
+
   // The replace dialog: what replacing all did.
   ReplacedAll,      // {count}
   NothingReplaced,  // {search text}

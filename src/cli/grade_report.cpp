@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "cli/display_width.h"
+#include "base/display_width.h"
 
 namespace casl2wb::cli {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/display_width.h"
+#include "base/display_width.h"
 
 namespace casl2wb::cli {
 namespace {

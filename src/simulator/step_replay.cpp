@@ -25,18 +25,24 @@ void StepReplay::stepForward() {
 }
 
 void highlightAddress(TraceSelection& trace, const std::string& address) {
-  const Text text = fromUtf8(trace.text());
+  const TraceRange range = highlightOf(fromUtf8(trace.text()),
+                                       {trace.selectionStart(), trace.selectionLength()}, address);
+  trace.select(range.start, range.length);
+  trace.focus();
+}
+
+TraceRange highlightOf(const Text& text, TraceRange current, const std::string& address) {
   const Text wanted = fromUtf8(address + " ");
   // The search starts at the first character after the selection.
-  const auto from = static_cast<std::size_t>(trace.selectionStart()) +
-                    static_cast<std::size_t>(trace.selectionLength());
+  const auto from =
+      static_cast<std::size_t>(current.start) + static_cast<std::size_t>(current.length);
   std::size_t found = from <= text.size() ? text.find(wanted, from) : Text::npos;
   if (found == Text::npos) {
-    trace.select(0, 0);
+    current = {0, 0};
     found = text.find(wanted);
   }
-  if (found != Text::npos) trace.select(static_cast<int>(found), 5);
-  trace.focus();
+  if (found != Text::npos) current = {static_cast<int>(found), 5};
+  return current;
 }
 
 }  // namespace casl2wb

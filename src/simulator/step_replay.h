@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/message_list.h"
+#include "base/text.h"
 #include "simulator/machine.h"
 #include "simulator/register_panel.h"
 #include "simulator/trace_selection.h"
@@ -29,5 +30,14 @@ class StepReplay {
 // the current selection and then once from the start; no line stays selected
 // when the address does not occur.
 void highlightAddress(TraceSelection& trace, const std::string& address);
+
+// A selection of the trace text, in characters.
+struct TraceRange {
+  int start = 0;
+  int length = 0;
+  bool operator==(const TraceRange&) const = default;
+};
+// The selection that highlightAddress makes in `text` from `current`.
+TraceRange highlightOf(const Text& text, TraceRange current, const std::string& address);
 
 }  // namespace casl2wb

@@ -4,14 +4,20 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
+
+#include "base/display_width.h"
+#include "views/lines_model.h"
 
 namespace casl2wb {
 
 QColor changedValueColour() { return QColor(0xFF, 0xE8, 0xA0); }
 
+QColor noteColour() { return QColor(0x2E, 0x7D, 0x32); }
+
 void ChangedCellsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
-  const int entries = index.data(changedEntriesRole).toInt();
+  const int entries = index.data(LinesModel::changedEntriesRole).toInt();
   if (entries != 0) {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
@@ -41,6 +47,32 @@ void ChangedCellsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     }
   }
   QStyledItemDelegate::paint(painter, option, index);
+  // The note after the text, two columns on, in the colour of a comment.
+  const QString note = index.data(LinesModel::noteRole).toString();
+  if (!note.isEmpty()) {
+    const QFontMetrics metrics(option.font);
+    const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
+    const int columns =
+        static_cast<int>(displayWidth(index.data(Qt::DisplayRole).toString().toStdString()));
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(noteColour());
+    painter->drawText(option.rect.adjusted(digit * (columns + 2) + 3, 0, 0, 0),
+                      Qt::AlignLeft | Qt::AlignVCenter, note);
+    painter->restore();
+  }
+}
+
+QSize ChangedCellsDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const {
+  QSize size = QStyledItemDelegate::sizeHint(option, index);
+  const QVariant columns = index.data(LinesModel::widestColumnsRole);
+  if (columns.isValid()) {
+    // The lists' font is fixed-pitch: a wide character is two digits wide.
+    const int digit = QFontMetrics(option.font).horizontalAdvance(QLatin1Char('0'));
+    size.setWidth(std::max(size.width(), (columns.toInt() + 2) * digit));
+  }
+  return size;
 }
 
 }  // namespace casl2wb

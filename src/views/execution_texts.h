@@ -42,6 +42,19 @@ inline constexpr PanelCell panelCells[] = {
 // The replay's button that goes back one recorded step.
 inline constexpr const char* stepBackButton = "<<";
 
+// The replay's step box, its buttons from breakpoint to breakpoint and its
+// keys (alternatives separated by "; ").
+inline constexpr const char* stepBoxLabel = "ステップ";
+inline constexpr const char* nextBreakButton = "次のブレーク";
+inline constexpr const char* previousBreakButton = "前のブレーク";
+inline constexpr const char* stepForwardKeys = "Right; F10";
+inline constexpr const char* stepBackKeys = "Left; Shift+F10";
+inline constexpr const char* firstStepKeys = "Home";
+inline constexpr const char* lastStepKeys = "End";
+
+// The pane of the lines the program's OUT wrote.
+inline constexpr const char* programOutputHeading = "出力";
+
 inline constexpr const char* traceWindowCaption = "プログラムトレース";
 inline constexpr const char* endProgramAction = "終了";
 inline constexpr const char* homeAction = "ホームメニュー";

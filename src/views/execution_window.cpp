@@ -1,16 +1,22 @@
 #include "views/execution_window.h"
 
+#include <QAction>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <tuple>
 
+#include "assembler/program_places.h"
 #include "base/messages.h"
 #include "documents/listings.h"
 #include "qtprint/font_choice.h"
@@ -20,7 +26,6 @@
 #include "simulator/step_replay.h"
 #include "views/changed_cells_delegate.h"
 #include "views/execution_texts.h"
-#include "views/list_box_messages.h"
 #include "views/object_names.h"
 #include "views/print_job.h"
 #include "views/run_dialogs_adapter.h"
@@ -57,25 +62,22 @@ ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceS
   top->addWidget(namedLabel(names::elapsedHeading, text(texts::elapsedHeading), central));
   stepCounter_ = namedLabel(names::stepCounter, QString(), central);
   top->addWidget(stepCounter_);
+  top->addSpacing(16);
+  auto* stepBoxLabel = namedLabel(names::stepBoxLabel, text(texts::stepBoxLabel), central);
+  top->addWidget(stepBoxLabel);
+  stepBox_ = new QSpinBox(central);
+  stepBox_->setObjectName(QString::fromLatin1(names::stepBox));
+  stepBox_->setKeyboardTracking(false);
+  stepBoxLabel->setBuddy(stepBox_);
+  top->addWidget(stepBox_);
+  connect(stepBox_, &QSpinBox::valueChanged, this, [this](int step) {
+    if (step != shownStep_) goToStep(step);
+  });
   top->addStretch();
   layout->addLayout(top);
   layout->addWidget(makePanel());
-  layout->addWidget(namedLabel(names::outputHeading, text(texts::outputHeading), central));
-  outputList_ = new QListWidget(central);
-  outputList_->setObjectName(QString::fromLatin1(names::outputList));
-  outputList_->setFont(fixedPitchFont(9));
-  outputList_->setUniformItemSizes(true);
-  outputList_->setItemDelegate(new ChangedCellsDelegate(outputList_));
-  layout->addWidget(outputList_, 1);
+  layout->addWidget(makeLists(), 1);
   setCentralWidget(central);
-  // After a run the list follows its end, also when a later layout (a
-  // scroll bar that appears, a resized window) changes its range, until
-  // the user scrolls or a replay step shows the memory from the top.
-  QScrollBar* bar = outputList_->verticalScrollBar();
-  connect(bar, &QScrollBar::rangeChanged, this, [this](int, int maximum) {
-    if (listFollowsEnd_) outputList_->verticalScrollBar()->setValue(maximum);
-  });
-  connect(bar, &QScrollBar::actionTriggered, this, [this] { listFollowsEnd_ = false; });
   runEndStatus_ = namedLabel(names::runEndStatus, QString(), this);
   // One line high also while empty, so that the first run does not move the list.
   runEndStatus_->setMinimumHeight(runEndStatus_->fontMetrics().height());
@@ -98,11 +100,76 @@ ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceS
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, command);
   }
+  makeKeys();
 
   state_.machine.replaying = false;  // a new window starts the replay afresh
   updateReplayControls();
-  resize(860, 620);
+  resize(860, 680);
   placeAtRightEdge();
+}
+
+// The list of the runs above the pane of the program's own output.
+QWidget* ExecutionWindow::makeLists() {
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  auto makeList = [this](const char* name, LinesModel& model) {
+    auto* list = new QListView(this);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setFont(fixedPitchFont(9));
+    list->setUniformItemSizes(true);
+    list->setModel(&model);
+    list->setItemDelegate(new ChangedCellsDelegate(list));
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    return list;
+  };
+  auto* runPane = new QWidget(splitter);
+  auto* runLayout = new QVBoxLayout(runPane);
+  runLayout->setContentsMargins(0, 0, 0, 0);
+  runLayout->addWidget(namedLabel(names::outputHeading, text(texts::outputHeading), runPane));
+  outputList_ = makeList(names::outputList, listModel_);
+  runLayout->addWidget(outputList_, 1);
+  auto* outputPane = new QWidget(splitter);
+  auto* outputLayout = new QVBoxLayout(outputPane);
+  outputLayout->setContentsMargins(0, 0, 0, 0);
+  outputLayout->addWidget(
+      namedLabel(names::programOutputHeading, text(texts::programOutputHeading), outputPane));
+  programOutputList_ = makeList(names::programOutputList, programOutputModel_);
+  outputLayout->addWidget(programOutputList_, 1);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 1);
+
+  // After a run the list follows its end, also when a later layout (a
+  // scroll bar that appears, a resized window) changes its range, until
+  // the user scrolls or a replay step shows the memory from the top.
+  QScrollBar* bar = outputList_->verticalScrollBar();
+  connect(bar, &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+    if (listFollowsEnd_) outputList_->verticalScrollBar()->setValue(maximum);
+  });
+  connect(bar, &QScrollBar::actionTriggered, this, [this] { listFollowsEnd_ = false; });
+  return splitter;
+}
+
+// The replay's keys, for the whole window.
+void ExecutionWindow::makeKeys() {
+  struct Key {
+    const char* name;
+    const char* keys;
+    void (ExecutionWindow::*command)();
+  };
+  const Key keys[] = {
+      {names::stepForwardAction, texts::stepForwardKeys, &ExecutionWindow::stepForward},
+      {names::stepBackAction, texts::stepBackKeys, &ExecutionWindow::stepBack},
+      {names::firstStepAction, texts::firstStepKeys, &ExecutionWindow::goToFirstStep},
+      {names::lastStepAction, texts::lastStepKeys, &ExecutionWindow::goToLastStep},
+  };
+  for (const Key& key : keys) {
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(key.name));
+    action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(key.keys)));
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this, key.command);
+  }
 }
 
 QWidget* ExecutionWindow::makePanel() {
@@ -137,6 +204,17 @@ QWidget* ExecutionWindow::makePanel() {
   buttons->addWidget(stepButton_);
   grid->addLayout(buttons, 0, 2);
   connect(stepButton_, &QPushButton::clicked, this, &ExecutionWindow::stepForward);
+  // The way from breakpoint to breakpoint, under them.
+  auto* breaks = new QHBoxLayout;
+  previousBreakButton_ = new QPushButton(text(texts::previousBreakButton), frame);
+  previousBreakButton_->setObjectName(QString::fromLatin1(names::previousBreakButton));
+  breaks->addWidget(previousBreakButton_);
+  connect(previousBreakButton_, &QPushButton::clicked, this, &ExecutionWindow::goToPreviousBreak);
+  nextBreakButton_ = new QPushButton(text(texts::nextBreakButton), frame);
+  nextBreakButton_->setObjectName(QString::fromLatin1(names::nextBreakButton));
+  breaks->addWidget(nextBreakButton_);
+  connect(nextBreakButton_, &QPushButton::clicked, this, &ExecutionWindow::goToNextBreak);
+  grid->addLayout(breaks, 1, 2);
   grid->setColumnStretch(5, 1);
   return frame;
 }
@@ -159,31 +237,60 @@ void ExecutionWindow::run() {
   }
   hasRun_ = true;
   runStartMemory_ = currentMemoryRow(state_.machine);
-  ListBoxMessages output(*outputList_);
+  ++runCount_;
+  programOutputModel_.add(formatMessage(Message::RunHeading, {std::to_string(runCount_)}));
+  programOutputModel_.publish();
   RunDialogsAdapter runDialogs(dialogs_, *this);
-  Simulator(state_.machine, output, runDialogs, state_.panel).run();
+  // The lines so far are shown before a box asks or tells something: before
+  // the first box of the run, and then at most ten times a second, so that
+  // boxes answered at once do not redraw the lists each time.
+  QElapsedTimer sincePublished;
+  runDialogs.beforeDialog = [this, &sincePublished] {
+    if (sincePublished.isValid() && sincePublished.elapsed() < 100) return;
+    listModel_.publish();
+    programOutputModel_.publish();
+    sincePublished.start();
+  };
+  runDialogs.onOutput = [this](const std::string& line) { programOutputModel_.add(line); };
+  Simulator(state_.machine, listModel_, runDialogs, state_.panel).run();
+  listModel_.publish();
+  programOutputModel_.publish();
   showPanel();
-  // The run's own lines and dumps are at the end of the list.
+  // The run's own lines and dumps are at the end of the lists.
   listFollowsEnd_ = true;
   outputList_->scrollToBottom();
+  programOutputList_->scrollToBottom();
 
   // A replay under way goes on with the second step of the new run's
   // history; otherwise the next ">>" starts at its first step.
   runReplayable_ = true;
   runMessages_ = program.messages;
+  runLines_ = linesByAddress(program.source);
+  runLabels_ = labelsByAddress(program.source);
   shownStep_ = 0;
-  selections_.assign(static_cast<std::size_t>(std::max(state_.machine.recordedSteps, 0)), {0, 0});
+  replayStartSelection_ = {trace_.selectionStart(), trace_.selectionLength()};
+  selections_.assign(static_cast<std::size_t>(std::max(state_.machine.recordedSteps, 0)),
+                     TraceRange{0, -1});
   clearMarks();
+  markLabels();
   updateReplayControls();
   showRunEnd();
+  emit stepLineShown(0);
 }
 
 void ExecutionWindow::stepForward() {
   if (!canReplay()) return;
-  ListBoxMessages output(*outputList_);
-  StepReplay(state_.machine, output, trace_, state_.panel).stepForward();
+  Machine& machine = state_.machine;
+  // A replay that starts (again) at the first step searches the trace from
+  // where its selection is now.
+  if (!machine.replaying) {
+    replayStartSelection_ = {trace_.selectionStart(), trace_.selectionLength()};
+    std::fill(selections_.begin(), selections_.end(), TraceRange{0, -1});
+  }
+  StepReplay(machine, listModel_, trace_, state_.panel).stepForward();
+  listModel_.publish();
   // The replay has shown the slot before the next one it will show.
-  const int slot = state_.machine.replayPosition - 1;
+  const int slot = machine.replayPosition - 1;
   selections_.at(static_cast<std::size_t>(slot)) = {trace_.selectionStart(),
                                                     trace_.selectionLength()};
   showStep(slot);
@@ -191,21 +298,83 @@ void ExecutionWindow::stepForward() {
 
 void ExecutionWindow::stepBack() {
   if (!canReplay() || shownStep_ <= 1) return;
+  showSlot(shownStep_ - 2);
+}
+
+void ExecutionWindow::goToStep(int step) {
+  if (!canReplay()) return;
+  showSlot(std::clamp(step, 1, state_.machine.recordedSteps) - 1);
+}
+
+void ExecutionWindow::goToFirstStep() { goToStep(1); }
+
+void ExecutionWindow::goToLastStep() { goToStep(state_.machine.recordedSteps); }
+
+TraceRange ExecutionWindow::traceSelectionAt(int slot) {
+  int known = slot;
+  while (known >= 0 && selections_.at(static_cast<std::size_t>(known)).length < 0) --known;
+  if (known == slot) return selections_.at(static_cast<std::size_t>(slot));
+  const Text text = fromUtf8(trace_.text());
+  TraceRange range =
+      known >= 0 ? selections_.at(static_cast<std::size_t>(known)) : replayStartSelection_;
+  for (int s = known + 1; s <= slot; ++s) {
+    const HistorySlot& step = state_.machine.history.at(static_cast<std::size_t>(s));
+    range = highlightOf(text, range, Word::of(step.pr).text());
+    selections_.at(static_cast<std::size_t>(s)) = range;
+  }
+  return range;
+}
+
+void ExecutionWindow::showSlot(int slot) {
   Machine& machine = state_.machine;
-  const int slot = shownStep_ - 2;
+  if (shownStep_ == 0 && !machine.replaying) {
+    replayStartSelection_ = {trace_.selectionStart(), trace_.selectionLength()};
+  }
   const HistorySlot& shown = machine.history.at(static_cast<std::size_t>(slot));
-  // What ">>" showed at this slot: its panel, its trace selection and the
+  // What ">>" shows at this slot: its panel, its trace selection and the
   // memory after it.
   state_.panel = panelOf(machine.memory, shown.pr, shown.registers, shown.flags, shown.sp);
-  const auto [start, length] = selections_.at(static_cast<std::size_t>(slot));
-  trace_.select(start, length);
+  const TraceRange selection = traceSelectionAt(slot);
+  trace_.select(selection.start, selection.length);
   trace_.focus();
-  ListBoxMessages output(*outputList_);
-  showStepMemory(machine, slot + 1, output);
-  // ">>" goes on with the slot after it.
+  showStepMemory(machine, slot + 1, listModel_);
+  listModel_.publish();
+  // ">>" goes on with the slot after it; after the last one it starts again.
   machine.replayPosition = slot + 1;
-  machine.replaying = true;
+  machine.replaying = slot + 1 < machine.recordedSteps;
   showStep(slot);
+}
+
+void ExecutionWindow::setBreakpointLines(std::function<std::vector<int>()> lines) {
+  breakpointLines_ = std::move(lines);
+}
+
+int ExecutionWindow::lineOfSlot(int slot) const {
+  return lineAtAddress(runLines_, state_.machine.history.at(static_cast<std::size_t>(slot)).pr);
+}
+
+void ExecutionWindow::goToNextBreak() { goToBreak(true); }
+
+void ExecutionWindow::goToPreviousBreak() { goToBreak(false); }
+
+void ExecutionWindow::goToBreak(bool forward) {
+  if (!canReplay()) return;
+  const std::vector<int> lines = breakpointLines_ ? breakpointLines_() : std::vector<int>();
+  if (lines.empty()) {
+    statusBar()->showMessage(shownMessage(Message::NoBreakpoints), 5000);
+    return;
+  }
+  const int steps = state_.machine.recordedSteps;
+  const int shownSlot = shownStep_ - 1;
+  for (int slot = forward ? shownSlot + 1 : shownSlot - 1; slot >= 0 && slot < steps;
+       slot += forward ? 1 : -1) {
+    if (std::binary_search(lines.begin(), lines.end(), lineOfSlot(slot))) {
+      showSlot(slot);
+      return;
+    }
+  }
+  statusBar()->showMessage(shownMessage(forward ? Message::NoBreakAfter : Message::NoBreakBefore),
+                           5000);
 }
 
 void ExecutionWindow::followCheck() {
@@ -218,6 +387,7 @@ void ExecutionWindow::followCheck() {
     selections_.clear();
     state_.machine.replaying = false;
     clearMarks();
+    emit stepLineShown(0);
   }
   updateReplayControls();
 }
@@ -230,6 +400,8 @@ void ExecutionWindow::showStep(int slot) {
   shownStep_ = slot + 1;
   showPanel();
   markChanges(slot);
+  markLabels();
+  emit stepLineShown(lineOfSlot(slot));
   // The memory of the step from its first line.
   listFollowsEnd_ = false;
   outputList_->scrollToTop();
@@ -247,13 +419,36 @@ void ExecutionWindow::markChanges(int slot) {
     label->setFont(font);
     label->setAutoFillBackground(true);  // its window colour is the mark's
   }
+  std::map<int, int> entries;
   for (const int address : changes.addresses) {
-    QListWidgetItem* item = outputList_->item(memoryListItemOf(address));
-    if (item == nullptr) continue;
-    const int entries = item->data(ChangedCellsDelegate::changedEntriesRole).toInt();
-    item->setData(ChangedCellsDelegate::changedEntriesRole,
-                  entries | (1 << memoryListEntryOf(address)));
+    entries[memoryListItemOf(address)] |= 1 << memoryListEntryOf(address);
   }
+  for (const auto& [row, marked] : entries) listModel_.setChangedEntries(row, marked);
+}
+
+// The memory rows of the list (the replay's memory, or the dump at the end
+// of the run) note the labels of their cells after their text.
+void ExecutionWindow::markLabels() {
+  const int rows = listModel_.rowCount();
+  const std::string heading = memoryDumpHeading();
+  int first = -1;
+  for (int row = rows - 1; row >= 0; --row) {
+    if (listModel_.lines().line(static_cast<std::size_t>(row)) == heading) {
+      first = row + 1;
+      break;
+    }
+  }
+  if (first < 0) return;
+  std::map<int, QStringList> notes;
+  for (const auto& [address, labels] : runLabels_) {
+    if (address < 0 || address > state_.machine.highestAddress()) continue;
+    const int row = first + memoryListItemOf(static_cast<int>(address)) - 1;
+    if (row >= rows) continue;
+    for (const std::string& label : labels) {
+      notes[row].append(fromStd(label) + QStringLiteral("=") + fromStd(Word::of(address).text()));
+    }
+  }
+  for (const auto& [row, labels] : notes) listModel_.setNote(row, labels.join(QLatin1Char(' ')));
 }
 
 void ExecutionWindow::clearMarks() {
@@ -265,19 +460,20 @@ void ExecutionWindow::clearMarks() {
     label->setFont(font);
     label->setAutoFillBackground(false);
   }
-  for (int i = 0; i < outputList_->count(); ++i) {
-    QListWidgetItem* item = outputList_->item(i);
-    if (item->data(ChangedCellsDelegate::changedEntriesRole).isValid()) {
-      item->setData(ChangedCellsDelegate::changedEntriesRole, QVariant());
-    }
-  }
+  listModel_.clearChangedEntries();
 }
 
 void ExecutionWindow::updateReplayControls() {
   const bool replay = canReplay();
   stepButton_->setEnabled(replay);
   stepBackButton_->setEnabled(replay && shownStep_ > 1);
+  nextBreakButton_->setEnabled(replay);
+  previousBreakButton_->setEnabled(replay);
   const int steps = replay ? state_.machine.recordedSteps : 0;
+  const QSignalBlocker quiet(stepBox_);
+  stepBox_->setEnabled(replay);
+  stepBox_->setRange(0, steps);
+  stepBox_->setValue(shownStep_);
   stepCounter_->setText(
       shownMessage(Message::ReplayStep, {std::to_string(shownStep_), std::to_string(steps)}));
 }

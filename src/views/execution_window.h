@@ -1,20 +1,25 @@
-// The execution window "COMETⅡ 実行": the CPU panel, the output list, the
-// run command, the ">>" and "<<" replay with its step counter, the status
-// line of the last run and the print menu.
+// The execution window "COMETⅡ 実行": the CPU panel, the list of the run,
+// the "出力" pane of the program's OUT lines, the run command, the replay
+// (">>", "<<", keys, a step box and the way from breakpoint to breakpoint)
+// with its step counter, the status line of the last run and the print menu.
 #pragma once
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QPushButton>
+#include <functional>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "simulator/step_replay.h"
 #include "simulator/trace_selection.h"
 #include "views/dialogs.h"
+#include "views/lines_model.h"
 #include "views/workbench_state.h"
+
+class QSpinBox;
 
 namespace casl2wb {
 
@@ -31,19 +36,36 @@ class ExecutionWindow : public QMainWindow {
   ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceSelection& trace,
                   QWidget* parent = nullptr);
 
-  QListWidget* outputList() const { return outputList_; }
+  // The list of the runs and the replay's memory, and its lines.
+  QListView* outputList() const { return outputList_; }
+  LinesModel& listModel() { return listModel_; }
+  // The "出力" pane: only the lines OUT wrote, each run under a heading.
+  QListView* programOutputList() const { return programOutputList_; }
+  LinesModel& programOutputModel() { return programOutputModel_; }
   // The value label of the panel with this object name (object_names).
   QLabel* valueLabel(const QString& name) const { return valueLabels_.at(name); }
 
   // "実行(&E)": one run of the program loaded into the machine. A program
-  // that the last check found errors in, or no translated program at all,
-  // is not run; a message box says why.
+  // that the last check found errors in, no translated program at all, or
+  // a text changed since its check is not run; a message box says why.
   void run();
   // ">>": one step of the replay.
   void stepForward();
   // "<<": the step before the one shown, as ">>" showed it; nothing before
   // the first step.
   void stepBack();
+  // Shows recorded step `step` (1 for the first) exactly as ">>" shows it
+  // there, and ">>" goes on after it.
+  void goToStep(int step);
+  void goToFirstStep();
+  void goToLastStep();
+  // The nearest recorded step after (before) the one shown whose line has a
+  // breakpoint; the status line says so when there is none.
+  void goToNextBreak();
+  void goToPreviousBreak();
+  // The lines of the last check that have breakpoints, asked for by the
+  // breakpoint commands.
+  void setBreakpointLines(std::function<std::vector<int>()> lines);
   // The editor has checked a program (or changed its message list): the
   // replay of the last run ends when that run was made by another program.
   void followCheck();
@@ -59,44 +81,72 @@ class ExecutionWindow : public QMainWindow {
   // Left edge = screen width - window width.
   void placeAtRightEdge();
 
+ signals:
+  // The replay shows the step of this line of the last check (0: no step).
+  void stepLineShown(int line);
+
  private:
   QWidget* makePanel();
+  QWidget* makeLists();
+  void makeKeys();
   void showPanel();
   // Whether the last run belongs to the program of the last check and
   // recorded at least one step.
   bool canReplay() const;
-  // The counter, the panel's and the list's marks and the buttons for the
-  // step `slot` just shown.
+  // The trace selection that ">>" makes at `slot`, found from the nearest
+  // slot before it whose selection is known.
+  TraceRange traceSelectionAt(int slot);
+  // Shows history slot `slot` as ">>" shows it.
+  void showSlot(int slot);
+  // The counter, the panel's and the list's marks, the editor's line and
+  // the buttons for the step `slot` just shown.
   void showStep(int slot);
   void markChanges(int slot);
+  void markLabels();
   void clearMarks();
   void updateReplayControls();
   void showRunEnd();
   // Whether a run was made; a message says so when not.
   bool hasSomethingToPrint();
+  // The line of the last check that history slot `slot` carried out.
+  int lineOfSlot(int slot) const;
+  void goToBreak(bool forward);
 
   WorkbenchState& state_;
   Dialogs& dialogs_;
   TraceSelection& trace_;
-  QListWidget* outputList_;
+  LinesModel listModel_;
+  LinesModel programOutputModel_;
+  QListView* outputList_;
+  QListView* programOutputList_;
   QPushButton* stepButton_;
   QPushButton* stepBackButton_;
+  QPushButton* nextBreakButton_;
+  QPushButton* previousBreakButton_;
+  QSpinBox* stepBox_;
   QLabel* stepCounter_;
   QLabel* runEndStatus_;
   std::map<QString, QLabel*> valueLabels_;
+  std::function<std::vector<int>()> breakpointLines_;
 
-  // The last run: whether it can be replayed, the message list of the
-  // program that made it, and the memory as it found it.
   bool hasRun_ = false;
+  int runCount_ = 0;
+  // The last run: whether it can be replayed, the message list of the
+  // program that made it, the memory as it found it, the lines of its
+  // addresses and the labels of its memory.
   bool runReplayable_ = false;
   std::vector<std::string> runMessages_;
   MemoryRow runStartMemory_{};
-  // The step shown (0: none), and the trace selection (start, length) that
-  // ">>" made at each slot, which "<<" shows again.
+  std::vector<int> runLines_;
+  std::map<std::int64_t, std::vector<std::string>> runLabels_;
+  // The step shown (0: none), the trace selection when the replay started,
+  // and the trace selection ">>" made (or would make) at each slot; a
+  // length of -1 marks one not known yet.
   int shownStep_ = 0;
+  TraceRange replayStartSelection_;
+  std::vector<TraceRange> selections_;
   // Whether the list keeps its last line in view (after a run).
   bool listFollowsEnd_ = false;
-  std::vector<std::pair<int, int>> selections_;
 };
 
 }  // namespace casl2wb

@@ -136,6 +136,19 @@ inline constexpr const char* stepBackButton = "stepBackButton";
 inline constexpr const char* stepCounter = "stepCounter";
 inline constexpr const char* runEndStatus = "runEndStatus";
 
+// The execution window's step box, its buttons and keys from step to step
+// and from breakpoint to breakpoint, and the pane of the program's output.
+inline constexpr const char* stepBoxLabel = "stepBoxLabel";
+inline constexpr const char* stepBox = "stepBox";
+inline constexpr const char* nextBreakButton = "nextBreakButton";
+inline constexpr const char* previousBreakButton = "previousBreakButton";
+inline constexpr const char* stepForwardAction = "stepForwardAction";
+inline constexpr const char* stepBackAction = "stepBackAction";
+inline constexpr const char* firstStepAction = "firstStepAction";
+inline constexpr const char* lastStepAction = "lastStepAction";
+inline constexpr const char* programOutputHeading = "programOutputHeading";
+inline constexpr const char* programOutputList = "programOutputList";
+
 // The editor's commands without menu items, and its status line with the
 // notice about tabs.
 inline constexpr const char* saveToFileAction = "saveToFileAction";

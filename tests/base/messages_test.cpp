@@ -101,6 +101,10 @@ const std::vector<CatalogueEntry>& catalogue() {
       // The execution window.
       {Message::ProgramChangedSinceCheck, "ProgramChangedSinceCheck", {}},
       {Message::NothingToPrint, "NothingToPrint", {}},
+      {Message::RunHeading, "RunHeading", {"2"}},
+      {Message::NoBreakpoints, "NoBreakpoints", {}},
+      {Message::NoBreakAfter, "NoBreakAfter", {}},
+      {Message::NoBreakBefore, "NoBreakBefore", {}},
       // The replace dialog.
       {Message::ReplacedAll, "ReplacedAll", {"3"}},
       {Message::NothingReplaced, "NothingReplaced", {"LD"}},

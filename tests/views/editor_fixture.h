@@ -42,11 +42,18 @@ inline void typeText(QWidget* widget, const QString& text) {
   }
 }
 
-inline QStringList listItems(const QListWidget* list) {
+inline QStringList listItems(const QAbstractItemView* list) {
+  const QAbstractItemModel* model = list->model();
   QStringList items;
-  for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
+  for (int i = 0; i < model->rowCount(); ++i) items.append(model->index(i, 0).data().toString());
   return items;
 }
+
+// Row `row` of a list's model, as shown, and the number of rows.
+inline QString rowText(const QAbstractItemView* list, int row) {
+  return list->model()->index(row, 0).data().toString();
+}
+inline int rowCount(const QAbstractItemView* list) { return list->model()->rowCount(); }
 
 inline QString readFile(const QString& path) {
   QFile file(path);

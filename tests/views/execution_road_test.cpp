@@ -111,8 +111,8 @@ TEST_F(ExecutionRoad, RunAndReplayMatchTheTextFrontEnd) {
   EXPECT_EQ(label(names::programRegisterValue), QStringLiteral("0"));
   EXPECT_EQ(label(names::mnemonicValue), QStringLiteral("IN"));
   EXPECT_EQ(selectedTrace(), QStringLiteral("0000 "));
-  EXPECT_EQ(execution->outputList()->count(), 33);
-  EXPECT_EQ(execution->outputList()->item(17)->text().left(11), QStringLiteral(" 0010(0043)"));
+  EXPECT_EQ(rowCount(execution->outputList()), 33);
+  EXPECT_EQ(rowText(execution->outputList(), 17).left(11), QStringLiteral(" 0010(0043)"));
   pressStep();
   pressStep();
   EXPECT_EQ(label(names::programRegisterValue), QStringLiteral("5"));

@@ -122,11 +122,11 @@ class ExecutionWindowTest : public EditorFixture {
   // The addresses whose list entries are marked.
   std::set<int> markedAddresses() const {
     std::set<int> marked;
-    const QListWidget* list = execution->outputList();
+    const QAbstractItemModel* model = execution->outputList()->model();
     for (int a = 0; a < 512; ++a) {
-      const QListWidgetItem* item = list->item(memoryListItemOf(a));
-      if (item == nullptr) continue;
-      const int entries = item->data(ChangedCellsDelegate::changedEntriesRole).toInt();
+      const QModelIndex row = model->index(memoryListItemOf(a), 0);
+      if (!row.isValid()) continue;
+      const int entries = row.data(LinesModel::changedEntriesRole).toInt();
       if ((entries & (1 << memoryListEntryOf(a))) != 0) marked.insert(a);
     }
     return marked;
@@ -160,7 +160,7 @@ TEST_F(ExecutionWindowTest, WithoutARunnableProgramRunRunsNothingAndSaysWhy) {
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("COMETⅡ 実行"));
     EXPECT_EQ(dialogs.messages[0].text, shownMessage(c.message));
-    EXPECT_EQ(execution->outputList()->count(), 0);
+    EXPECT_EQ(rowCount(execution->outputList()), 0);
     EXPECT_EQ(label(names::runEndStatus)->text(), QString());
     // No trace text of an earlier program is shown as this one's.
     EXPECT_EQ(traceText(), QString());
@@ -245,7 +245,7 @@ TEST_F(ExecutionWindowTest, ATextChangedSinceItsCheckIsNotRun) {
     }
     dialogs.messages.clear();
     run();
-    EXPECT_EQ(execution->outputList()->count() > 0, c.runs);
+    EXPECT_EQ(rowCount(execution->outputList()) > 0, c.runs);
     EXPECT_EQ(dialogs.inputRequests.size(), c.runs ? 1u : 0u);
     if (c.runs) continue;
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -299,10 +299,11 @@ TEST_F(ExecutionWindowTest, TheTraceTextIsReadOnlyAndShowsTheReplaysSelection) {
 
 TEST_F(ExecutionWindowTest, AfterARunTheListShowsItsEndAndAfterAStepItsTop) {
   checkAndOpen(echoProgram);
-  QListWidget* list = execution->outputList();
+  QListView* list = execution->outputList();
   QScrollBar* bar = list->verticalScrollBar();
   auto lastItemVisible = [list] {
-    return list->viewport()->rect().contains(list->visualItemRect(list->item(list->count() - 1)));
+    const QModelIndex last = list->model()->index(list->model()->rowCount() - 1, 0);
+    return list->viewport()->rect().contains(list->visualRect(last));
   };
   for (int round = 0; round < 2; ++round) {
     SCOPED_TRACE(round);
@@ -314,7 +315,7 @@ TEST_F(ExecutionWindowTest, AfterARunTheListShowsItsEndAndAfterAStepItsTop) {
     forward();
     QApplication::processEvents();
     EXPECT_EQ(bar->value(), 0);
-    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(0))));
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->model()->index(0, 0))));
   }
 }
 
@@ -441,7 +442,7 @@ TEST_F(ExecutionWindowTest, WhatAStepChangedIsMarkedAndTheTextsStay) {
   }
   // The marks are not in the texts: the list is the step's memory as the
   // text front end prints it, and the panel's values are plain values.
-  EXPECT_EQ(execution->outputList()->item(17)->text().left(11), QStringLiteral(" 0010(0043)"));
+  EXPECT_EQ(rowText(execution->outputList(), 17).left(11), QStringLiteral(" 0010(0043)"));
   forward();  // the first step again
   EXPECT_EQ(label(names::grValues[1])->text(), QStringLiteral("0000"));
   back();  // nothing before it
@@ -456,7 +457,7 @@ TEST_F(ExecutionWindowTest, InExtendedMemoryTheMarkIsOnTheEntryOfTheCell) {
   forward();
   EXPECT_EQ(markedAddresses(), std::set<int>{0x12C});
   const int entry = memoryListEntryOf(0x12C);
-  EXPECT_EQ(execution->outputList()->item(memoryListItemOf(0x12C))->text().mid(11 * entry + 1, 10),
+  EXPECT_EQ(rowText(execution->outputList(), memoryListItemOf(0x12C)).mid(11 * entry + 1, 10),
             QStringLiteral("012C(012C)"));
 }
 

@@ -1,13 +1,14 @@
-// The width of a text on a terminal, for aligning columns and wrapping lines.
+// The width of a text in a fixed-pitch font or on a terminal, for aligning
+// columns, wrapping lines and sizing lists.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
 
-namespace casl2wb::cli {
+namespace casl2wb {
 
 // The columns a UTF-8 text takes: East Asian wide and full-width characters
 // two, all others one.
 std::size_t displayWidth(std::string_view utf8);
 
-}  // namespace casl2wb::cli
+}  // namespace casl2wb

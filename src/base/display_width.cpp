@@ -1,8 +1,8 @@
-#include "cli/display_width.h"
+#include "base/display_width.h"
 
 #include "base/text.h"
 
-namespace casl2wb::cli {
+namespace casl2wb {
 
 namespace {
 
@@ -24,4 +24,4 @@ std::size_t displayWidth(std::string_view utf8) {
   return width;
 }
 
-}  // namespace casl2wb::cli
+}  // namespace casl2wb
