@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <functional>
 #include <optional>
@@ -12,9 +13,11 @@
 
 #include "base/messages.h"
 #include "editor_fixture.h"
+#include "simulator/run_dumps.h"
 #include "views/changed_cells_delegate.h"
 #include "views/execution_texts.h"
 #include "views/execution_windows.h"
+#include "views/lines_model.h"
 #include "views/step_changes.h"
 #include "views/text_conversion.h"
 
@@ -486,6 +489,167 @@ TEST_F(ExecutionWindowTest, TheStatusLineTellsHowTheRunEnded) {
     EXPECT_EQ(label(names::runEndStatus)->text(), c.status);
     EXPECT_TRUE(execution->statusBar()->isAncestorOf(label(names::runEndStatus)));
   }
+}
+
+}  // namespace
+}  // namespace casl2wb::testing
+
+namespace casl2wb::testing {
+namespace {
+
+class ReplayTravelTest : public ExecutionWindowTest {
+ protected:
+  // What ">>" shows at each step of the echo program's run, pressed from
+  // the start of the replay.
+  std::vector<QStringList> pressedSteps() {
+    std::vector<QStringList> shown;
+    for (int step = 1; step <= echoSteps; ++step) {
+      forward();
+      shown.push_back(shownStep());
+    }
+    return shown;
+  }
+  void freshRun() {
+    restart();
+    checkAndOpen(echoProgram);
+    run();
+  }
+  void key(const QKeySequence& keys) {
+    QApplication::setActiveWindow(execution);
+    QTest::keyClick(execution->outputList(), keys[0].key(), keys[0].keyboardModifiers());
+  }
+};
+
+// Every way to a step shows exactly what ">>" shows there, and ">>" goes on
+// from it.
+TEST_F(ReplayTravelTest, KeysAndTheStepBoxShowWhatTheStepButtonShows) {
+  freshRun();
+  const std::vector<QStringList> expected = pressedSteps();
+  freshRun();
+  struct Press {
+    const char* keys;
+    int step;
+  };
+  for (const Press p : {Press{"Right", 1}, Press{"Right", 2}, Press{"F10", 3}, Press{"Left", 2},
+                        Press{"Shift+F10", 1}, Press{"End", 8}, Press{"Home", 1}}) {
+    SCOPED_TRACE(p.keys);
+    key(QKeySequence(QString::fromLatin1(p.keys)));
+    ASSERT_EQ(execution->shownStep(), p.step);
+    EXPECT_EQ(shownStep(), expected[static_cast<std::size_t>(p.step - 1)]);
+  }
+  for (const int step : {6, 3}) {
+    freshRun();
+    auto* box = execution->findChild<QSpinBox*>(QString::fromLatin1(names::stepBox));
+    box->setValue(step);
+    EXPECT_EQ(execution->shownStep(), step);
+    EXPECT_EQ(box->value(), step);
+    EXPECT_EQ(shownStep(), expected[static_cast<std::size_t>(step - 1)]);
+    forward();
+    EXPECT_EQ(shownStep(), expected[static_cast<std::size_t>(step)]);
+  }
+  // From the last step ">>" starts again at the first.
+  execution->goToLastStep();
+  forward();
+  EXPECT_EQ(execution->shownStep(), 1);
+}
+
+// The breakpoint buttons go from step to step of the lines with
+// breakpoints, in both directions; the status line says when there is
+// nowhere to go. The editor hears the line of every step shown.
+TEST_F(ReplayTravelTest, BreakpointsLeadFromStepToStepBothWays) {
+  freshRun();
+  std::vector<int> breakpoints;
+  execution->setBreakpointLines([&breakpoints] { return breakpoints; });
+  std::vector<int> linesShown;
+  QObject::connect(execution, &ExecutionWindow::stepLineShown,
+                   [&linesShown](int line) { linesShown.push_back(line); });
+  auto status = [this] { return execution->statusBar()->currentMessage(); };
+
+  button(names::nextBreakButton)->click();
+  EXPECT_EQ(status(), shownMessage(Message::NoBreakpoints));
+  EXPECT_EQ(execution->shownStep(), 0);
+
+  // LD GR1,LEN (line 3, step 2) and the ADDA of DOUBLE (line 9, step 4).
+  breakpoints = {3, 9};
+  struct Move {
+    const char* button;
+    int step;  // 0: stays where it is, and the status line says why
+    Message why;
+  };
+  int at = 0;
+  for (const Move m : {Move{names::nextBreakButton, 2, {}}, Move{names::nextBreakButton, 4, {}},
+                       Move{names::nextBreakButton, 0, Message::NoBreakAfter},
+                       Move{names::previousBreakButton, 2, {}},
+                       Move{names::previousBreakButton, 0, Message::NoBreakBefore}}) {
+    button(m.button)->click();
+    if (m.step == 0) {
+      EXPECT_EQ(execution->shownStep(), at);
+      EXPECT_EQ(status(), shownMessage(m.why));
+    } else {
+      EXPECT_EQ(execution->shownStep(), m.step);
+      at = m.step;
+    }
+  }
+  EXPECT_EQ(linesShown, std::vector<int>({3, 9, 3}));
+  forward();
+  EXPECT_EQ(linesShown.back(), 4);  // CALL DOUBLE
+}
+
+// The program's OUT lines stand in a pane of their own, each run under its
+// heading; the list of the run is as it always was.
+TEST_F(ExecutionWindowTest, TheOutputPaneHoldsOnlyTheOutLinesOfEachRun) {
+  checkAndOpen(echoProgram);
+  run(QStringLiteral("ABC"));
+  run(QStringLiteral("XY"));
+  EXPECT_EQ(listItems(execution->programOutputList()),
+            QStringList({shownMessage(Message::RunHeading, {"1"}), QStringLiteral("ABC"),
+                         // The second run's buffer still holds the first's C.
+                         shownMessage(Message::RunHeading, {"2"}), QStringLiteral("XYC")}));
+  auto* heading = execution->findChild<QLabel*>(QString::fromLatin1(names::programOutputHeading));
+  EXPECT_EQ(heading->text(), QString::fromUtf8(execution_texts::programOutputHeading));
+  EXPECT_TRUE(listItems(execution->outputList()).contains(QStringLiteral("ABC")));
+}
+
+// A memory row notes the labels of its cells after its text, in the dump
+// at the end of a run and in the replay's memory; the text stays.
+TEST_F(ExecutionWindowTest, MemoryRowsNoteTheLabelsOfTheirCells) {
+  checkAndOpen(echoProgram);
+  run();
+  const QAbstractItemModel* model = execution->outputList()->model();
+  const QStringList items = listItems(execution->outputList());
+  const int heading = static_cast<int>(items.lastIndexOf(fromStd(memoryDumpHeading())));
+  ASSERT_GE(heading, 0);
+  struct Row {
+    int address;
+    QString note;
+  };
+  const Row rows[] = {{0x00, "ECHO=0000 MAIN=0000"},
+                      {0x0E, "DOUBLE=000E"},
+                      {0x10, "BUF=0010"},
+                      {0x18, "LEN=0018"},
+                      {0x19, "TWICE=0019"},
+                      {0x05, ""}};
+  for (const int first : {heading, -1}) {
+    if (first == -1) forward();  // the replay's memory list starts with its heading
+    const int base = first == -1 ? 0 : first;
+    for (const Row& r : rows) {
+      SCOPED_TRACE(r.address);
+      const QModelIndex row = model->index(base + memoryListItemOf(r.address), 0);
+      EXPECT_EQ(row.data(LinesModel::noteRole).toString(), r.note);
+      EXPECT_FALSE(row.data().toString().contains(QStringLiteral("BUF")));
+    }
+  }
+}
+
+TEST_F(ExecutionWindowTest, ANarrowListScrollsSideways) {
+  checkAndOpen(echoProgram);
+  run();
+  execution->resize(360, execution->height());
+  QApplication::processEvents();
+  EXPECT_GT(execution->outputList()->horizontalScrollBar()->maximum(), 0);
+  execution->resize(1600, execution->height());
+  QApplication::processEvents();
+  EXPECT_EQ(execution->outputList()->horizontalScrollBar()->maximum(), 0);
 }
 
 }  // namespace
