@@ -115,6 +115,7 @@ void EditorWindow::buildKeys() {
       {names::nextErrorAction, texts::nextErrorKey, &EditorWindow::goToNextError},
       {names::previousErrorAction, texts::previousErrorKey, &EditorWindow::goToPreviousError},
       {names::goToLineAction, texts::goToLineKey, &EditorWindow::goToLine},
+      {names::toggleBreakpointAction, texts::toggleBreakpointKey, &EditorWindow::toggleBreakpoint},
       {names::helpMenuKeyAction, texts::helpMenuKey, nullptr},
   };
   for (const Key& key : keys) {
@@ -159,6 +160,10 @@ void EditorWindow::goToLine() {
     return;
   }
   sourceEdit_->goToLine(line);
+}
+
+void EditorWindow::toggleBreakpoint() {
+  sourceEdit_->toggleBreakpoint(sourceEdit_->textCursor().blockNumber() + 1);
 }
 
 void EditorWindow::buildToolbar() {

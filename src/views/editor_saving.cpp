@@ -126,6 +126,7 @@ bool EditorWindow::writeTextTo(const std::string& pathBytes, const QString& show
 
 void EditorWindow::restoreText(const QString& text, const std::string& sourceFile) {
   sourceEdit_->clearCheck();
+  sourceEdit_->clearBreakpoints();
   sourceEdit_->setPlainText(withNewlines(text));
   messageList_->clear();
   messageLines_.clear();

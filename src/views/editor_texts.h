@@ -32,12 +32,14 @@ inline constexpr const char* replaceKey = "Ctrl+R";
 
 // Keys of commands that have no menu item: saving to the text's own file,
 // opening the help menu (whose full-width access key cannot be typed), the
-// next and the previous error line, and going to a line.
+// next and the previous error line, going to a line, and setting or clearing
+// the breakpoint of the caret's line.
 inline constexpr const char* saveKey = "Ctrl+S";
 inline constexpr const char* helpMenuKey = "Alt+H";
 inline constexpr const char* nextErrorKey = "F8";
 inline constexpr const char* previousErrorKey = "Shift+F8";
 inline constexpr const char* goToLineKey = "Ctrl+G";
+inline constexpr const char* toggleBreakpointKey = "F9";
 
 // The status line's button that turns tabs into spaces.
 inline constexpr const char* convertTabsButton = "タブを空白に変換";

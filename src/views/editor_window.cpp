@@ -119,6 +119,7 @@ void EditorWindow::showFileText(const QString& text) {
   // The same text again keeps the caret, the undo history and the marks.
   if (lines == sourceText()) return;
   sourceEdit_->clearCheck();
+  sourceEdit_->clearBreakpoints();
   sourceEdit_->setPlainText(lines);
 }
 
@@ -196,7 +197,11 @@ void EditorWindow::checkProgram() {
     return;
   }
   // The text first, so that the marks of the check's errors go onto its lines.
+  // It has the lines of the editor's text (a last line end may be added), so
+  // the breakpoints stay on theirs.
+  const std::vector<int> breakpoints = sourceEdit_->breakpointLines();
   showFileText(fromStd(result.editorText));
+  sourceEdit_->setBreakpoints(breakpoints);
   checkLines(result.lines);
 }
 
@@ -206,6 +211,7 @@ void EditorWindow::showExecutionWindows() { emit executionWindowsRequested(); }
 void EditorWindow::clearScreen() {
   if (!mayDropText(Dropping::Clear)) return;
   sourceEdit_->clearCheck();
+  sourceEdit_->clearBreakpoints();
   sourceEdit_->clear();
   messageList_->clear();
   messageLines_.clear();

@@ -115,6 +115,8 @@ class EditorWindow : public QMainWindow {
   void goToPreviousError();
   // Ctrl+G: asks for a line number and goes there.
   void goToLine();
+  // F9: sets or clears the breakpoint of the caret's line.
+  void toggleBreakpoint();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -156,6 +156,7 @@ inline constexpr const char* helpMenuKeyAction = "helpMenuKeyAction";
 inline constexpr const char* nextErrorAction = "nextErrorAction";
 inline constexpr const char* previousErrorAction = "previousErrorAction";
 inline constexpr const char* goToLineAction = "goToLineAction";
+inline constexpr const char* toggleBreakpointAction = "toggleBreakpointAction";
 inline constexpr const char* tabNotice = "tabNotice";
 inline constexpr const char* convertTabsButton = "convertTabsButton";
 

@@ -2,8 +2,9 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QTextBlock>
+#include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
 #include <iterator>
@@ -18,10 +19,15 @@ const QColor marginBackground(0xf2, 0xf2, 0xee);
 const QColor numberColour(0x8c, 0x8c, 0x86);
 const QColor errorMarkColour(0xc6, 0x28, 0x28);
 const QColor errorLineBackground(0xfb, 0xe6, 0xe4);
+const QColor breakpointColour(0xe5, 0x39, 0x35);
+const QColor stepLineBackground(0xff, 0xf0, 0xb3);
 
 constexpr int marginPadding = 6;  // pixels on either side of the numbers
 constexpr int errorBarWidth = 3;  // the red bar at the margin's left edge
 constexpr int minimumDigits = 4;  // room for a program's 1013 lines
+// The breakpoint dots stand in a column of their own right of the bar, as
+// wide as a line is high, so that they never cover a number.
+constexpr double breakpointDiameter = 0.65;  // of the line's height
 
 // The columns of the text, as the check counts them: a character beyond
 // the Basic Multilingual Plane is one column.
@@ -77,8 +83,14 @@ class SourceEdit::Margin : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override { editor_.paintMargin(event); }
+  // The margin and the text area share their top edge: a y of one is a y of
+  // the other.
+  void mousePressEvent(QMouseEvent* event) override {
+    const int line = editor_.lineAt(qRound(event->position().y()));
+    if (event->button() == Qt::LeftButton && line > 0) editor_.toggleBreakpoint(line);
+    event->accept();
+  }
   bool event(QEvent* event) override {
-    // The margin and the text area share their top edge.
     if (event->type() == QEvent::ToolTip) {
       return editor_.showErrorTip(event, static_cast<QHelpEvent*>(event)->pos().y());
     }
@@ -106,7 +118,7 @@ SourceEdit::SourceEdit(QWidget* parent) : QPlainTextEdit(parent) {
   connect(this, &QPlainTextEdit::updateRequest, this, &SourceEdit::updateMargin);
   // Marks follow their lines.
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
-    if (!errorMessages_.empty()) showErrorLines();
+    if (!errorMessages_.empty() || !stepLine_.isNull()) showLineBackgrounds();
   });
   updateMarginWidth();
 }
@@ -115,7 +127,7 @@ int SourceEdit::lineNumberMarginWidth() const {
   int digits = 1;
   for (int count = std::max(1, blockCount()); count >= 10; count /= 10) ++digits;
   digits = std::max(digits, minimumDigits);
-  return errorBarWidth + 2 * marginPadding +
+  return errorBarWidth + fontMetrics().height() + 2 * marginPadding +
          fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
@@ -146,7 +158,10 @@ void SourceEdit::paintMargin(QPaintEvent* event) {
   painter.setFont(font());
   const int width = margin_->width();
   const int lineHeight = fontMetrics().height();
+  painter.setRenderHint(QPainter::Antialiasing);
   const std::vector<int> marked = markedBlocks();
+  const std::vector<int> breakpoints = breakpointLines();
+  const double dotRadius = breakpointDiameter * lineHeight / 2;
   QTextBlock block = firstVisibleBlock();
   int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
   while (block.isValid() && top <= event->rect().bottom()) {
@@ -157,9 +172,16 @@ void SourceEdit::paintMargin(QPaintEvent* event) {
         painter.fillRect(0, top, width, bottom - top, errorLineBackground);
         painter.fillRect(0, top, errorBarWidth, bottom - top, errorMarkColour);
       }
+      const int line = block.blockNumber() + 1;
+      if (std::binary_search(breakpoints.begin(), breakpoints.end(), line)) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(breakpointColour);
+        painter.drawEllipse(QPointF(errorBarWidth + lineHeight / 2.0, top + lineHeight / 2.0),
+                            dotRadius, dotRadius);
+      }
       painter.setPen(error ? errorMarkColour : numberColour);
       painter.drawText(0, top, width - marginPadding, lineHeight, Qt::AlignRight,
-                       QString::number(block.blockNumber() + 1));
+                       QString::number(line));
     }
     block = block.next();
     top = bottom;
@@ -174,13 +196,15 @@ void SourceEdit::showCheck(int linesRead, const std::map<int, QStringList>& erro
     checkedLines_.emplace_back(block);
   }
   errorMessages_ = errorMessages;
-  showErrorLines();
+  stepLine_ = QTextCursor();
+  showLineBackgrounds();
 }
 
 void SourceEdit::clearCheck() {
   checkedLines_.clear();
   errorMessages_.clear();
-  showErrorLines();
+  stepLine_ = QTextCursor();
+  showLineBackgrounds();
 }
 
 int SourceEdit::currentLineOf(int checkedLine) const {
@@ -188,6 +212,24 @@ int SourceEdit::currentLineOf(int checkedLine) const {
     return checkedLine;
   }
   return checkedLines_[static_cast<std::size_t>(checkedLine - 1)].blockNumber() + 1;
+}
+
+// Deleting a line brings the start of the next onto its start: of the
+// checked lines whose starts stand first in the line, the last is the one
+// whose text is there. A checked line joined to the end of another starts
+// further in.
+int SourceEdit::checkedLineAt(int currentLine) const {
+  int found = 0;
+  int foundPosition = 0;
+  for (std::size_t i = 0; i < checkedLines_.size(); ++i) {
+    const QTextCursor& start = checkedLines_[i];
+    if (start.blockNumber() + 1 != currentLine) continue;
+    if (found == 0 || start.position() <= foundPosition) {
+      found = static_cast<int>(i) + 1;
+      foundPosition = start.position();
+    }
+  }
+  return found;
 }
 
 std::vector<int> SourceEdit::markedBlocks() const {
@@ -212,18 +254,78 @@ QStringList SourceEdit::errorMessagesOf(int line) const {
   return messages;
 }
 
-// The marked lines get a pale red background across the whole width.
-void SourceEdit::showErrorLines() {
-  QList<QTextEdit::ExtraSelection> marks;
+// The marked lines get a pale red background across the whole width, the
+// step's line a yellow one, painted last so that it shows on a marked line.
+void SourceEdit::showLineBackgrounds() {
+  QList<QTextEdit::ExtraSelection> backgrounds;
+  const auto add = [&backgrounds](const QTextBlock& block, const QColor& colour) {
+    QTextEdit::ExtraSelection line;
+    line.cursor = QTextCursor(block);
+    line.format.setBackground(colour);
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    backgrounds.append(line);
+  };
   for (const int number : markedBlocks()) {
-    QTextEdit::ExtraSelection mark;
-    mark.cursor = QTextCursor(document()->findBlockByNumber(number));
-    mark.format.setBackground(errorLineBackground);
-    mark.format.setProperty(QTextFormat::FullWidthSelection, true);
-    marks.append(mark);
+    add(document()->findBlockByNumber(number), errorLineBackground);
   }
-  setExtraSelections(marks);
+  if (!stepLine_.isNull()) add(stepLine_.block(), stepLineBackground);
+  setExtraSelections(backgrounds);
   margin_->update();
+}
+
+int SourceEdit::lineAt(int viewportY) const {
+  const QTextBlock block = cursorForPosition(QPoint(0, viewportY)).block();
+  const QRectF shown = blockBoundingGeometry(block).translated(contentOffset());
+  return viewportY < shown.bottom() ? block.blockNumber() + 1 : 0;
+}
+
+void SourceEdit::toggleBreakpoint(int line) {
+  const QTextBlock block = document()->findBlockByNumber(line - 1);
+  if (!block.isValid()) return;
+  const auto onLine = [&block](const QTextCursor& start) { return start.block() == block; };
+  if (std::erase_if(breakpoints_, onLine) == 0) breakpoints_.emplace_back(block);
+  margin_->update();
+  emit breakpointsChanged();
+}
+
+void SourceEdit::setBreakpoints(const std::vector<int>& lines) {
+  const std::vector<int> before = breakpointLines();
+  breakpoints_.clear();
+  for (const int line : lines) {
+    const QTextBlock block = document()->findBlockByNumber(line - 1);
+    if (block.isValid()) breakpoints_.emplace_back(block);
+  }
+  margin_->update();
+  if (breakpointLines() != before) emit breakpointsChanged();
+}
+
+void SourceEdit::clearBreakpoints() { setBreakpoints({}); }
+
+std::vector<int> SourceEdit::breakpointLines() const {
+  std::vector<int> lines;
+  lines.reserve(breakpoints_.size());
+  for (const QTextCursor& start : breakpoints_) lines.push_back(start.blockNumber() + 1);
+  std::sort(lines.begin(), lines.end());
+  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+  return lines;
+}
+
+void SourceEdit::showStepLine(int line) {
+  const QTextBlock block = document()->findBlockByNumber(line - 1);
+  stepLine_ = line > 0 && block.isValid() ? QTextCursor(block) : QTextCursor();
+  showLineBackgrounds();
+  if (!stepLine_.isNull()) scrollIntoView(block);
+}
+
+int SourceEdit::stepLine() const { return stepLine_.isNull() ? 0 : stepLine_.blockNumber() + 1; }
+
+// Moves the scroll bar, not the caret: the user's place and selection stay.
+// The vertical scroll bar counts the lines of the layout.
+void SourceEdit::scrollIntoView(const QTextBlock& block) {
+  const QRectF shown = blockBoundingGeometry(block).translated(contentOffset());
+  if (shown.top() >= 0 && shown.bottom() <= viewport()->height()) return;
+  const int linesShown = viewport()->height() / std::max(1, fontMetrics().height());
+  verticalScrollBar()->setValue(block.firstLineNumber() - linesShown / 2);
 }
 
 bool SourceEdit::viewportEvent(QEvent* event) {

@@ -1,6 +1,7 @@
 // The editor's text box for the program: line numbers in a margin on its
 // left, the lines the last check found errors in marked there and in the
-// text (with their messages shown when the mouse rests on them), the fields
+// text (with their messages shown when the mouse rests on them), breakpoints
+// as red dots in the margin, the line of the step a replay shows, the fields
 // of every line coloured, and keys that keep the fields in their columns:
 // Tab moves on to the next field column with spaces or indents the selected
 // lines, Shift+Tab takes an indent back.
@@ -8,6 +9,8 @@
 
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <map>
 #include <vector>
 
@@ -35,12 +38,15 @@ class SourceEdit : public QPlainTextEdit {
   // What the last check found: it read `linesRead` lines, and these lines
   // (counted from 1) have errors with these messages. The lines are followed
   // through later edits (a line added above moves them), until the next
-  // check or clearCheck().
+  // check or clearCheck(). Both take the step's line away.
   void showCheck(int linesRead, const std::map<int, QStringList>& errorMessages);
   void clearCheck();
   // Where a line the last check read is now (counted from 1); the line
   // itself when the check did not read it.
   int currentLineOf(int checkedLine) const;
+  // The line the last check read that is now the line `currentLine`; 0 when
+  // the check read none there.
+  int checkedLineAt(int currentLine) const;
   // The lines marked as having errors, in order.
   std::vector<int> errorLines() const;
   // The messages of the errors of the line (counted from 1) as it is now.
@@ -52,12 +58,35 @@ class SourceEdit : public QPlainTextEdit {
   // caret's, around the end of the text; false when no line is marked.
   bool goToError(bool forward);
 
+  // Breakpoints, on lines counted from 1: a click in the margin or F9 sets
+  // or clears one. They follow their lines through edits; two that come
+  // onto one line are one.
+  void toggleBreakpoint(int line);
+  // Breakpoints on these lines (those the text has) instead of the ones set.
+  void setBreakpoints(const std::vector<int>& lines);
+  void clearBreakpoints();
+  // The lines with breakpoints as they are now, in order, each once.
+  std::vector<int> breakpointLines() const;
+
+  // The line (counted from 1) of the step the replay shows: it gets a
+  // background of its own and is scrolled into view, while the caret, the
+  // selection and the focus stay. 0 or a line the text does not have takes
+  // it away. It follows edits.
+  void showStepLine(int line);
+  // 0 when no line is shown.
+  int stepLine() const;
+
   // Replaces every tab of the text by spaces up to the next field column,
   // as one step to undo.
   void convertTabsToSpaces();
 
   // The margin's width in pixels.
   int lineNumberMarginWidth() const;
+
+ signals:
+  // A breakpoint was set or cleared (lines that move with edits do not
+  // count).
+  void breakpointsChanged();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -72,7 +101,13 @@ class SourceEdit : public QPlainTextEdit {
   void updateMargin(const QRect& rect, int dy);
   // Blocks (counted from 0) of the marked lines as they are now, in order.
   std::vector<int> markedBlocks() const;
-  void showErrorLines();
+  // The backgrounds of the error lines and of the step's line: the one place
+  // that sets the extra selections, so that neither drops the other.
+  void showLineBackgrounds();
+  // The line (counted from 1) at `viewportY`; 0 below the last line.
+  int lineAt(int viewportY) const;
+  // Scrolls the block into the middle of the view unless all of it is shown.
+  void scrollIntoView(const QTextBlock& block);
   // Shows the messages of the line at `viewportY` as a tool tip.
   bool showErrorTip(QEvent* event, int viewportY);
   void insertSpacesToNextField();
@@ -87,6 +122,11 @@ class SourceEdit : public QPlainTextEdit {
   // keeps its place in the text through edits.
   std::vector<QTextCursor> checkedLines_;
   std::map<int, QStringList> errorMessages_;
+  // The start of each line with a breakpoint, as the user set them (two may
+  // have come onto one line since).
+  std::vector<QTextCursor> breakpoints_;
+  // The start of the step's line; null when none is shown.
+  QTextCursor stepLine_;
 };
 
 }  // namespace casl2wb
