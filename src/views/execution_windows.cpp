@@ -1,5 +1,8 @@
 #include "views/execution_windows.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace casl2wb {
 
 ExecutionWindows::ExecutionWindows(EditorWindow& editor, WorkbenchState& state, Dialogs& dialogs)
@@ -22,6 +25,25 @@ void ExecutionWindows::followCheck() {
   if (execution_) execution_->followCheck();
 }
 
+// The replay stops at the editor's breakpoints and shows its step's line
+// there; both are lines of the last check, wherever edits have moved them.
+void ExecutionWindows::followReplayInEditor() {
+  SourceEdit& program = editor_.sourceEdit();
+  execution_->setBreakpointLines([&program] {
+    std::vector<int> checked;
+    for (const int line : program.breakpointLines()) {
+      if (const int checkedLine = program.checkedLineAt(line); checkedLine > 0) {
+        checked.push_back(checkedLine);
+      }
+    }
+    std::sort(checked.begin(), checked.end());
+    return checked;
+  });
+  connect(execution_, &ExecutionWindow::stepLineShown, &program, [&program](int line) {
+    program.showStepLine(line > 0 ? program.currentLineOf(line) : 0);
+  });
+}
+
 void ExecutionWindows::show() {
   if (!trace_) {
     // The trace window belongs to the editor; the execution window belongs
@@ -32,6 +54,7 @@ void ExecutionWindows::show() {
     state_.traceText.attach(trace_);
     execution_ = new ExecutionWindow(state_, dialogs_, *trace_, trace_);
     execution_->setWindowFlag(Qt::Window);
+    followReplayInEditor();
   }
   execution_->show();
   trace_->show();

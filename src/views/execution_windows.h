@@ -34,6 +34,8 @@ class ExecutionWindows : public QObject {
  private:
   // After a check: the trace window and the replay follow the new program.
   void followCheck();
+  // The replay's breakpoints and the line of its step are the editor's.
+  void followReplayInEditor();
 
   EditorWindow& editor_;
   WorkbenchState& state_;

@@ -3,12 +3,14 @@
 // step by step; compared with the text front end on the same program.
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBlock>
 
 #include "documents/listings.h"
 #include "editor_fixture.h"
 #include "pdf_text.h"
 #include "views/execution_windows.h"
+#include "views/source_edit.h"
 
 namespace casl2wb::testing {
 namespace {
@@ -226,6 +228,35 @@ TEST_F(ExecutionRoad, TraceWindowMenusShowTheEditorAndEndThroughIt) {
   dialogs.choiceAnswers = {1};  // without saving
   windows->trace()->findChild<QAction*>(QString::fromLatin1(names::endProgramAction))->trigger();
   EXPECT_TRUE(ended);
+}
+
+// A breakpoint set in the editor stops the replay's breakpoint buttons, and
+// the editor highlights the line of every step shown, also after lines were
+// added above since the check.
+TEST_F(ExecutionRoad, TheReplayStopsAtTheEditorsBreakpointsAndShowsItsStepThere) {
+  typeCheckAndOpen(QStringLiteral("echo.txt"));
+  dialogs.inputs = {QStringLiteral("AB")};
+  executionAction(names::runAction)->trigger();
+  auto* program = dynamic_cast<SourceEdit*>(sourceEdit());
+  ASSERT_NE(program, nullptr);
+  // The line of the ADDA of DOUBLE, with a line added above it.
+  const QStringList lines = text().split(QLatin1Char('\n'));
+  const int adda =
+      static_cast<int>(lines.indexOf(QRegularExpression(QStringLiteral(".*ADDA.*")))) + 1;
+  ASSERT_GT(adda, 1);
+  select(0, 0);
+  typeText(sourceEdit(), QStringLiteral("; added\n"));
+  program->toggleBreakpoint(adda + 1);
+  auto* next = execution->findChild<QPushButton*>(QString::fromLatin1(names::nextBreakButton));
+  next->click();
+  ASSERT_GT(execution->shownStep(), 0);
+  EXPECT_EQ(label(names::mnemonicValue), QStringLiteral("ADDA"));
+  EXPECT_EQ(program->stepLine(), adda + 1);
+  pressStep();
+  EXPECT_EQ(program->stepLine(), adda + 2);  // the RET of DOUBLE
+  // A new check ends the replay and its line.
+  trigger(names::checkAction);
+  EXPECT_EQ(program->stepLine(), 0);
 }
 
 }  // namespace
