@@ -191,6 +191,10 @@ std::string_view messageText(Message message) {
       return "文書の検索と置換が終わりました。\n{}か所を置換しました。";
     case Message::NothingReplaced:
       return "文書の検索と置換が終わりました。\n「{}」は見つかりませんでした。";
+
+    // The help window.
+    case Message::HelpTextNotFound:
+      return "「{}」はヘルプにありません。";
   }
   return {};
 }

@@ -118,6 +118,9 @@ enum class Message {
   // The replace dialog: what replacing all did.
   ReplacedAll,      // {count}
   NothingReplaced,  // {search text}
+
+  // The help window's search.
+  HelpTextNotFound,  // {search text}
 };
 
 // The text as it is catalogued, "{}" marks included.

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QToolBar>
 #include <array>
 #include <iterator>
@@ -14,8 +15,10 @@
 #include "views/dialogs.h"
 #include "views/editor_texts.h"
 #include "views/editor_window.h"
+#include "views/help_window.h"
 #include "views/object_names.h"
 #include "views/product_title.h"
+#include "views/source_highlighter.h"
 #include "views/text_conversion.h"
 #include "views/tool_icons.h"
 
@@ -116,6 +119,7 @@ void EditorWindow::buildKeys() {
       {names::previousErrorAction, texts::previousErrorKey, &EditorWindow::goToPreviousError},
       {names::goToLineAction, texts::goToLineKey, &EditorWindow::goToLine},
       {names::toggleBreakpointAction, texts::toggleBreakpointKey, &EditorWindow::toggleBreakpoint},
+      {names::helpTopicAction, texts::helpTopicKey, &EditorWindow::showHelpAtCursor},
       {names::helpMenuKeyAction, texts::helpMenuKey, nullptr},
   };
   for (const Key& key : keys) {
@@ -164,6 +168,18 @@ void EditorWindow::goToLine() {
 
 void EditorWindow::toggleBreakpoint() {
   sourceEdit_->toggleBreakpoint(sourceEdit_->textCursor().blockNumber() + 1);
+}
+
+// The operation field of the caret's line, cut as the field colours cut the
+// line; a line without one opens the help at its top.
+void EditorWindow::showHelpAtCursor() {
+  const QString line = sourceEdit_->textCursor().block().text();
+  QString operation;
+  for (const SourceSpan& span : sourceSpans(line)) {
+    if (span.part == SourcePart::Operation) operation = line.mid(span.start, span.length);
+  }
+  showHelp();
+  helpWindow_->showTopic(operation);
 }
 
 void EditorWindow::buildToolbar() {

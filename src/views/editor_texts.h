@@ -39,6 +39,9 @@ inline constexpr const char* helpMenuKey = "Alt+H";
 inline constexpr const char* nextErrorKey = "F8";
 inline constexpr const char* previousErrorKey = "Shift+F8";
 inline constexpr const char* goToLineKey = "Ctrl+G";
+// The help at the instruction of the caret's line, and the breakpoint of
+// the caret's line, set or cleared.
+inline constexpr const char* helpTopicKey = "F1";
 inline constexpr const char* toggleBreakpointKey = "F9";
 
 // The status line's button that turns tabs into spaces.

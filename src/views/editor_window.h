@@ -103,6 +103,8 @@ class EditorWindow : public QMainWindow {
   void openFindDialog();
   void openReplaceDialog();
   void showHelp();
+  // F1: the help at the instruction of the caret's line.
+  void showHelpAtCursor();
   void cut();
   void copy();
   void paste();

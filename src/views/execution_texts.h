@@ -42,15 +42,19 @@ inline constexpr PanelCell panelCells[] = {
 // The replay's button that goes back one recorded step.
 inline constexpr const char* stepBackButton = "<<";
 
-// The replay's step box, its buttons from breakpoint to breakpoint and its
-// keys (alternatives separated by "; ").
-inline constexpr const char* stepBoxLabel = "ステップ";
+// The replay's keys: one step forward and back (as ">>" and "<<"), each by a
+// function key or an arrow, and the first and the last recorded step; the
+// box that goes to the step of its number, and the buttons that go to the
+// next and the previous step at a breakpoint.
+inline constexpr const char* stepForwardKey = "F10";
+inline constexpr const char* stepForwardArrowKey = "Right";
+inline constexpr const char* stepBackKey = "Shift+F10";
+inline constexpr const char* stepBackArrowKey = "Left";
+inline constexpr const char* firstStepKey = "Home";
+inline constexpr const char* lastStepKey = "End";
+inline constexpr const char* goToStepLabel = "ステップ";
 inline constexpr const char* nextBreakButton = "次のブレーク";
 inline constexpr const char* previousBreakButton = "前のブレーク";
-inline constexpr const char* stepForwardKeys = "Right; F10";
-inline constexpr const char* stepBackKeys = "Left; Shift+F10";
-inline constexpr const char* firstStepKeys = "Home";
-inline constexpr const char* lastStepKeys = "End";
 
 // The pane of the lines the program's OUT wrote.
 inline constexpr const char* programOutputHeading = "出力";

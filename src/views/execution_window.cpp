@@ -63,7 +63,7 @@ ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceS
   stepCounter_ = namedLabel(names::stepCounter, QString(), central);
   top->addWidget(stepCounter_);
   top->addSpacing(16);
-  auto* stepBoxLabel = namedLabel(names::stepBoxLabel, text(texts::stepBoxLabel), central);
+  auto* stepBoxLabel = namedLabel(names::stepBoxLabel, text(texts::goToStepLabel), central);
   top->addWidget(stepBoxLabel);
   stepBox_ = new QSpinBox(central);
   stepBox_->setObjectName(QString::fromLatin1(names::stepBox));
@@ -153,19 +153,24 @@ QWidget* ExecutionWindow::makeLists() {
 void ExecutionWindow::makeKeys() {
   struct Key {
     const char* name;
-    const char* keys;
+    const char* key;
+    const char* otherKey;  // or nullptr
     void (ExecutionWindow::*command)();
   };
   const Key keys[] = {
-      {names::stepForwardAction, texts::stepForwardKeys, &ExecutionWindow::stepForward},
-      {names::stepBackAction, texts::stepBackKeys, &ExecutionWindow::stepBack},
-      {names::firstStepAction, texts::firstStepKeys, &ExecutionWindow::goToFirstStep},
-      {names::lastStepAction, texts::lastStepKeys, &ExecutionWindow::goToLastStep},
+      {names::stepForwardAction, texts::stepForwardArrowKey, texts::stepForwardKey,
+       &ExecutionWindow::stepForward},
+      {names::stepBackAction, texts::stepBackArrowKey, texts::stepBackKey,
+       &ExecutionWindow::stepBack},
+      {names::firstStepAction, texts::firstStepKey, nullptr, &ExecutionWindow::goToFirstStep},
+      {names::lastStepAction, texts::lastStepKey, nullptr, &ExecutionWindow::goToLastStep},
   };
   for (const Key& key : keys) {
     auto* action = new QAction(this);
     action->setObjectName(QString::fromLatin1(key.name));
-    action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(key.keys)));
+    QList<QKeySequence> shortcuts = {QKeySequence(QString::fromLatin1(key.key))};
+    if (key.otherKey != nullptr) shortcuts.append(QKeySequence(QString::fromLatin1(key.otherKey)));
+    action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
     connect(action, &QAction::triggered, this, key.command);

@@ -120,6 +120,8 @@ inline constexpr const char* closeTimer = "closeTimer";
 // The help window.
 inline constexpr const char* helpWindow = "helpWindow";
 inline constexpr const char* helpText = "helpText";
+inline constexpr const char* helpSearch = "helpSearch";
+inline constexpr const char* helpSearchStatus = "helpSearchStatus";
 
 // The editor's line-number margin, and the printer set-up dialog with its
 // printer list, paper sizes and orientation buttons.
@@ -157,6 +159,7 @@ inline constexpr const char* nextErrorAction = "nextErrorAction";
 inline constexpr const char* previousErrorAction = "previousErrorAction";
 inline constexpr const char* goToLineAction = "goToLineAction";
 inline constexpr const char* toggleBreakpointAction = "toggleBreakpointAction";
+inline constexpr const char* helpTopicAction = "helpTopicAction";
 inline constexpr const char* tabNotice = "tabNotice";
 inline constexpr const char* convertTabsButton = "convertTabsButton";
 

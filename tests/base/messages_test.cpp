@@ -108,6 +108,8 @@ const std::vector<CatalogueEntry>& catalogue() {
       // The replace dialog.
       {Message::ReplacedAll, "ReplacedAll", {"3"}},
       {Message::NothingReplaced, "NothingReplaced", {"LD"}},
+      // The help window.
+      {Message::HelpTextNotFound, "HelpTextNotFound", {"LDX"}},
   };
   return entries;
 }

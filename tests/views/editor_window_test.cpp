@@ -14,6 +14,7 @@
 #include "pdf_text.h"
 #include "qtprint/font_choice.h"
 #include "views/editor_texts.h"
+#include "views/help_document.h"
 #include "views/help_window.h"
 #include "views/product_title.h"
 #include "views/text_conversion.h"
