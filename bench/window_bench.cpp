@@ -103,6 +103,6 @@ int main(int argc, char** argv) {
         execution.repaint();
         QApplication::processEvents();
       });
-  std::printf("window replay step: %.1f ms\n", step);
+  std::printf("window replay step: %.0f ms\n", step);
   return 0;
 }

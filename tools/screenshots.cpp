@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <cstdio>
 
 #include "views/dialogs.h"
 #include "views/editor_window.h"
 #include "views/execution_windows.h"
+#include "views/help_window.h"
 #include "views/workbench_state.h"
 
 namespace {
@@ -91,5 +93,23 @@ int main(int argc, char** argv) {
   windows.execution()->stepBack();
   ok = save(windows.execution(), folder.filePath(QStringLiteral("replay.png"))) && ok;
   ok = save(windows.trace(), folder.filePath(QStringLiteral("trace.png"))) && ok;
+
+  // A breakpoint on the ADDA of DOUBLE, and the replay at its step: the red
+  // dot and the step's line in the editor.
+  const int adda =
+      static_cast<int>(
+          text.split(QLatin1Char('\n')).indexOf(QRegularExpression(QStringLiteral(".*ADDA.*")))) +
+      1;
+  editor.sourceEdit().toggleBreakpoint(adda);
+  windows.execution()->goToFirstStep();
+  windows.execution()->goToNextBreak();
+  ok = save(&editor, folder.filePath(QStringLiteral("breakpoint.png"))) && ok;
+
+  // The help at the instruction of the editor's LD line.
+  editor.showHelp();
+  auto* help = editor.findChild<HelpWindow*>();
+  help->resize(720, 560);
+  help->showTopic(QStringLiteral("LD"));
+  ok = save(help, folder.filePath(QStringLiteral("help.png"))) && ok;
   return ok ? 0 : 1;
 }
