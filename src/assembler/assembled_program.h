@@ -17,11 +17,14 @@ namespace casl2wb {
 // The run parameters, read from the extra field of the first line, and the
 // start address.
 struct RunParameters {
-  // LMT followed by five digits: the pass limit (none: the default 5000).
+  // The pass limit of a run whose first line sets none.
+  static constexpr std::int64_t defaultPassLimit = 5000;
+
+  // LMT followed by five digits: the pass limit (none: the default).
   std::optional<std::int64_t> passLimit;
-  // LMT followed by anything else: a run reports it and keeps 5000.
+  // LMT followed by anything else: a run reports it and keeps the default.
   bool passLimitMalformed = false;
-  // MEX: 512 words of usable memory instead of 256.
+  // MEX: the extended memory (usableMemoryWords).
   bool extendedMemory = false;
   // The address of the line that the START operand names (0 without one).
   std::int64_t startAddress = 0;

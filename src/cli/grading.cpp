@@ -144,8 +144,9 @@ FileResult gradeFile(const std::string& path, const TestSuite& suite) {
   // The test file may only lower the program's own pass limit (LMT, or the
   // usual 5000); a malformed LMT keeps the usual one.
   if (suite.passLimit) {
-    const std::int64_t own =
-        program.run.passLimitMalformed ? 5000 : program.run.passLimit.value_or(5000);
+    const std::int64_t own = program.run.passLimitMalformed
+                                 ? RunParameters::defaultPassLimit
+                                 : program.run.passLimit.value_or(RunParameters::defaultPassLimit);
     program.run.passLimit = std::min(own, *suite.passLimit);
     program.run.passLimitMalformed = false;
   }

@@ -108,7 +108,7 @@ inline constexpr auto noEff = EffectiveAddressUse::None;
 inline constexpr auto shown = EffectiveAddressUse::Shown;
 inline constexpr auto checked = EffectiveAddressUse::Checked;
 
-inline constexpr std::array<Instruction, 44> instructionRows = {{
+inline constexpr auto instructionRows = std::to_array<Instruction>({
     {"LD", 0x10, registerAddress, 2, S::RegisterMemory, A::Load, checked},
     {"LD", 0x14, registerRegister, 1, S::RegisterMemory, A::Load, noEff},
     {"ST", 0x11, registerAddress, 2, S::StoreShift, A::Store, checked},
@@ -153,15 +153,14 @@ inline constexpr std::array<Instruction, 44> instructionRows = {{
     {"SVC", 0xF0, address, 2, S::Branch, A::SupervisorCall, shown},
     {"DMP", 0x93, noOperand, 1, S::NoOperand, A::Dump, noEff},
     {"MDMP", 0x94, macro, 2, S::NoOperand, A::MemoryDump, noEff},
-}};
+});
 
 }  // namespace instruction_rows
 
 // The rows in the order in which a pass of the execution loop offers them
 // the word at PR (MDMP, never carried out, last). Known at compile time, so
 // that the execution loop can be made from the rows.
-inline constexpr const std::array<Instruction, 44>& instructionSet =
-    instruction_rows::instructionRows;
+inline constexpr const auto& instructionSet = instruction_rows::instructionRows;
 
 // The length of every row but the macros follows from its operand form: two
 // words for r,adr,x and adr,x, one for the others.

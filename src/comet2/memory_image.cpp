@@ -3,7 +3,7 @@
 namespace casl2wb {
 
 void MemoryImage::resetForCheck() {
-  for (int address = 1; address <= 512; ++address) cells_[address] = Word::blank();
+  for (int address = 1; address <= extendedMemoryWords; ++address) cells_[address] = Word::blank();
 }
 
 }  // namespace casl2wb

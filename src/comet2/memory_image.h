@@ -11,6 +11,13 @@
 
 namespace casl2wb {
 
+// The memory a run may use: 256 words, or 512 with the run parameter MEX.
+inline constexpr int standardMemoryWords = 256;
+inline constexpr int extendedMemoryWords = 512;
+inline constexpr int usableMemoryWords(bool extended) {
+  return extended ? extendedMemoryWords : standardMemoryWords;
+}
+
 class MemoryImage {
  public:
   static constexpr int lastAddress = 3000;
@@ -33,7 +40,8 @@ class MemoryImage {
   // The word at an address, or an empty word outside the image.
   Word at(std::int64_t address) const { return contains(address) ? (*this)[address] : Word(); }
 
-  // The reset of every check: cells 1 through 512 become blank; cell 0 and
+  // The reset of every check: cells 1 through the top of the extended
+  // memory (512) become blank; cell 0 and
   // cells 513 and above keep what they hold.
   void resetForCheck();
 

@@ -33,7 +33,9 @@ int recordedSteps(const Machine& machine) {
 void printBracketedRows(Printer& printer, const Machine& machine) {
   for (int r = 0; r < 32; ++r) printer.printLine(bracketedMemoryRow(machine.memory, 0, r));
   if (!machine.extendedMemory) return;
-  for (int r = 0; r < 32; ++r) printer.printLine(bracketedMemoryRow(machine.memory, 256, r));
+  for (int r = 0; r < 32; ++r) {
+    printer.printLine(bracketedMemoryRow(machine.memory, standardMemoryWords, r));
+  }
 }
 
 }  // namespace

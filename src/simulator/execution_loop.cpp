@@ -25,11 +25,53 @@ constexpr auto passPositions = [] {
   return positions;
 }();
 
-constexpr bool isRegisterAction(Action action) { return action <= Action::ShiftRightLogical; }
+// The loads, stores, arithmetic, logical, compare and shift actions, which
+// work on register r: carryOutRegisterAction carries them out.
+constexpr bool isRegisterAction(Action action) {
+  switch (action) {
+    case Action::Load:
+    case Action::Store:
+    case Action::LoadAddress:
+    case Action::AddArithmetic:
+    case Action::AddLogical:
+    case Action::SubtractArithmetic:
+    case Action::SubtractLogical:
+    case Action::And:
+    case Action::Or:
+    case Action::Xor:
+    case Action::CompareArithmetic:
+    case Action::CompareLogical:
+    case Action::ShiftLeftArithmetic:
+    case Action::ShiftRightArithmetic:
+    case Action::ShiftLeftLogical:
+    case Action::ShiftRightLogical:
+      return true;
+    default:
+      return false;
+  }
+}
 
 constexpr bool isJump(Action action) {
-  return action >= Action::JumpOnMinus && action <= Action::Jump;
+  switch (action) {
+    case Action::JumpOnMinus:
+    case Action::JumpOnPlus:
+    case Action::JumpOnNonZero:
+    case Action::JumpOnZero:
+    case Action::JumpOnOverflow:
+    case Action::Jump:
+      return true;
+    default:
+      return false;
+  }
 }
+
+// A pass carries out each row at most once, so the pass that reaches the
+// last slot records at most that many more steps before it ends.
+static_assert([] {
+  int carried = 0;
+  for (const Instruction& row : instructionSet) carried += row.isCarriedOut();
+  return Machine::lastSlot + carried <= Machine::historySlots;
+}());
 
 // PR within a pass lies at most at `limit`, or the pass reports it: the
 // highest address while SP lies between 0 and the first address above the
@@ -56,13 +98,13 @@ void Simulator::startRun() {
   m_.registers.fill(Word(0));
   m_.flags = Flags{};
   m_.historyLimitNoticed = false;
-  prepareAddresses(0, 256);
+  prepareAddresses(0, standardMemoryWords);
   m_.pr = 0;
-  m_.sp = 256;
-  for (int s = 1; s <= 256; ++s) m_.history[static_cast<std::size_t>(s)].pr = 0;
+  m_.sp = standardMemoryWords;
+  for (int s = 1; s <= standardMemoryWords; ++s) m_.history[static_cast<std::size_t>(s)].pr = 0;
   m_.replayPosition = 1;
   m_.stepCount = 0;
-  m_.passLimit = 5000;
+  m_.passLimit = RunParameters::defaultPassLimit;
   m_.passCount = 0;
   m_.dumpCount = 0;
 
@@ -74,7 +116,7 @@ void Simulator::startRun() {
   }
   m_.extendedMemory = parameters.extendedMemory;
   m_.sp = m_.memoryTop();
-  if (m_.extendedMemory) prepareAddresses(256, 512);
+  if (m_.extendedMemory) prepareAddresses(standardMemoryWords, extendedMemoryWords);
   m_.pr = parameters.startAddress;
   m_.beginHistory();
 }
@@ -181,29 +223,8 @@ void Simulator::runPasses() {
       return false;
     }
 
-    StepEnd end = StepEnd::Next;
-    // One case for each row carried out, in the pass order.
-    // An instruction here has passed the check of PR: the limit is the
-    // highest address.
-    // clang-format off
-    switch (position) {
-#define CASL2WB_ROW(p) case p: end = carryOutAt<p>(state, word, prLimit); break;
-      CASL2WB_ROW(0) CASL2WB_ROW(1) CASL2WB_ROW(2) CASL2WB_ROW(3) CASL2WB_ROW(4)
-      CASL2WB_ROW(5) CASL2WB_ROW(6) CASL2WB_ROW(7) CASL2WB_ROW(8) CASL2WB_ROW(9)
-      CASL2WB_ROW(10) CASL2WB_ROW(11) CASL2WB_ROW(12) CASL2WB_ROW(13) CASL2WB_ROW(14)
-      CASL2WB_ROW(15) CASL2WB_ROW(16) CASL2WB_ROW(17) CASL2WB_ROW(18) CASL2WB_ROW(19)
-      CASL2WB_ROW(20) CASL2WB_ROW(21) CASL2WB_ROW(22) CASL2WB_ROW(23) CASL2WB_ROW(24)
-      CASL2WB_ROW(25) CASL2WB_ROW(26) CASL2WB_ROW(27) CASL2WB_ROW(28) CASL2WB_ROW(29)
-      CASL2WB_ROW(30) CASL2WB_ROW(31) CASL2WB_ROW(32) CASL2WB_ROW(33) CASL2WB_ROW(34)
-      CASL2WB_ROW(35) CASL2WB_ROW(36) CASL2WB_ROW(37) CASL2WB_ROW(38) CASL2WB_ROW(39)
-      CASL2WB_ROW(40) CASL2WB_ROW(41) CASL2WB_ROW(42)
-#undef CASL2WB_ROW
-      default: __builtin_unreachable();  // the last row, MDMP, is never carried out
-    }
-    // clang-format on
-    static_assert(!instructionSet[43].isCarriedOut() && instructionSet.size() == 44,
-                  "a case for each row carried out");
-
+    const StepEnd end =
+        carryOut(position, state, word, prLimit, std::make_index_sequence<instructionSet.size()>{});
     switch (end) {
       case StepEnd::Next:
         break;
@@ -221,6 +242,22 @@ void Simulator::runPasses() {
         return false;
     }
   }
+}
+
+// The code of each row of the table, chosen by the row's position: one
+// comparison a row, which the compiler makes into one jump. A new row of the
+// table needs nothing here.
+template <std::size_t... positions>
+[[gnu::always_inline]] inline StepEnd Simulator::carryOut(int position, PassState& state, Word word,
+                                                          std::int64_t highest,
+                                                          std::index_sequence<positions...>) {
+  StepEnd end = StepEnd::Next;
+  const bool carried = ((position == static_cast<int>(positions) &&
+                         (end = carryOutAt<positions>(state, word, highest), true)) ||
+                        ...);
+  // Every position a pass finds is that of a row.
+  if (!carried) __builtin_unreachable();
+  return end;
 }
 
 // Carries out the instruction of row `position` at PR and moves PR on; the
@@ -281,9 +318,12 @@ template <std::size_t position>
     return talkToUser(state, &Simulator::output);
   } else if constexpr (row.action == Action::Input) {
     return talkToUser(state, &Simulator::input);
-  } else {
-    static_assert(row.action == Action::Dump);
+  } else if constexpr (row.action == Action::Dump) {
     return talkToUser(state, &Simulator::dump);
+  } else {
+    // A row never carried out has no position in a pass.
+    static_assert(!row.isCarriedOut());
+    __builtin_unreachable();
   }
   return StepEnd::Next;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "base/cp932.h"
 #include "base/message_list.h"
@@ -37,6 +38,10 @@ class Simulator {
   // PR, within a pass; `highest` is the highest address of the memory.
   template <std::size_t position>
   [[gnu::always_inline]] StepEnd carryOutAt(PassState& state, Word word, std::int64_t highest);
+  // The instruction of row `position`, one of `positions`, as carryOutAt.
+  template <std::size_t... positions>
+  [[gnu::always_inline]] StepEnd carryOut(int position, PassState& state, Word word,
+                                          std::int64_t highest, std::index_sequence<positions...>);
   // OUT, IN or DMP, which talk to the user, with PR and the next slot
   // handed to the machine for the time.
   StepEnd talkToUser(PassState& state, void (Simulator::*instruction)());

@@ -77,8 +77,8 @@ class Machine {
   // overwritten included.
   std::uint64_t recordCount() const { return records_; }
 
-  // The first address above the usable memory: 256, or 512 in extended mode.
-  int memoryTop() const { return extendedMemory ? 512 : 256; }
+  // The first address above the usable memory.
+  int memoryTop() const { return usableMemoryWords(extendedMemory); }
   int highestAddress() const { return memoryTop() - 1; }
 
   // Records the registers, FR and SP under PR as the next history slot; the
@@ -120,7 +120,7 @@ class Machine {
   std::array<Word, 8> registers{};
   Flags flags;
   std::int64_t pr = 0;
-  std::int64_t sp = 256;
+  std::int64_t sp = standardMemoryWords;
   bool extendedMemory = false;
 
   // What the loaded program gives the runs.
@@ -128,7 +128,7 @@ class Machine {
   std::int16_t outputSize = 0;  // OUT looks at this many words after the buffer
 
   // Counters of the run.
-  std::int64_t passLimit = 5000;
+  std::int64_t passLimit = RunParameters::defaultPassLimit;
   std::int64_t passCount = 0;
   int dumpCount = 0;
   bool historyLimitNoticed = false;

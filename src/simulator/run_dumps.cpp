@@ -7,7 +7,9 @@ namespace {
 void addMemoryLines(const Machine& machine, std::span<const Word> words, MessageList& list) {
   for (int i = 0; i < 32; ++i) list.add(memoryDumpLine(machine.memory, words, 0, i));
   if (machine.extendedMemory) {
-    for (int i = 0; i < 32; ++i) list.add(memoryDumpLine(machine.memory, words, 256, i));
+    for (int i = 0; i < 32; ++i) {
+      list.add(memoryDumpLine(machine.memory, words, standardMemoryWords, i));
+    }
   }
 }
 

@@ -93,7 +93,7 @@ namespace casl2wb {
   ++m.sp;
   const int limit = m.memoryTop();
   if (s.pr > limit || m.sp > limit) {
-    s.pr = m.extendedMemory ? 512 : 255;
+    s.pr = m.extendedMemory ? extendedMemoryWords : standardMemoryWords - 1;
     m.runEnd = Machine::RunEnd::Return;
     return StepEnd::RunOver;
   }

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <iterator>
 
+#include "assembler/assembled_program.h"
 #include "assembler/line_splitter.h"
 #include "assembler/source_table.h"
 #include "views/editor_texts.h"
@@ -13,6 +14,7 @@
 #include "views/instruction_help.h"
 #include "views/product_title.h"
 #include "views/source_edit.h"
+#include "views/text_conversion.h"
 
 namespace casl2wb {
 namespace {
@@ -142,20 +144,22 @@ QString rulesHelpHtml() {
           "RET 命令も必要です。1 行目の注釈には実行の条件を書けます。</p>"
           "<ul>"
           "<li>LMT に続けて 5 桁の数字（LMT00000～LMT99999）で実行回数の上限を決めます。"
-          "書かなければ上限は 5000 です。続く 5 文字が数字でないと、実行画面に"
-          "「{passLimitBad}」と出て、上限は 5000 になります。上限を越えると実行を打ち切ります"
+          "書かなければ上限は {defaultPassLimit} です。続く 5 文字が数字でないと、実行画面に"
+          "「{passLimitBad}」と出て、上限は {defaultPassLimit} "
+          "になります。上限を越えると実行を打ち切ります"
           "（終わらないループで止まらなくなるのを防ぎます）。数えるのは実行の巡回の数で、"
           "1 巡で命令がいくつか続けて実行されることがあります。</li>"
-          "<li>MEX と書くとメモリが 512 語（#0000～#01FF）になります。書かなければ"
-          " 256 語（#0000～#00FF）です。</li>"
+          "<li>MEX と書くとメモリが {extendedWords} 語（#0000～#{extendedLast}）になります。"
+          "書かなければ {standardWords} 語（#0000～#{standardLast}）です。</li>"
           "</ul>"
           "<p>LMT と MEX は注釈の中に空白を入れずに続けて書くのが確実です"
           "（例：PGM START ;LMT20000MEX）。START にオペランドがあるとき"
           "（PGM START MAIN ;LMT20000 MEX）は空白で区切ってもかまいません。オペランドのない"
           " START で注釈を空白で区切ると、注釈の 2 語目だけが読まれます。</p>"
           "<h3><a name=\"memory\"></a>メモリとスタック</h3>"
-          "<p>プログラム、データ、スタックはすべて 256 語（MEX では 512 語）に収めます。"
-          "スタックは #0100（MEX では #0200）から下の番地へ伸びます。実行中に PR、"
+          "<p>プログラム、データ、スタックはすべて {standardWords} 語（MEX では {extendedWords} "
+          "語）に収めます。スタックは #{standardTop}（MEX では #{extendedTop}）から下の番地へ"
+          "伸びます。実行中に PR、"
           "実効アドレス、SP がこの範囲を外れると、エラーの行を出して実行が止まります。"
           "LAD とシフト命令の実効アドレスはメモリを指さないので検査されません。</p>"
           "<p>実行の記録は 999 ステップまでです。越えると「{historyLimit}」と知らせ、"
@@ -183,6 +187,13 @@ QString rulesHelpHtml() {
           {"maxLines", QString::number(SourceTable::maxLines)},
           {"tooManyLines", messageHtml(Message::TooManyLines)},
           {"passLimitBad", messageHtml(Message::PassLimitBad)},
+          {"defaultPassLimit", QString::number(RunParameters::defaultPassLimit)},
+          {"standardWords", QString::number(standardMemoryWords)},
+          {"extendedWords", QString::number(extendedMemoryWords)},
+          {"standardLast", fromStd(Word::of(standardMemoryWords - 1).text())},
+          {"extendedLast", fromStd(Word::of(extendedMemoryWords - 1).text())},
+          {"standardTop", fromStd(Word::of(standardMemoryWords).text())},
+          {"extendedTop", fromStd(Word::of(extendedMemoryWords).text())},
           {"historyLimit", messageHtml(Message::HistoryLimit)},
       });
 }

@@ -1,5 +1,6 @@
 #include "views/step_changes.h"
 
+#include "comet2/memory_image.h"
 #include "views/object_names.h"
 
 namespace casl2wb {
@@ -50,8 +51,10 @@ MemoryRow currentMemoryRow(const Machine& machine) {
 
 // The list shows 32 items of eight cells a base (0, and 256 in extended
 // mode): item i of base b holds b+i, b+i+32, ..., b+i+224.
-int memoryListItemOf(int address) { return 1 + (address / 256) * 32 + address % 32; }
+int memoryListItemOf(int address) {
+  return 1 + (address / standardMemoryWords) * 32 + address % 32;
+}
 
-int memoryListEntryOf(int address) { return address % 256 / 32; }
+int memoryListEntryOf(int address) { return address % standardMemoryWords / 32; }
 
 }  // namespace casl2wb
