@@ -7,17 +7,18 @@
 #include "cli/command.h"
 #include "cli/execution_session.h"
 #include "cli/scripted_dialogs.h"
-#include "simulator/step_replay.h"
+#include "simulator/replay.h"
+#include "simulator/run_dumps.h"
 
 namespace casl2wb::cli {
 
 namespace {
 
-void printPress(long press, const ExecutionSession& session, const StringTraceSelection& trace,
-                std::ostream& out) {
+void printPress(long press, const ExecutionSession& session, const Text& trace,
+                TraceRange selection, std::ostream& out) {
   out << ">> " << press << '\n';
   printPanel(session.panel, out);
-  const SelectionPlace place = selectionPlace(trace);
+  const SelectionPlace place = selectionPlace(trace, selection);
   out << "選択：" << place.line << ',' << place.column << ',' << place.length << '\n';
   for (const std::string& item : session.list.items) out << item << '\n';
 }
@@ -42,13 +43,17 @@ int runReplayCommand(const CommandArguments& parsed, std::ostream& out, std::ost
   session.simulator.run();
 
   // The trace window's text as the translation set it: nothing selected yet.
-  StringTraceSelection trace;
-  trace.content = session.program.traceText.value_or("");
-  StepReplay replay(session.machine, session.list, trace, session.panel);
+  const Text trace = fromUtf8(session.program.traceText.value_or(""));
+  TraceRange selection;
+  Replay replay(session.machine);
   const long count = presses.value_or(session.machine.recordedSteps);
   for (long press = 1; press <= count; ++press) {
-    replay.stepForward();
-    printPress(press, session, trace, out);
+    if (const auto step = replay.forward(trace, selection)) {
+      session.panel = step->panel;
+      selection = step->traceSelection;
+      showStepMemory(session.machine, step->slot + 1, session.list);
+    }
+    printPress(press, session, trace, selection, out);
   }
   out.flush();
   return exitSuccess;

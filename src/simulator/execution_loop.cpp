@@ -102,7 +102,7 @@ void Simulator::startRun() {
   m_.pr = 0;
   m_.sp = standardMemoryWords;
   for (int s = 1; s <= standardMemoryWords; ++s) m_.history[static_cast<std::size_t>(s)].pr = 0;
-  m_.replayPosition = 1;
+  ++m_.runCount;
   m_.stepCount = 0;
   m_.passLimit = RunParameters::defaultPassLimit;
   m_.passCount = 0;
@@ -346,7 +346,6 @@ void Simulator::finishRun() {
   m_.recordedSteps = m_.stepCount;
   panel_ = panelOf(m_.memory, m_.pr, m_.registers, m_.flags, m_.sp);
   appendEndOfRunDumps(m_, output_);
-  m_.replayPosition = 1;
 }
 
 }  // namespace casl2wb

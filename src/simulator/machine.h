@@ -139,10 +139,8 @@ class Machine {
   int stepCount = 0;  // recorded instructions, and the next slot
   std::array<HistorySlot, historySlots> history{};
 
-  // The step replay: the next slot to show, whether a replay is under way,
-  // and the number of slots of the last run.
-  int replayPosition = 1;
-  bool replaying = false;
+  // The runs made so far, and the number of slots of the last run.
+  std::uint64_t runCount = 0;
   int recordedSteps = 0;
 
   // The last line OUT wrote.

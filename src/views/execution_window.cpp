@@ -22,8 +22,8 @@
 #include "qtprint/font_choice.h"
 #include "qtprint/qt_printer.h"
 #include "simulator/execution_loop.h"
+#include "simulator/replay.h"
 #include "simulator/run_dumps.h"
-#include "simulator/step_replay.h"
 #include "views/changed_cells_delegate.h"
 #include "views/execution_texts.h"
 #include "views/object_names.h"
@@ -31,6 +31,7 @@
 #include "views/run_dialogs_adapter.h"
 #include "views/step_changes.h"
 #include "views/text_conversion.h"
+#include "views/trace_window.h"
 
 namespace casl2wb {
 
@@ -49,9 +50,9 @@ QLabel* namedLabel(const char* name, const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceSelection& trace,
+ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceWindow& trace,
                                  QWidget* parent)
-    : QMainWindow(parent), state_(state), dialogs_(dialogs), trace_(trace) {
+    : QMainWindow(parent), state_(state), dialogs_(dialogs), trace_(trace), replay_(state.machine) {
   setObjectName(QString::fromLatin1(names::executionWindow));
   setWindowTitle(text(texts::executionWindowCaption));
 
@@ -102,7 +103,6 @@ ExecutionWindow::ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceS
   }
   makeKeys();
 
-  state_.machine.replaying = false;  // a new window starts the replay afresh
   updateReplayControls();
   resize(860, 680);
   placeAtRightEdge();
@@ -273,9 +273,6 @@ void ExecutionWindow::run() {
   runLines_ = linesByAddress(program.source);
   runLabels_ = labelsByAddress(program.source);
   shownStep_ = 0;
-  replayStartSelection_ = {trace_.selectionStart(), trace_.selectionLength()};
-  selections_.assign(static_cast<std::size_t>(std::max(state_.machine.recordedSteps, 0)),
-                     TraceRange{0, -1});
   clearMarks();
   markLabels();
   updateReplayControls();
@@ -285,20 +282,7 @@ void ExecutionWindow::run() {
 
 void ExecutionWindow::stepForward() {
   if (!canReplay()) return;
-  Machine& machine = state_.machine;
-  // A replay that starts (again) at the first step searches the trace from
-  // where its selection is now.
-  if (!machine.replaying) {
-    replayStartSelection_ = {trace_.selectionStart(), trace_.selectionLength()};
-    std::fill(selections_.begin(), selections_.end(), TraceRange{0, -1});
-  }
-  StepReplay(machine, listModel_, trace_, state_.panel).stepForward();
-  listModel_.publish();
-  // The replay has shown the slot before the next one it will show.
-  const int slot = machine.replayPosition - 1;
-  selections_.at(static_cast<std::size_t>(slot)) = {trace_.selectionStart(),
-                                                    trace_.selectionLength()};
-  showStep(slot);
+  if (const auto step = replay_.forward(trace_.text(), trace_.selection())) showReplayStep(*step);
 }
 
 void ExecutionWindow::stepBack() {
@@ -315,39 +299,17 @@ void ExecutionWindow::goToFirstStep() { goToStep(1); }
 
 void ExecutionWindow::goToLastStep() { goToStep(state_.machine.recordedSteps); }
 
-TraceRange ExecutionWindow::traceSelectionAt(int slot) {
-  int known = slot;
-  while (known >= 0 && selections_.at(static_cast<std::size_t>(known)).length < 0) --known;
-  if (known == slot) return selections_.at(static_cast<std::size_t>(slot));
-  const Text text = fromUtf8(trace_.text());
-  TraceRange range =
-      known >= 0 ? selections_.at(static_cast<std::size_t>(known)) : replayStartSelection_;
-  for (int s = known + 1; s <= slot; ++s) {
-    const HistorySlot& step = state_.machine.history.at(static_cast<std::size_t>(s));
-    range = highlightOf(text, range, Word::of(step.pr).text());
-    selections_.at(static_cast<std::size_t>(s)) = range;
-  }
-  return range;
+void ExecutionWindow::showSlot(int slot) {
+  showReplayStep(replay_.show(slot, trace_.text(), trace_.selection()));
 }
 
-void ExecutionWindow::showSlot(int slot) {
-  Machine& machine = state_.machine;
-  if (shownStep_ == 0 && !machine.replaying) {
-    replayStartSelection_ = {trace_.selectionStart(), trace_.selectionLength()};
-  }
-  const HistorySlot& shown = machine.history.at(static_cast<std::size_t>(slot));
-  // What ">>" shows at this slot: its panel, its trace selection and the
-  // memory after it.
-  state_.panel = panelOf(machine.memory, shown.pr, shown.registers, shown.flags, shown.sp);
-  const TraceRange selection = traceSelectionAt(slot);
-  trace_.select(selection.start, selection.length);
+void ExecutionWindow::showReplayStep(const ReplayStep& step) {
+  state_.panel = step.panel;
+  trace_.select(step.traceSelection);
   trace_.focus();
-  showStepMemory(machine, slot + 1, listModel_);
+  showStepMemory(state_.machine, step.slot + 1, listModel_);
   listModel_.publish();
-  // ">>" goes on with the slot after it; after the last one it starts again.
-  machine.replayPosition = slot + 1;
-  machine.replaying = slot + 1 < machine.recordedSteps;
-  showStep(slot);
+  showStep(step.slot);
 }
 
 void ExecutionWindow::setBreakpointLines(std::function<std::vector<int>()> lines) {
@@ -389,8 +351,7 @@ void ExecutionWindow::followCheck() {
     runReplayable_ = false;
     runMessages_.clear();
     shownStep_ = 0;
-    selections_.clear();
-    state_.machine.replaying = false;
+    replay_.reset();
     clearMarks();
     emit stepLineShown(0);
   }

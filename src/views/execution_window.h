@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "simulator/step_replay.h"
-#include "simulator/trace_selection.h"
+#include "simulator/replay.h"
 #include "views/dialogs.h"
 #include "views/lines_model.h"
 #include "views/workbench_state.h"
@@ -22,6 +21,8 @@
 class QSpinBox;
 
 namespace casl2wb {
+
+class TraceWindow;
 
 class ExecutionWindow : public QMainWindow {
   Q_OBJECT
@@ -31,9 +32,9 @@ class ExecutionWindow : public QMainWindow {
   // replay's step has changed that register.
   static constexpr const char* changedProperty = "changed";
 
-  // `trace` is the text box of the trace window, in which the replay
-  // selects the instruction's line.
-  ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceSelection& trace,
+  // `trace` is the trace window, in which the replay selects the
+  // instruction's line.
+  ExecutionWindow(WorkbenchState& state, Dialogs& dialogs, TraceWindow& trace,
                   QWidget* parent = nullptr);
 
   // The list of the runs and the replay's memory, and its lines.
@@ -93,9 +94,9 @@ class ExecutionWindow : public QMainWindow {
   // Whether the last run belongs to the program of the last check and
   // recorded at least one step.
   bool canReplay() const;
-  // The trace selection that ">>" makes at `slot`, found from the nearest
-  // slot before it whose selection is known.
-  TraceRange traceSelectionAt(int slot);
+  // Shows a step of the replay: its panel, its trace line and the memory
+  // after it, with the counter and the marks.
+  void showReplayStep(const ReplayStep& step);
   // Shows history slot `slot` as ">>" shows it.
   void showSlot(int slot);
   // The counter, the panel's and the list's marks, the editor's line and
@@ -114,7 +115,8 @@ class ExecutionWindow : public QMainWindow {
 
   WorkbenchState& state_;
   Dialogs& dialogs_;
-  TraceSelection& trace_;
+  TraceWindow& trace_;
+  Replay replay_;
   LinesModel listModel_;
   LinesModel programOutputModel_;
   QListView* outputList_;
@@ -139,12 +141,8 @@ class ExecutionWindow : public QMainWindow {
   MemoryRow runStartMemory_{};
   std::vector<int> runLines_;
   std::map<std::int64_t, std::vector<std::string>> runLabels_;
-  // The step shown (0: none), the trace selection when the replay started,
-  // and the trace selection ">>" made (or would make) at each slot; a
-  // length of -1 marks one not known yet.
+  // The step shown (0: none).
   int shownStep_ = 0;
-  TraceRange replayStartSelection_;
-  std::vector<TraceRange> selections_;
   // Whether the list keeps its last line in view (after a run).
   bool listFollowsEnd_ = false;
 };

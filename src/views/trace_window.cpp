@@ -75,24 +75,20 @@ int unitsBefore(const QString& text, int characterPosition) {
 
 }  // namespace
 
-std::string TraceWindow::text() const { return textBox_->toPlainText().toStdString(); }
+Text TraceWindow::text() const { return fromUtf8(textBox_->toPlainText().toStdString()); }
 
-int TraceWindow::selectionStart() const {
-  return charactersBefore(textBox_->toPlainText(), textBox_->textCursor().selectionStart());
-}
-
-int TraceWindow::selectionLength() const {
+TraceRange TraceWindow::selection() const {
   const QTextCursor cursor = textBox_->textCursor();
   const QString text = textBox_->toPlainText();
-  return charactersBefore(text, cursor.selectionEnd()) -
-         charactersBefore(text, cursor.selectionStart());
+  const int start = charactersBefore(text, cursor.selectionStart());
+  return {start, charactersBefore(text, cursor.selectionEnd()) - start};
 }
 
-void TraceWindow::select(int start, int length) {
+void TraceWindow::select(TraceRange range) {
   const QString text = textBox_->toPlainText();
   QTextCursor cursor = textBox_->textCursor();
-  cursor.setPosition(unitsBefore(text, start));
-  cursor.setPosition(unitsBefore(text, start + length), QTextCursor::KeepAnchor);
+  cursor.setPosition(unitsBefore(text, range.start));
+  cursor.setPosition(unitsBefore(text, range.start + range.length), QTextCursor::KeepAnchor);
   textBox_->setTextCursor(cursor);
 }
 

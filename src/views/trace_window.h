@@ -6,11 +6,11 @@
 #include <QPlainTextEdit>
 #include <string>
 
-#include "simulator/trace_selection.h"
+#include "simulator/replay.h"
 
 namespace casl2wb {
 
-class TraceWindow : public QMainWindow, public TraceSelection {
+class TraceWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -22,12 +22,11 @@ class TraceWindow : public QMainWindow, public TraceSelection {
   // Shows the trace text of a translation.
   void setTraceText(const std::string& text);
 
-  // The text and selection the replay searches and sets.
-  std::string text() const override;
-  int selectionStart() const override;
-  int selectionLength() const override;
-  void select(int start, int length) override;
-  void focus() override;
+  // The text and selection the replay searches and sets, in characters.
+  Text text() const;
+  TraceRange selection() const;
+  void select(TraceRange range);
+  void focus();
 
  private:
   QPlainTextEdit* textBox_;
