@@ -7,8 +7,10 @@
 
 #include "assembler/assembler.h"
 #include "base/source_file.h"
+#include "base/text.h"
 #include "simulator/execution_loop.h"
-#include "simulator/step_replay.h"
+#include "simulator/replay.h"
+#include "simulator/run_dumps.h"
 
 namespace {
 
@@ -45,9 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   simulator.run();
   simulator.run();  // a second run on the memory the first one left
 
-  StringTraceSelection selection;
-  selection.content = program.traceText.value_or("");
-  StepReplay replay(machine, list, selection, panel);
-  for (int press = 0; press <= machine.recordedSteps; ++press) replay.stepForward();
+  const Text trace = fromUtf8(program.traceText.value_or(""));
+  TraceRange selection;
+  Replay replay(machine);
+  for (int press = 0; press <= machine.recordedSteps; ++press) {
+    if (const auto step = replay.forward(trace, selection)) {
+      selection = step->traceSelection;
+      showStepMemory(machine, step->slot + 1, list);
+    }
+  }
+  if (machine.recordedSteps > 0) replay.show(machine.recordedSteps - 1, trace, selection);
   return 0;
 }
