@@ -2,78 +2,96 @@
 
 namespace casl2wb {
 
-std::string_view messageText(Message message) {
+namespace {
+
+// A message as the catalogue keeps it: most are plain text, those of the
+// check, the translation and a run have a banner around the text.
+struct CatalogueEntry {
+  // Not explicit: an entry of the catalogue is most often just its text.
+  CatalogueEntry(const char* plain) : text(plain) {}
+  CatalogueEntry(std::string_view opening, std::string_view plain, std::string_view closing)
+      : banner{opening, closing}, text(plain) {}
+
+  MessageBanner banner;
+  std::string_view text;
+};
+
+CatalogueEntry catalogueEntry(Message message) {
   switch (message) {
     case Message::LineTooLong:
       return "１行の文字数が７２文字を越えています。";
     case Message::NoStart:
-      return "***** ｴﾗ- *****プログラムの最初にSTART命令がありません。";
+      return {"***** ｴﾗ- *****", "プログラムの最初にSTART命令がありません。", ""};
     case Message::StartWithoutLabel:
-      return "***** ｴﾗ- ***** ﾗﾍﾞﾙがありません.. *********";
+      return {"***** ｴﾗ- ***** ", "ﾗﾍﾞﾙがありません..", " *********"};
     case Message::LabelNotAllowed:
-      return "***** ｴﾗ- ***** ﾗﾍﾞﾙをつけてはいけない.*****";
+      return {"***** ｴﾗ- ***** ", "ﾗﾍﾞﾙをつけてはいけない.", "*****"};
     case Message::OperandNotAllowed:
-      return "***** ｴﾗ- ***** ｵﾍﾟﾗﾝﾄﾞをつけてはいけない.*****";
+      return {"***** ｴﾗ- ***** ", "ｵﾍﾟﾗﾝﾄﾞをつけてはいけない.", "*****"};
     case Message::StraySpace:
-      return "***** ｴﾗ- "
-             "*****"
-             "ラベル欄の先頭，または，オペランド欄に余分なスペースが入っています。"
-             "オペランド欄にスペースを入れてはいけません。";
+      return {"***** ｴﾗ- *****",
+              "ラベル欄の先頭，または，オペランド欄に余分なスペースが入っています。オペランド欄にス"
+              "ペースを入れてはいけません。",
+              ""};
     case Message::BranchIndexBad:
-      return "****** ｴﾗ- ******  指標レジスタが違います． ******";
+      return {"****** ｴﾗ- ******  ", "指標レジスタが違います．", " ******"};
     case Message::ThirdOperandNotAllowed:
-      return "****** ｴﾗ- ****** 第3ｵﾍﾟﾗﾝﾄﾞをつけてはいけない｡******";
+      return {"****** ｴﾗ- ****** ", "第3ｵﾍﾟﾗﾝﾄﾞをつけてはいけない｡", "******"};
     case Message::FirstOperandNotRegister:
-      return "***** ｴﾗ- ***** 第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。*****";
+      return {"***** ｴﾗ- ***** ", "第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。", "*****"};
     case Message::SecondOperandTooLong:
-      return "***** ｴﾗ- ***** 第2ｵﾍﾟﾗﾝﾄﾞが8文字を越えています。*****";
+      return {"***** ｴﾗ- ***** ", "第2ｵﾍﾟﾗﾝﾄﾞが8文字を越えています。", "*****"};
     case Message::SecondOperandBad:
-      return "***** ｴﾗ- ***** 第2ｵﾍﾟﾗﾝﾄﾞが違います｡ *****";
+      return {"***** ｴﾗ- ***** ", "第2ｵﾍﾟﾗﾝﾄﾞが違います｡", " *****"};
     case Message::PopOperandBad:
-      return "****** ｴﾗ- ****** 第1ｵﾍﾟﾗﾝﾄﾞが違います。******";
+      return {"****** ｴﾗ- ****** ", "第1ｵﾍﾟﾗﾝﾄﾞが違います。", "******"};
     case Message::SecondOperandNotAllowed:
-      return "****** ｴﾗ- ****** 第2ｵﾍﾟﾗﾝﾄﾞをつけてはいけない｡******";
+      return {"****** ｴﾗ- ****** ", "第2ｵﾍﾟﾗﾝﾄﾞをつけてはいけない｡", "******"};
     case Message::IndexNotRegister:
-      return "***** ｴﾗ- ***** 第3ｵﾍﾟﾗﾝﾄﾞがGRn（n=1,2,・・・7）になっていません。*****";
+      return {"***** ｴﾗ- ***** ", "第3ｵﾍﾟﾗﾝﾄﾞがGRn（n=1,2,・・・7）になっていません。", "*****"};
     case Message::UnknownOperation:
-      return "****** ｴﾗ- ****** CASLⅡの命令語ではありません。********";
+      return {"****** ｴﾗ- ****** ", "CASLⅡの命令語ではありません。", "********"};
     case Message::LabelTooLong:
-      return "***** エラー ***** ラベルに誤りがある(８文字を越えている） *****";
+      return {"***** エラー ***** ", "ラベルに誤りがある(８文字を越えている）", " *****"};
     case Message::LabelBad:
-      return "***** エラー ***** ラベルに誤りがある *****";
+      return {"***** エラー ***** ", "ラベルに誤りがある", " *****"};
     case Message::DsCountBad:
-      return "***** ｴﾗ- ***** DSの語数が違います｡*****";
+      return {"***** ｴﾗ- ***** ", "DSの語数が違います｡", "*****"};
     case Message::TooManyLines:
-      return "***** ｴﾗ- ***** 行数が1013行を越えています。1014行目以降は処理しません。*****";
+      return {"***** ｴﾗ- ***** ", "行数が1013行を越えています。1014行目以降は処理しません。",
+              "*****"};
     case Message::NoRet:
-      return "***** ｴﾗ- ***** RET 命令がありません｡*****";
+      return {"***** ｴﾗ- ***** ", "RET 命令がありません｡", "*****"};
     case Message::NoEnd:
-      return "***** ｴﾗ- ***** END 命令がありません｡*****";
+      return {"***** ｴﾗ- ***** ", "END 命令がありません｡", "*****"};
     case Message::LabelUndefined:
-      return "***** ｴﾗ- ***** 行番号 {} の第{}ｵﾍﾟﾗﾝﾄﾞ{}はﾗﾍﾞﾙ欄にありません｡*****";
+      return {"***** ｴﾗ- ***** ", "行番号 {} の第{}ｵﾍﾟﾗﾝﾄﾞ{}はﾗﾍﾞﾙ欄にありません｡", "*****"};
     case Message::LabelTwice:
-      return "***** ｴﾗ- ***** 行番号 {} の第{}ｵﾍﾟﾗﾝﾄﾞ{}はﾗﾍﾞﾙ欄に2箇所あります｡*****";
+      return {"***** ｴﾗ- ***** ", "行番号 {} の第{}ｵﾍﾟﾗﾝﾄﾞ{}はﾗﾍﾞﾙ欄に2箇所あります｡", "*****"};
     case Message::NoErrors:
       return "機械語に変換する前のエラー個数は0個です。";
     case Message::ErrorTotal:
       return "{}個のエラーがあります。";
     case Message::IndexGr0:
-      return "***** ｴﾗ- ***** 行番号 {} の第3ｵﾍﾟﾗﾝﾄﾞの指標レジスタにGR0は使用できません｡*****";
+      return {"***** ｴﾗ- ***** ", "行番号 {} の第3ｵﾍﾟﾗﾝﾄﾞの指標レジスタにGR0は使用できません｡",
+              "*****"};
     case Message::ProgramTooLarge:
-      return "***** ｴﾗ- ***** プログラムがメモリに入りきりません｡*****";
+      return {"***** ｴﾗ- ***** ", "プログラムがメモリに入りきりません｡", "*****"};
     case Message::PassLimitBad:
-      return "****** ｴﾗ- ****** 無限ﾙ-ﾌﾟﾊﾟﾗﾒ-ﾀ設定が違います.----- "
-             "LMT以下5文字で数値を設定してください.-----";
+      return {"****** ｴﾗ- ****** ",
+              "無限ﾙ-ﾌﾟﾊﾟﾗﾒ-ﾀ設定が違います.----- LMT以下5文字で数値を設定してください.-----", ""};
     case Message::HistoryLimit:
       return "実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。";
     case Message::PushWithoutIndex:
-      return "******* 警告 ******* GR0は使用できません　*******";
+      return {"******* 警告 ******* ", "GR0は使用できません", "　*******"};
     case Message::InputTooLong:
-      return "******* 警告 ******* 入力ﾃﾞ-ﾀが80語を越えたので以降の文字を無視します.*******";
+      return {"******* 警告 ******* ", "入力ﾃﾞ-ﾀが80語を越えたので以降の文字を無視します.",
+              "*******"};
     case Message::AddressOutOfRange:
-      return "****** ｴﾗ- ****** 実行ｱﾄﾞﾚｽか,ﾌﾟﾛｸﾞﾗﾑｶｳﾝﾀか,ｽﾀｯｸﾎﾟｲﾝﾀがﾒﾓﾘの使用範囲#0000より"
-             "小さいか,{}より大きくなった．------- ｱﾄﾞﾚｽは,{}です．------ 実効ｱﾄﾞﾚｽは{}です"
-             ".-----  SP={}";
+      return {"****** ｴﾗ- ****** ",
+              "実行ｱﾄﾞﾚｽか,ﾌﾟﾛｸﾞﾗﾑｶｳﾝﾀか,ｽﾀｯｸﾎﾟｲﾝﾀがﾒﾓﾘの使用範囲#0000より小さいか,{}"
+              "より大きくなった．------- ｱﾄﾞﾚｽは,{}です．------ 実効ｱﾄﾞﾚｽは{}です.-----  SP={}",
+              ""};
     case Message::InputPrompt:
       return "IN命令の入力";
     case Message::InputTitle:
@@ -196,13 +214,12 @@ std::string_view messageText(Message message) {
     case Message::HelpTextNotFound:
       return "「{}」はヘルプにありません。";
   }
-  return {};
+  return "";
 }
 
-std::string formatMessage(Message message, std::initializer_list<std::string_view> arguments) {
-  const std::string_view text = messageText(message);
-  std::string result;
-  result.reserve(text.size() + 32);
+// Appends the text with each "{}" replaced by the next argument.
+void appendFilledIn(std::string& result, std::string_view text,
+                    std::initializer_list<std::string_view> arguments) {
   auto argument = arguments.begin();
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t mark = text.find("{}", at);
@@ -214,6 +231,28 @@ std::string formatMessage(Message message, std::initializer_list<std::string_vie
     result += *argument++;
     at = mark + 2;
   }
+}
+
+}  // namespace
+
+std::string_view messageText(Message message) { return catalogueEntry(message).text; }
+
+MessageBanner messageBanner(Message message) { return catalogueEntry(message).banner; }
+
+std::string formatMessage(Message message, std::initializer_list<std::string_view> arguments) {
+  const CatalogueEntry entry = catalogueEntry(message);
+  std::string result;
+  result.reserve(entry.banner.opening.size() + entry.text.size() + entry.banner.closing.size() +
+                 32);
+  result += entry.banner.opening;
+  appendFilledIn(result, entry.text, arguments);
+  result += entry.banner.closing;
+  return result;
+}
+
+std::string formatPlainMessage(Message message, std::initializer_list<std::string_view> arguments) {
+  std::string result;
+  appendFilledIn(result, messageText(message), arguments);
   return result;
 }
 

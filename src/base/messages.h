@@ -1,5 +1,8 @@
 // Every message the workbench shows, with its text in one place. A text may
 // hold "{}" marks, which formatMessage fills with its arguments in order.
+// The messages of the check, the translation and a run stand in a banner of
+// stars and the word for an error or a warning, which the catalogue keeps
+// apart from their plain text.
 // The check's and the translation's messages count as errors; the run's
 // messages go to the execution window's list; the rest are the desktop
 // program's own.
@@ -123,10 +126,23 @@ enum class Message {
   HelpTextNotFound,  // {search text}
 };
 
-// The text as it is catalogued, "{}" marks included.
-std::string_view messageText(Message message);
+// The stars and the word around a message's text, spaces included:
+// "***** ｴﾗ- ***** " before it and "*****" after it; empty for a message
+// without a banner.
+struct MessageBanner {
+  std::string_view opening;
+  std::string_view closing;
+};
 
-// The text with each "{}" replaced by the next argument.
+// The plain text as it is catalogued, "{}" marks included.
+std::string_view messageText(Message message);
+MessageBanner messageBanner(Message message);
+
+// The message as the windows and lists show it: its banner around the text
+// with each "{}" replaced by the next argument.
 std::string formatMessage(Message message, std::initializer_list<std::string_view> arguments = {});
+// The same without the banner.
+std::string formatPlainMessage(Message message,
+                               std::initializer_list<std::string_view> arguments = {});
 
 }  // namespace casl2wb

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -127,20 +128,42 @@ std::map<std::string, std::string> readTable() {
   return table;
 }
 
-std::string format(const CatalogueEntry& entry) {
+using Formatter = std::string (*)(Message, std::initializer_list<std::string_view>);
+
+std::string format(const CatalogueEntry& entry, Formatter formatter = formatMessage) {
   const auto& a = entry.arguments;
   switch (a.size()) {
     case 0:
-      return formatMessage(entry.message);
+      return formatter(entry.message, {});
     case 1:
-      return formatMessage(entry.message, {a[0]});
+      return formatter(entry.message, {a[0]});
     case 2:
-      return formatMessage(entry.message, {a[0], a[1]});
+      return formatter(entry.message, {a[0], a[1]});
     case 3:
-      return formatMessage(entry.message, {a[0], a[1], a[2]});
+      return formatter(entry.message, {a[0], a[1], a[2]});
     default:
-      return formatMessage(entry.message, {a[0], a[1], a[2], a[3]});
+      return formatter(entry.message, {a[0], a[1], a[2], a[3]});
   }
+}
+
+// Stars and spaces (a full-width one too) around at most one word for an
+// error or a warning.
+bool isBannerPiece(std::string_view text) {
+  for (std::string_view word : {"ｴﾗ-", "エラー", "警告"}) {
+    if (const std::size_t at = text.find(word); at != std::string_view::npos) {
+      return isBannerPiece(text.substr(0, at)) && isBannerPiece(text.substr(at + word.size()));
+    }
+  }
+  for (std::size_t at = 0; at < text.size();) {
+    if (text.substr(at).starts_with("　")) {
+      at += std::string_view("　").size();
+    } else if (text[at] == '*' || text[at] == ' ') {
+      ++at;
+    } else {
+      return false;
+    }
+  }
+  return true;
 }
 
 TEST(MessageCatalogue, EveryTextIsAsTabled) {
@@ -165,6 +188,24 @@ TEST(MessageCatalogue, EveryMarkHasItsArgument) {
     EXPECT_EQ(marks, entry.arguments.size());
     EXPECT_EQ(format(entry).find("{}"), std::string::npos);
   }
+}
+
+// The shown text is the banner around the plain text; the banner holds
+// nothing of the text, and the text nothing of the banner.
+TEST(MessageCatalogue, TheBannerStandsApartFromThePlainText) {
+  for (const CatalogueEntry& entry : catalogue()) {
+    SCOPED_TRACE(entry.name);
+    const MessageBanner banner = messageBanner(entry.message);
+    const std::string plain = format(entry, formatPlainMessage);
+    EXPECT_EQ(format(entry), std::string(banner.opening) + plain + std::string(banner.closing));
+    EXPECT_TRUE(isBannerPiece(banner.opening));
+    EXPECT_TRUE(isBannerPiece(banner.closing));
+    ASSERT_FALSE(plain.empty());
+    EXPECT_FALSE(isBannerPiece(plain.substr(0, 1)));
+    EXPECT_FALSE(isBannerPiece(plain.substr(plain.size() - 1)));
+  }
+  EXPECT_EQ(formatPlainMessage(Message::LabelUndefined, {"6", "2", "LOOP"}),
+            "行番号 6 の第2ｵﾍﾟﾗﾝﾄﾞLOOPはﾗﾍﾞﾙ欄にありません｡");
 }
 
 TEST(FormatMessage, FillsTheMarksInOrderAndKeepsTheRestWhenArgumentsRunOut) {
