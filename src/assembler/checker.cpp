@@ -16,6 +16,10 @@ const Text blank = U" ";
 constexpr auto beforeLine = Diagnostic::Place::BeforeLine;
 constexpr auto afterLine = Diagnostic::Place::AfterLine;
 constexpr auto afterLines = Diagnostic::Place::AfterLines;
+constexpr LineField labelField = LineField::of(Column::Label);
+constexpr LineField operationField = LineField::of(Column::Operation);
+constexpr LineField operandsField = LineField::of(Column::OperandField);
+constexpr LineField extraField = LineField::of(Column::ExtraField);
 
 bool isRecognisedOperation(const Text& operation) {
   return operation == blank || syntaxOf(operation).has_value() ||
@@ -41,7 +45,7 @@ class StatementCheck {
         label_(line.field(Column::Label)) {}
 
   void run() {
-    if (n_ == 1 && operation_ != U"START") error(Message::NoStart);
+    if (n_ == 1 && operation_ != U"START") error(Message::NoStart, operationField);
     if (operation_ == U"START") checkStart();
     if (operation_ == U"END" || operation_ == U"end") checkEnd();
     checkStrayToken();
@@ -65,32 +69,34 @@ class StatementCheck {
       case Syntax::InOut:
         break;  // with DC and DS in checkDataAndMacros
     }
-    if (!isRecognisedOperation(operation_)) error(Message::UnknownOperation);
+    if (!isRecognisedOperation(operation_)) error(Message::UnknownOperation, operationField);
   }
 
  private:
-  void error(Message message) { log_.add(n_, afterLine, message); }
+  void error(Message message, LineField field) { log_.add(n_, line_, field, afterLine, message); }
+  void errorOfPart(Message message, int k) { error(message, LineField::operand(k)); }
   Text& part(int k) { return line_.operand(k); }
   const Text& operandField() const { return line_.field(Column::OperandField); }
-  void checkLabel(TextView text) { checkLabelSyntax(text, n_, log_); }
+  void checkLabel(LineField field) { checkLabelSyntax(line_, field, n_, log_); }
+  void checkPartAsLabel(int k) { checkLabel(LineField::operand(k)); }
   void checkLabelColumn() {
-    if (label_ != blank) checkLabel(label_);
+    if (label_ != blank) checkLabel(labelField);
   }
 
   void checkStart() {
-    checkLabel(label_);  // a blank label fails too
+    checkLabel(labelField);  // a blank label fails too
     Text& start = part(firstOperand);
     if (!isOneOf(start, {U" ", U"  ", U""})) {
       line_.firstOperandIsLabel = true;
       dropTrailingSpace(start);
-      checkLabel(start);
+      checkPartAsLabel(firstOperand);
     }
-    if (label_ == blank) error(Message::StartWithoutLabel);
+    if (label_ == blank) error(Message::StartWithoutLabel, labelField);
   }
 
   void checkEnd() {
-    if (label_ != blank) error(Message::LabelNotAllowed);
-    if (operandField() != U"  ") error(Message::OperandNotAllowed);
+    if (label_ != blank) error(Message::LabelNotAllowed, labelField);
+    if (operandField() != U"  ") error(Message::OperandNotAllowed, operandsField);
   }
 
   // A quoted operand cut at a space leaves a stray token in the extra column.
@@ -98,7 +104,7 @@ class StatementCheck {
     const Text& extra = line_.field(Column::ExtraField);
     if (extra != blank && operation_ != U"DC" && contains(operandField(), U"'") &&
         !contains(operandField(), U"=' '") && !contains(extra, U";")) {
-      error(Message::StraySpace);
+      error(Message::StraySpace, extraField);
     }
   }
 
@@ -109,7 +115,7 @@ class StatementCheck {
       if (!constant.empty() && !contains(constant, U"'") && !contains(constant, U"#") &&
           startsWithLetter(constant)) {
         line_.firstOperandIsLabel = true;
-        checkLabel(constant);
+        checkPartAsLabel(firstOperand);
       }
     } else if (operation_ == U"DS") {
       checkLabelColumn();
@@ -117,13 +123,13 @@ class StatementCheck {
       checkLabelColumn();
       if (!startsWith(part(firstOperand), U"=")) {
         line_.firstOperandIsLabel = true;
-        checkLabel(part(firstOperand));
+        checkPartAsLabel(firstOperand);
       }
       if (!startsWith(part(secondOperand), U"=")) {
         line_.secondOperandIsLabel = true;
-        checkLabel(part(secondOperand));
+        checkPartAsLabel(secondOperand);
       }
-      if (part(thirdOperand) != blank) error(Message::ThirdOperandNotAllowed);
+      if (part(thirdOperand) != blank) errorOfPart(Message::ThirdOperandNotAllowed, thirdOperand);
     } else if (operation_ == U"RET") {
       retSeen_ = true;
     }
@@ -134,41 +140,41 @@ class StatementCheck {
   void checkAddressOperand(bool hexLettersAllowed) {
     const Text& address = part(secondOperand);
     if (address.size() > 8) {
-      error(Message::SecondOperandTooLong);
+      errorOfPart(Message::SecondOperandTooLong, secondOperand);
       return;
     }
     if (startsWith(address, U"-") || (!address.empty() && isDigit(address[0]))) {
       const bool bad = std::any_of(address.begin(), address.end(), [&](char32_t c) {
         return !(c == U'-' || isDigit(c) || (hexLettersAllowed && c >= U'A' && c <= U'F'));
       });
-      if (bad) error(Message::SecondOperandBad);
+      if (bad) errorOfPart(Message::SecondOperandBad, secondOperand);
       return;
     }
     line_.secondOperandIsLabel = true;
-    if (!startsWith(address, U"#")) checkLabel(address);
+    if (!startsWith(address, U"#")) checkPartAsLabel(secondOperand);
   }
 
   void checkRegisterMemory() {
     if (part(thirdOperand) == blank) {
       if (!isRegisterName(part(firstOperand))) {
-        error(Message::FirstOperandNotRegister);
+        errorOfPart(Message::FirstOperandNotRegister, firstOperand);
       } else if (!isRegisterName(part(secondOperand)) && !startsWith(part(secondOperand), U"#") &&
                  !startsWith(part(secondOperand), U"=")) {
         line_.secondOperandIsLabel = true;
-        checkLabel(part(secondOperand));
+        checkPartAsLabel(secondOperand);
       }
       return;
     }
-    checkIndexRegister(part(thirdOperand), n_, log_);
+    checkIndexRegister(line_, n_, log_);
     if (!isRegisterName(part(firstOperand))) {
-      error(Message::FirstOperandNotRegister);
+      errorOfPart(Message::FirstOperandNotRegister, firstOperand);
       return;
     }
     checkAddressOperand(true);
   }
 
   void checkStoreShift() {
-    if (part(thirdOperand) != blank) checkIndexRegister(part(thirdOperand), n_, log_);
+    if (part(thirdOperand) != blank) checkIndexRegister(line_, n_, log_);
     if (isRegisterName(part(firstOperand))) checkAddressOperand(true);
   }
 
@@ -177,19 +183,21 @@ class StatementCheck {
     dropTrailingSpace(part(secondOperand));
     checkAddressOperand(false);
     if (part(thirdOperand) != blank && !isIndexRegisterName(part(thirdOperand))) {
-      error(Message::BranchIndexBad);
+      errorOfPart(Message::BranchIndexBad, thirdOperand);
     }
   }
 
   void checkPop() {
-    if (!isRegisterName(part(firstOperand))) error(Message::PopOperandBad);
-    if (part(secondOperand) != blank) error(Message::SecondOperandNotAllowed);
-    if (part(thirdOperand) != blank) error(Message::ThirdOperandNotAllowed);
+    if (!isRegisterName(part(firstOperand))) errorOfPart(Message::PopOperandBad, firstOperand);
+    if (part(secondOperand) != blank) {
+      errorOfPart(Message::SecondOperandNotAllowed, secondOperand);
+    }
+    if (part(thirdOperand) != blank) errorOfPart(Message::ThirdOperandNotAllowed, thirdOperand);
   }
 
   void checkNoOperand() {
     checkLabelColumn();
-    if (operandField() != U"  ") error(Message::OperandNotAllowed);
+    if (operandField() != U"  ") error(Message::OperandNotAllowed, operandsField);
   }
 
   SourceLine& line_;
@@ -238,9 +246,9 @@ void finishCheck(SourceTable& table, DiagnosticLog& log, CheckCarryOver& carry, 
   }
 
   findOutputSize(table, carry);
-  if (!retSeen) log.add(0, afterLines, Message::NoRet);
+  if (!retSeen) log.addOfProgram(afterLines, Message::NoRet);
   if (table.line(table.lineCount).field(Column::Operation) != U"END") {
-    log.add(0, afterLines, Message::NoEnd);
+    log.addOfProgram(afterLines, Message::NoEnd);
   }
 
   for (int n = 1; n <= table.lineCount; ++n) {
@@ -262,16 +270,20 @@ int checkProgram(const std::vector<Text>& lines, SourceTable& table, DiagnosticL
   for (int n = 1; n <= processed; ++n) {
     const Text& text = lines[static_cast<std::size_t>(n - 1)];
     SourceLine& line = table.line(n);
-    if (text.size() > maxLineLength) log.add(n, beforeLine, Message::LineTooLong);
-    splitLine(line, text, carry.dcConstantCount);
+    // The row starts as the line's fields; the address and marks follow.
+    static_cast<LineFields&>(line) = splitLine(text);
+    if (text.size() > maxLineLength) {
+      log.add(n, line, LineField::pastLineLimit(), beforeLine, Message::LineTooLong);
+    }
+    if (line.dcConstantCount) carry.dcConstantCount = *line.dcConstantCount;
     if (assignAddress(line, counter, carry.dcConstantCount).badDsCount) {
-      log.add(n, beforeLine, Message::DsCountBad);
+      log.add(n, line, LineField::operand(firstOperand), beforeLine, Message::DsCountBad);
     }
     normaliseOperands(line);
     StatementCheck(line, n, log, retSeen).run();
   }
   if (lines.size() > static_cast<std::size_t>(SourceTable::maxLines)) {
-    log.add(0, afterLines, Message::TooManyLines);
+    log.addOfProgram(afterLines, Message::TooManyLines);
   }
   finishCheck(table, log, carry, retSeen, counter);
   return processed;

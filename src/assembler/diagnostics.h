@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assembler/line_fields.h"
 #include "base/messages.h"
 
 namespace casl2wb {
@@ -21,18 +22,30 @@ struct Diagnostic {
   };
 
   int line;  // the source line it belongs to; 0 for the program as a whole
+  // The part of the line it is about, and the display column where that
+  // part starts (counted from 1, a full-width character counting two; 1
+  // for a message about no part of its line, or of no line).
+  LineField field;
+  int column;
   Place place;
   Message message;
   std::vector<std::string> arguments;
 
-  // The text of the message, arguments filled in.
+  // The text of the message as the message list shows it, banner and
+  // arguments filled in.
   std::string text() const;
+  // The same without the banner.
+  std::string plainText() const;
 };
 
 class DiagnosticLog {
  public:
-  void add(int line, Diagnostic::Place place, Message message,
+  // A message of line n about a field of its row.
+  void add(int n, const LineFields& row, LineField field, Diagnostic::Place place, Message message,
            std::initializer_list<std::string_view> arguments = {});
+  // A message of the program as a whole.
+  void addOfProgram(Diagnostic::Place place, Message message);
+
   const std::vector<Diagnostic>& all() const { return diagnostics_; }
   int count() const { return static_cast<int>(diagnostics_.size()); }
 

@@ -14,17 +14,19 @@ bool isLabelCharacter(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'A
 // the label is defined nowhere.
 bool resolveReference(const SourceTable& table, const LabelIndex& labels, int n, int operand,
                       DiagnosticLog& log) {
-  const Text& label = table.line(n).operand(operand);
+  const SourceLine& row = table.line(n);
+  const Text& label = row.operand(operand);
   const std::string lineNumber = std::to_string(n);
   const std::string operandNumber = std::to_string(operand + 1);
+  const LineField field = LineField::operand(operand);
   const int first = labels.findLabel(label, 1, table.lineCount);
   if (first == -1) {
-    log.add(n, Diagnostic::Place::AfterLines, Message::LabelUndefined,
+    log.add(n, row, field, Diagnostic::Place::AfterLines, Message::LabelUndefined,
             {lineNumber, operandNumber, toUtf8(label)});
     return false;
   }
   if (labels.findLabel(label, first + 1, table.lineCount) != -1) {
-    log.add(n, Diagnostic::Place::AfterLines, Message::LabelTwice,
+    log.add(n, row, field, Diagnostic::Place::AfterLines, Message::LabelTwice,
             {lineNumber, operandNumber, toUtf8(label)});
   }
   return true;
@@ -32,19 +34,24 @@ bool resolveReference(const SourceTable& table, const LabelIndex& labels, int n,
 
 }  // namespace
 
-void checkLabelSyntax(TextView text, int n, DiagnosticLog& log) {
+void checkLabelSyntax(const SourceLine& row, LineField field, int n, DiagnosticLog& log) {
+  const Text& text = row.textOf(field);
   if (text.size() > 8) {
-    log.add(n, Diagnostic::Place::AfterLine, Message::LabelTooLong);
+    log.add(n, row, field, Diagnostic::Place::AfterLine, Message::LabelTooLong);
     return;
   }
   for (char32_t c : text) {
-    if (!isLabelCharacter(c)) log.add(n, Diagnostic::Place::AfterLine, Message::LabelBad);
+    if (!isLabelCharacter(c)) {
+      log.add(n, row, field, Diagnostic::Place::AfterLine, Message::LabelBad);
+    }
   }
 }
 
-void checkIndexRegister(TextView text, int n, DiagnosticLog& log) {
-  if (!isIndexRegisterName(text))
-    log.add(n, Diagnostic::Place::AfterLine, Message::IndexNotRegister);
+void checkIndexRegister(const SourceLine& row, int n, DiagnosticLog& log) {
+  if (!isIndexRegisterName(row.operand(thirdOperand))) {
+    log.add(n, row, LineField::operand(thirdOperand), Diagnostic::Place::AfterLine,
+            Message::IndexNotRegister);
+  }
 }
 
 LabelIndex::LabelIndex(const SourceTable& table, int lineCount) {

@@ -10,11 +10,13 @@
 
 namespace casl2wb {
 
-// One "too long" message for more than 8 characters, else one message for
-// every character that is not A-Z or 0-9, as messages of line n.
-void checkLabelSyntax(TextView text, int n, DiagnosticLog& log);
-// The index message of line n unless the text is exactly GR1..GR7.
-void checkIndexRegister(TextView text, int n, DiagnosticLog& log);
+// The label rules for a field of line n: one "too long" message for more
+// than 8 characters, else one message for every character that is not A-Z
+// or 0-9.
+void checkLabelSyntax(const SourceLine& row, LineField field, int n, DiagnosticLog& log);
+// The index message of line n unless its third operand part is exactly
+// GR1..GR7.
+void checkIndexRegister(const SourceLine& row, int n, DiagnosticLog& log);
 
 // The labels of lines 1..lineCount, searchable by their text.
 class LabelIndex {

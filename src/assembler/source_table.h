@@ -4,30 +4,14 @@
 // read and write them; the listings and the trace text show them.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "assembler/line_fields.h"
 #include "base/text.h"
 
 namespace casl2wb {
-
-// The text columns of a line.
-enum class Column {
-  Reserved,  // never filled by the splitter
-  Label,
-  Operation,
-  OperandField,  // the operands as written, always ending in a space
-  ExtraField,    // the token after the operands, or a comment
-  Comment,       // a comment after an extra token
-};
-inline constexpr int columnCount = 6;
-
-// The operand parts of a line, by position.
-inline constexpr int firstOperand = 0;
-inline constexpr int secondOperand = 1;
-inline constexpr int thirdOperand = 2;
 
 // The address of a line: none yet (a row no check reached, shown as
 // nothing), none at all (a line that occupies no memory, shown as one
@@ -52,17 +36,8 @@ class LineAddress {
   std::uint16_t value_;
 };
 
-struct SourceLine {
-  SourceLine();
-
-  Text& field(Column column) { return fields[static_cast<std::size_t>(column)]; }
-  const Text& field(Column column) const { return fields[static_cast<std::size_t>(column)]; }
-  // Operand part k; a part past the ones split is a blank.
-  const Text& operand(int k) const;
-  Text& operand(int k);
-
-  std::array<Text, columnCount> fields;
-  std::vector<Text> operands;  // the parts written so far; the others are blanks
+// A line as the check cut it, with what the check adds to it.
+struct SourceLine : LineFields {
   LineAddress address = LineAddress::unassigned();
   // The location counter of the line, not cut to four hex digits like its
   // address, so that words past the memory are known to be past it.
@@ -70,7 +45,7 @@ struct SourceLine {
   bool firstOperandIsLabel = false;
   bool secondOperandIsLabel = false;
   // The label the label table searches (set after the last line).
-  Text label;
+  Text label = U" ";
 };
 
 class SourceTable {

@@ -42,8 +42,9 @@ class Translator {
   }
 
  private:
-  void error(Message message, std::initializer_list<std::string_view> arguments = {}) {
-    log_.add(n_, afterTranslation, message, arguments);
+  void error(LineField field, Message message,
+             std::initializer_list<std::string_view> arguments = {}) {
+    log_.add(n_, table_.line(n_), field, afterTranslation, message, arguments);
   }
 
   void translateLine(SourceLine& line) {
@@ -55,7 +56,8 @@ class Translator {
       // No word: the operand is looked up only to report it when it is missing.
       const Text& entry = line.operand(firstOperand);
       if (line.firstOperandIsLabel && labels_.lineOf(entry) == -1) {
-        error(Message::LabelUndefined, {std::to_string(n_), "1", toUtf8(entry)});
+        error(LineField::operand(firstOperand), Message::LabelUndefined,
+              {std::to_string(n_), "1", toUtf8(entry)});
       }
     } else if (operation == U"DS") {
       writeDs(line);
@@ -139,7 +141,7 @@ class Translator {
 
   void reportOutsideMemory() {
     if (outsideMemoryReported_) return;
-    error(Message::ProgramTooLarge);
+    error(LineField(), Message::ProgramTooLarge);
     outsideMemoryReported_ = true;
   }
 
@@ -152,7 +154,9 @@ class Translator {
 
   int indexField(const SourceLine& line) {
     const Text& index = line.operand(thirdOperand);
-    if (index == U"GR0") error(Message::IndexGr0, {std::to_string(n_)});
+    if (index == U"GR0") {
+      error(LineField::operand(thirdOperand), Message::IndexGr0, {std::to_string(n_)});
+    }
     return isIndexRegisterName(index) ? registerNumber(index) : 0;
   }
 
@@ -224,7 +228,7 @@ class Translator {
     const Text& label = line.operand(operand);
     const int labelled = labels_.lineOf(label);
     if (labelled == -1) {
-      error(Message::LabelUndefined,
+      error(LineField::operand(operand), Message::LabelUndefined,
             {std::to_string(n_), std::to_string(operand + 1), toUtf8(label)});
       return Word(0);
     }

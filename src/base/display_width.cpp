@@ -1,7 +1,5 @@
 #include "base/display_width.h"
 
-#include "base/text.h"
-
 namespace casl2wb {
 
 namespace {
@@ -18,9 +16,11 @@ bool isWide(char32_t c) {
 
 }  // namespace
 
-std::size_t displayWidth(std::string_view utf8) {
+std::size_t displayWidth(std::string_view utf8) { return displayWidth(fromUtf8(utf8)); }
+
+std::size_t displayWidth(TextView text) {
   std::size_t width = 0;
-  for (char32_t c : fromUtf8(utf8)) width += isWide(c) ? 2 : 1;
+  for (char32_t c : text) width += isWide(c) ? 2 : 1;
   return width;
 }
 

@@ -5,10 +5,13 @@
 #include <cstddef>
 #include <string_view>
 
+#include "base/text.h"
+
 namespace casl2wb {
 
 // The columns a UTF-8 text takes: East Asian wide and full-width characters
 // two, all others one.
 std::size_t displayWidth(std::string_view utf8);
+std::size_t displayWidth(TextView text);
 
 }  // namespace casl2wb

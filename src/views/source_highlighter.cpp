@@ -1,86 +1,77 @@
 #include "views/source_highlighter.h"
 
+#include <QList>
 #include <QTextCharFormat>
+#include <algorithm>
+#include <optional>
+
+#include "assembler/line_splitter.h"
 
 namespace casl2wb {
 namespace {
 
-constexpr QChar space = QLatin1Char(' ');
-constexpr QChar quote = QLatin1Char('\'');
+// The part each character of the line shows.
+class PartsOfCharacters {
+ public:
+  explicit PartsOfCharacters(std::size_t size) : parts_(size) {}
 
-// Splits the operand token [start, end) of the line into its plain parts and
-// its literals.
-void addOperandSpans(const QString& line, int start, int end, std::vector<SourceSpan>& spans) {
-  bool quoted = false;
-  int partStart = start;
-  SourcePart part = SourcePart::Operand;
-  auto close = [&](int at) {
-    if (at > partStart) spans.push_back({part, partStart, at - partStart});
-    partStart = at;
-  };
-  for (int at = start; at < end; ++at) {
-    const QChar c = line.at(at);
-    if (c == quote) {
-      quoted = !quoted;
-    } else if (!quoted && c == QLatin1Char('=') && part == SourcePart::Operand) {
-      close(at);
-      part = SourcePart::Literal;
-    } else if (!quoted && c == QLatin1Char(',') && part == SourcePart::Literal) {
-      close(at);
-      part = SourcePart::Operand;
+  void paint(const std::optional<TextSpan>& span, SourcePart part) {
+    if (!span) return;
+    for (std::size_t at = span->start; at < span->end() && at < parts_.size(); ++at) {
+      parts_[at] = part;
     }
   }
-  close(end);
-}
+
+  // The runs of characters that show one part, in UTF-16 units: `units[i]`
+  // is where character i starts.
+  std::vector<SourceSpan> runs(const std::vector<int>& units) const {
+    std::vector<SourceSpan> spans;
+    for (std::size_t at = 0; at < parts_.size();) {
+      const std::size_t start = at;
+      while (at < parts_.size() && parts_[at] == parts_[start]) ++at;
+      if (parts_[start]) {
+        spans.push_back({*parts_[start], units[start], units[at] - units[start]});
+      }
+    }
+    return spans;
+  }
+
+ private:
+  std::vector<std::optional<SourcePart>> parts_;
+};
 
 }  // namespace
 
 std::vector<SourceSpan> sourceSpans(const QString& line) {
-  const int size = static_cast<int>(line.size());
-  // The comment starts at the first ';' outside quotes.
-  int commentStart = size;
-  bool quoted = false;
-  for (int at = 0; at < size; ++at) {
-    const QChar c = line.at(at);
-    if (c == quote) quoted = !quoted;
-    if (c == QLatin1Char(';') && !quoted) {
-      commentStart = at;
-      break;
-    }
+  const QList<uint> codePoints = line.toUcs4();
+  const Text text(codePoints.begin(), codePoints.end());
+  // Where each character starts in UTF-16 units, and where the line ends.
+  std::vector<int> units(text.size() + 1, 0);
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    units[at + 1] = units[at] + (text[at] > 0xFFFF ? 2 : 1);
   }
 
-  std::vector<SourceSpan> spans;
-  int field = size > 0 && line.at(0) != space ? 0 : 1;  // 0 label, 1 operation, 2 operands
-  quoted = false;
-  for (int at = 0; at < commentStart;) {
-    if (line.at(at) == space) {
-      ++at;
-      continue;
+  const LineFields fields = splitLine(text);
+  PartsOfCharacters parts(text.size());
+  std::size_t statementEnd = 0;
+  const auto paintField = [&](Column column, SourcePart part) {
+    const std::optional<TextSpan> span = fields.fieldSpan(column);
+    parts.paint(span, part);
+    if (span) statementEnd = std::max(statementEnd, span->end());
+  };
+  paintField(Column::Label, SourcePart::Label);
+  paintField(Column::Operation, SourcePart::Operation);
+  paintField(Column::OperandField, SourcePart::Operand);
+  for (std::size_t k = 0; k < fields.operands.size(); ++k) {
+    const int part = static_cast<int>(k);
+    if (startsWith(fields.operand(part), U"=")) {
+      parts.paint(fields.operandSpan(part), SourcePart::Literal);
     }
-    // A token runs to the next space outside quotes.
-    const int start = at;
-    for (; at < commentStart && (quoted || line.at(at) != space); ++at) {
-      if (line.at(at) == quote) quoted = !quoted;
-    }
-    switch (field) {
-      case 0:
-        spans.push_back({SourcePart::Label, start, at - start});
-        break;
-      case 1:
-        spans.push_back({SourcePart::Operation, start, at - start});
-        break;
-      case 2:
-        addOperandSpans(line, start, at, spans);
-        break;
-      default:
-        spans.push_back({SourcePart::Comment, start, at - start});
-        break;
-    }
-    ++field;
   }
-  if (commentStart < size)
-    spans.push_back({SourcePart::Comment, commentStart, size - commentStart});
-  return spans;
+  // The rest of the line from its first character after the statement.
+  const std::size_t rest = text.find_first_not_of(U' ', statementEnd);
+  if (rest != Text::npos) parts.paint(TextSpan{rest, text.size() - rest}, SourcePart::Comment);
+  return parts.runs(units);
 }
 
 QColor sourcePartColour(SourcePart part) {

@@ -1,9 +1,10 @@
-// The colours of the program's fields in the editor. A line is cut as the
-// check cuts it: only spaces separate fields, and a line that starts with a
-// character other than a space starts with its label; then come the
-// operation, the operands and anything after them. A ';' outside quotes
-// starts a comment, and in the operands a '=' outside quotes starts a
-// literal that runs to the next ',' outside quotes. Quotes hold spaces.
+// The colours of the program's fields in the editor. A line is cut by the
+// check's own splitter, so each colour shows a field the check reads: the
+// label, the operation, and the operand field with its literal parts (those
+// that start with '='). The rest of the line after them is coloured as a
+// comment: the extra field (the run parameters), a comment, and what the
+// check does not read (a token past the fields, a token lost with the ';'
+// it touches).
 #pragma once
 
 #include <QColor>
@@ -18,7 +19,7 @@ enum class SourcePart {
   Operation,
   Operand,
   Literal,
-  // A comment, and the token after the operands (the run parameters).
+  // The rest of the line after the statement's fields.
   Comment,
 };
 

@@ -27,8 +27,14 @@ TEST(Diagnostics, ExampleWithErrors) {
 }
 
 // Each program is written as p.txt (lines ending in LF) and checked in its
-// folder. The columns count characters from 1.
+// folder. The columns are display columns counted from 1: a full-width
+// character counts two, a tab one.
 TEST(Diagnostics, LinesAndColumns) {
+  const auto repeat = [](const std::string& piece, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+  };
   struct Case {
     std::string what;
     std::string program;
@@ -79,6 +85,22 @@ TEST(Diagnostics, LinesAndColumns) {
        "PRG      START\nA\tB      LD       GR8,C ;x,y\n         RET      ; done\n"
        "C        DC       1\n         END\n",
        "p.txt:2:19: エラー: 第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。\n"},
+      {"label errors of a literal point at the literal",
+       "PRG      START\n         LD       GR1,=ab,GR2\n         RET\n         END\n",
+       "p.txt:2:23" + label + "p.txt:2:23" + label + "p.txt:2:23" + label},
+      {"full-width characters before a field count two columns each",
+       "PRG      START\nＡＢ     LD       GR1,ＸＹ,GR9\nＡＢ     ＬＤ\n         RET\n"
+       "         END\n",
+       "p.txt:2:23" + label + "p.txt:2:23" + label +
+           "p.txt:2:28: エラー: 第3ｵﾍﾟﾗﾝﾄﾞがGRn（n=1,2,・・・7）になっていません。\n"
+           "p.txt:3:10: エラー: CASLⅡの命令語ではありません。\n"},
+      {"a line too long with full-width characters: the first character past 72",
+       "PRG      START\n         LD       GR1,A      ; " + repeat("あ", 10) + std::string(40, 'x') +
+           "\n         RET\nA        DC       1\n         END\n",
+       "p.txt:2:83: エラー: １行の文字数が７２文字を越えています。\n"},
+      {"an operand lost to the ';' that touches it stands nowhere: column 1",
+       "PRG      START\n         LD       GR1,A;c\n         RET\n         END\n",
+       "p.txt:2:1: エラー: 第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。\n"},
       {"no RET and no END: the last line read",
        "PRG      START\n         LD       GR1,A\nA        DC       1\n",
        "p.txt:3:1: エラー: RET 命令がありません｡\np.txt:3:1: エラー: END 命令がありません｡\n"},

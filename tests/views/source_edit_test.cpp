@@ -225,6 +225,23 @@ TEST(SourceSpans, FieldsAsTheCheckCutsTheLine) {
       // Only spaces separate fields: a tab at the start is part of a label.
       {"\tRET", {{P::Label, 0, 4}}},
       {"", {}},
+      // The rest of the line after the fields the check reads is coloured as
+      // a comment: tokens past the fields, a comment after a quote (which the
+      // check does not take for one), fields lost with the ';' they touch.
+      {"LAB LD GR1,X EXTRA MORE",
+       {{P::Label, 0, 3}, {P::Operation, 4, 2}, {P::Operand, 7, 5}, {P::Comment, 13, 10}}},
+      {"MSG DC 'A' ; x",
+       {{P::Label, 0, 3}, {P::Operation, 4, 2}, {P::Operand, 7, 3}, {P::Comment, 11, 3}}},
+      {" LD GR1,X;c", {{P::Operation, 1, 2}, {P::Comment, 4, 7}}},
+      {"AB;C LD GR1,X", {{P::Comment, 0, 13}}},
+      // A quoted space outside DC cuts the operand: the rest is the extra
+      // field. A literal ends at the comma where the check cuts it, quotes
+      // or not.
+      {" OUT ='A B',LEN", {{P::Operation, 1, 3}, {P::Literal, 5, 3}, {P::Comment, 9, 6}}},
+      {" LD GR1,='A,B'",
+       {{P::Operation, 1, 2}, {P::Operand, 4, 4}, {P::Literal, 8, 3}, {P::Operand, 11, 3}}},
+      // Positions are UTF-16 units: a character outside the BMP takes two.
+      {"\U0002000BQ LD GR1", {{P::Label, 0, 3}, {P::Operation, 4, 2}, {P::Operand, 7, 3}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line.toStdString());
