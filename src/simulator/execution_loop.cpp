@@ -284,7 +284,7 @@ template <std::size_t position>
   }
 
   if constexpr (isRegisterAction(row.action)) {
-    carryOutRegisterAction<row.action, row.form, true>(m, pr, word, eff, state.step(m));
+    carryOutRegisterAction<row.action, row.form>(m, pr, word, eff, state.step(m));
     // All but the stores and comparisons may change register r.
     constexpr bool changesRegister = row.action != Action::Store &&
                                      row.action != Action::CompareArithmetic &&

@@ -7,18 +7,12 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "comet2/flags.h"
 #include "comet2/instruction_set.h"
 #include "simulator/machine.h"
 
 namespace casl2wb {
-
-// The register an instruction field names: 0 to 7 (8 to F name none).
-std::optional<int> registerOf(int field);
-// GR1 to GR7 as index register; 0 and 8 to F mean no index.
-std::optional<int> indexRegisterOf(int field);
 
 // adr (the signed value of the word at PR + 1, 0 outside the image) plus
 // the value of the index register the x field names. Not reduced modulo
@@ -105,15 +99,12 @@ namespace routines {
 
 // The second operand of an r,adr,x form (the word at eff) or of an r1,r2
 // form (the register the x field names). None when the x field names no
-// register, or PR + 1 or eff lies outside the memory image.
-template <OperandForm form, bool withinImage>
-inline const Word* operandWord(const Machine& m, std::int64_t pr, int x, std::int64_t eff) {
+// register.
+template <OperandForm form>
+inline const Word* operandWord(const Machine& m, int x, std::int64_t eff) {
   if constexpr (form == OperandForm::RegisterRegister) {
     return x <= 7 ? &m.registers[static_cast<std::size_t>(x)] : nullptr;
   } else {
-    if (!withinImage && (!MemoryImage::contains(pr + 1) || !MemoryImage::contains(eff))) {
-      return nullptr;
-    }
     return &m.memory[eff];
   }
 }
@@ -138,10 +129,10 @@ inline std::int64_t valueOf(const Word& word, bool asSigned) {
 // or r,adr,x), with its effective address `eff`; a store is journalled under
 // history slot `slot`. A register field that names no register leaves
 // everything unchanged. The form is a template argument so that the length
-// of the instruction is known where the execution loop moves PR on.
-// `withinImage` tells that PR + 1 lies within the memory image, and eff too
-// where the instruction reads or writes memory: a pass has checked them.
-template <Action action, OperandForm form, bool withinImage = false>
+// of the instruction is known where the execution loop moves PR on. A pass
+// has checked that PR + 1 lies within the memory, and eff too where the
+// instruction reads or writes memory.
+template <Action action, OperandForm form>
 inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::int64_t eff,
                                    int slot) {
   using namespace routines;
@@ -150,23 +141,20 @@ inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::
   const auto r = static_cast<std::size_t>(field);
   Word& target = m.registers[r];
   if constexpr (action == Action::Load) {
-    const Word* operand = operandWord<form, withinImage>(m, pr, word.x(), eff);
+    const Word* operand = operandWord<form>(m, word.x(), eff);
     if (operand == nullptr) return;
     target = *operand;  // a blank or empty word is copied as it is
     m.flags = flagsOfResult(operand->signedValue(), OverflowRule::None);
   } else if constexpr (action == Action::Store) {
-    if (withinImage || (MemoryImage::contains(pr + 1) && MemoryImage::contains(eff))) {
-      m.writeInStep(slot, eff, target);
-    }
+    m.writeInStep(slot, eff, target);
   } else if constexpr (action == Action::LoadAddress) {
     // Without an index register the address word itself, as it is; with
     // one, adr plus the index modulo 65536. FR stays.
-    if (!withinImage && !MemoryImage::contains(pr + 1)) return;
     const int x = word.x();
     target = x >= 1 && x <= 7 ? Word::of(eff) : m.memory[pr + 1];
   } else if constexpr (action == Action::AddArithmetic || action == Action::SubtractArithmetic ||
                        action == Action::AddLogical || action == Action::SubtractLogical) {
-    const Word* operand = operandWord<form, withinImage>(m, pr, word.x(), eff);
+    const Word* operand = operandWord<form>(m, word.x(), eff);
     if (operand == nullptr) return;
     constexpr bool arithmetic =
         action == Action::AddArithmetic || action == Action::SubtractArithmetic;
@@ -177,7 +165,7 @@ inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::
     target = Word::of(result);
     m.flags = flagsOfResult(result, arithmetic ? OverflowRule::Arithmetic : OverflowRule::Logical);
   } else if constexpr (action == Action::And || action == Action::Or || action == Action::Xor) {
-    const Word* operand = operandWord<form, withinImage>(m, pr, word.x(), eff);
+    const Word* operand = operandWord<form>(m, word.x(), eff);
     if (operand == nullptr) return;
     const std::uint16_t a = target.bits();
     const std::uint16_t b = operand->bits();
@@ -187,77 +175,13 @@ inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::
     target = Word(result);
     m.flags = flagsOfBits(result, false);
   } else if constexpr (action == Action::CompareArithmetic || action == Action::CompareLogical) {
-    const Word* operand = operandWord<form, withinImage>(m, pr, word.x(), eff);
+    const Word* operand = operandWord<form>(m, word.x(), eff);
     if (operand == nullptr) return;
     constexpr bool arithmetic = action == Action::CompareArithmetic;
     m.flags = flagsOfComparison(valueOf(target, arithmetic), valueOf(*operand, arithmetic));
   } else {
-    if (!withinImage && !MemoryImage::contains(pr + 1)) return;
     shift(m, r, eff, action);
   }
-}
-
-// The same with the form as the instruction's row gives it, for the
-// instruction at PR.
-template <Action action>
-inline void carryOutRegisterAction(Machine& m, Word word, OperandForm form, std::int64_t eff) {
-  if (form == OperandForm::RegisterRegister) {
-    carryOutRegisterAction<action, OperandForm::RegisterRegister>(m, m.pr, word, eff, m.stepCount);
-  } else {
-    carryOutRegisterAction<action, OperandForm::RegisterAddress>(m, m.pr, word, eff, m.stepCount);
-  }
-}
-
-// Carries out the instruction at PR whose row is `instruction`: one of the
-// loads, stores, arithmetic, logical, compare and shift actions. `eff` is
-// the effective address of the instruction as effectiveAddress gives it.
-// Always inline: this is the inner loop of a run.
-[[gnu::always_inline]] inline void executeRegisterInstruction(Machine& m, Action action,
-                                                              OperandForm form, std::int64_t eff) {
-  const Word word = m.memory[m.pr];
-  switch (action) {
-    case Action::Load:
-      return carryOutRegisterAction<Action::Load>(m, word, form, eff);
-    case Action::Store:
-      return carryOutRegisterAction<Action::Store>(m, word, form, eff);
-    case Action::LoadAddress:
-      return carryOutRegisterAction<Action::LoadAddress>(m, word, form, eff);
-    case Action::AddArithmetic:
-      return carryOutRegisterAction<Action::AddArithmetic>(m, word, form, eff);
-    case Action::AddLogical:
-      return carryOutRegisterAction<Action::AddLogical>(m, word, form, eff);
-    case Action::SubtractArithmetic:
-      return carryOutRegisterAction<Action::SubtractArithmetic>(m, word, form, eff);
-    case Action::SubtractLogical:
-      return carryOutRegisterAction<Action::SubtractLogical>(m, word, form, eff);
-    case Action::And:
-      return carryOutRegisterAction<Action::And>(m, word, form, eff);
-    case Action::Or:
-      return carryOutRegisterAction<Action::Or>(m, word, form, eff);
-    case Action::Xor:
-      return carryOutRegisterAction<Action::Xor>(m, word, form, eff);
-    case Action::CompareArithmetic:
-      return carryOutRegisterAction<Action::CompareArithmetic>(m, word, form, eff);
-    case Action::CompareLogical:
-      return carryOutRegisterAction<Action::CompareLogical>(m, word, form, eff);
-    case Action::ShiftLeftArithmetic:
-      return carryOutRegisterAction<Action::ShiftLeftArithmetic>(m, word, form, eff);
-    case Action::ShiftRightArithmetic:
-      return carryOutRegisterAction<Action::ShiftRightArithmetic>(m, word, form, eff);
-    case Action::ShiftLeftLogical:
-      return carryOutRegisterAction<Action::ShiftLeftLogical>(m, word, form, eff);
-    case Action::ShiftRightLogical:
-      return carryOutRegisterAction<Action::ShiftRightLogical>(m, word, form, eff);
-    default:
-      return;
-  }
-}
-inline void executeRegisterInstruction(Machine& machine, const Instruction& instruction,
-                                       std::int64_t eff) {
-  executeRegisterInstruction(machine, instruction.action, instruction.form, eff);
-}
-inline void executeRegisterInstruction(Machine& machine, const Instruction& instruction) {
-  executeRegisterInstruction(machine, instruction, effectiveAddress(machine));
 }
 
 }  // namespace casl2wb

@@ -1,193 +1,95 @@
-// AND, OR, XOR and the comparisons CPA and CPL.
+// AND, OR, XOR and the comparisons CPA and CPL in both forms, each in a run.
 #include <string>
 #include <vector>
 
-#include "instruction_fixture.h"
+#include "run_fixture.h"
 
-namespace casl2wb::instructiontest {
+namespace casl2wb::runtest {
 namespace {
 
-class LogicalInstruction : public InstructionFixture {};
-
+// FR is 110 before the instruction (SUBA GR3,=#8000: 0 - -32768), so every
+// flag it leaves is its own: OF always 0, SF bit 15, ZF a zero result.
 struct BitCase {
-  std::uint16_t registerCode;  // "c12": GR1,GR2
-  std::uint16_t addressCode;   // "c10": GR1,adr
-  std::uint16_t a, b;
-  std::string result;
-  std::string fr;
+  const char* mnemonic;
+  const char* a;  // GR1
+  const char* b;  // GR2, or the word at B
+  const char* result;
+  const char* fr;
 };
 
-const std::vector<BitCase> bitCases = {
-    {0x3412, 0x3010, 0xF0F0, 0x0FF0, "00F0", "000"},  // AND
-    {0x3412, 0x3010, 0xF0F0, 0x0000, "0000", "001"},
-    {0x3412, 0x3010, 0xFFFF, 0x8000, "8000", "010"},
-    {0x3412, 0x3010, 0xFFFF, 0xFFFF, "FFFF", "010"},
-    {0x3512, 0x3110, 0x8000, 0x0001, "8001", "010"},  // OR
-    {0x3512, 0x3110, 0x0000, 0x0001, "0001", "000"},
-    {0x3512, 0x3110, 0x5A5A, 0x5A5A, "5A5A", "000"},
-    {0x3512, 0x3110, 0x0000, 0x0000, "0000", "001"},
-    {0x3612, 0x3210, 0x1234, 0x1234, "0000", "001"},  // XOR
-    {0x3612, 0x3210, 0x1234, 0xFFFF, "EDCB", "010"},
-    {0x3612, 0x3210, 0xF0F0, 0x0FF0, "FF00", "010"},
-    {0x3612, 0x3210, 0x8001, 0x8000, "0001", "000"},
-};
-
-TEST_F(LogicalInstruction, RegisterFormsCombineBitByBit) {
-  for (const auto& c : bitCases) {
-    SCOPED_TRACE(Word(c.registerCode).text() + " " + Word(c.a).text() + " " + Word(c.b).text());
-    setGr(1, c.a);
-    setGr(2, c.b);
-    setFr("100");
-    place(0, c.registerCode);
-    execute();
-    EXPECT_EQ(gr(1), c.result);
-    EXPECT_EQ(m.registers[1].signedValue(),
-              static_cast<std::int16_t>(std::stoi(c.result, nullptr, 16)));
-    EXPECT_EQ(m.registers[1].unsignedValue(), std::stoi(c.result, nullptr, 16));
-    EXPECT_EQ(fr(), c.fr);
-    EXPECT_EQ(gr(2), Word(c.b).text());
+TEST(Logical, BothFormsCombineBitByBit) {
+  const std::vector<BitCase> cases = {
+      {"AND", "F0F0", "0FF0", "00F0", "000"}, {"AND", "F0F0", "0000", "0000", "001"},
+      {"AND", "FFFF", "8000", "8000", "010"}, {"AND", "FFFF", "FFFF", "FFFF", "010"},
+      {"OR", "8000", "0001", "8001", "010"},  {"OR", "0000", "0001", "0001", "000"},
+      {"OR", "5A5A", "5A5A", "5A5A", "000"},  {"OR", "0000", "0000", "0000", "001"},
+      {"XOR", "1234", "1234", "0000", "001"}, {"XOR", "1234", "FFFF", "EDCB", "010"},
+      {"XOR", "F0F0", "0FF0", "FF00", "010"}, {"XOR", "8001", "8000", "0001", "000"},
+  };
+  for (const BitCase& c : cases) {
+    const std::string data = std::string("A DC #") + c.a + "\nB DC #" + c.b;
+    const std::string op = std::string(" SUBA GR3,=#8000\n ") + c.mnemonic;
+    SCOPED_TRACE(data + "\n" + op);
+    expectState(FinishedRun(" LD GR1,A\n LD GR2,B\n" + op + " GR1,GR2", data),
+                std::string("GR1=") + c.result + " FR=" + c.fr + " GR2=" + c.b);
+    expectState(FinishedRun(" LD GR1,A\n" + op + " GR1,B", data),
+                std::string("GR1=") + c.result + " FR=" + c.fr + " B=" + c.b);
   }
 }
 
-TEST_F(LogicalInstruction, AddressFormsCombineWithTheWordAtEff) {
-  for (const auto& c : bitCases) {
-    SCOPED_TRACE(Word(c.addressCode).text() + " " + Word(c.a).text() + " " + Word(c.b).text());
-    setGr(1, c.a);
-    setWord(100, c.b);
-    setFr("100");
-    place(0, c.addressCode, 100);
-    execute();
-    EXPECT_EQ(gr(1), c.result);
-    EXPECT_EQ(fr(), c.fr);
-    EXPECT_EQ(word(100), Word(c.b).text());
-  }
-}
-
-TEST_F(LogicalInstruction, IndexedAndUsesTheWordAtAdrPlusIndexAndLeavesIt) {
-  setGr(1, 0xFF0F);
-  setGr(2, 0x0004);
-  setWord(0x30, 0x0000);
-  setWord(0x34, 0x0FF0);
-  place(0, 0x3012, 0x0030);  // AND GR1,#30,GR2
-  execute();
-  EXPECT_EQ(gr(1), "0F00");
-  EXPECT_EQ(word(0x34), "0FF0");
-  EXPECT_EQ(gr(2), "0004");
-}
-
-TEST_F(LogicalInstruction, SameRegisterOnBothSides) {
-  setGr(3, 0xA5A5);
-  place(0, 0x3533);  // OR GR3,GR3
-  execute();
-  EXPECT_EQ(gr(3), "A5A5");
-  EXPECT_EQ(fr(), "010");
-  place(0, 0x3633);  // XOR GR3,GR3
-  execute();
-  EXPECT_EQ(gr(3), "0000");
-  EXPECT_EQ(m.registers[3].signedValue(), 0);
-  EXPECT_EQ(fr(), "001");
-}
-
-TEST_F(LogicalInstruction, BadDigitsChangeNothing) {
-  setGr(1, 0x00FF);
-  setWord(100, 0x0F0F);
-  setFr("100");
-  for (std::uint16_t code : {0x3418, 0x351F, 0x3481, 0x3080, 0x31F0}) {
-    SCOPED_TRACE(code);
-    place(0, code, 100);
-    const Snapshot before(m);
-    execute();
-    EXPECT_TRUE(Snapshot(m) == before);
-  }
-}
-
+// FR after CPA (signed) and CPL (unsigned) of GR1 with the operand: 010
+// less, 001 equal, 000 greater. Neither changes a register or the memory.
 struct CompareCase {
-  std::uint16_t a, b;
-  std::string cpa, cpl;
+  const char* a;
+  const char* b;
+  const char* cpa;
+  const char* cpl;
 };
 
-const std::vector<CompareCase> compareCases = {
-    {0xFFFF, 0x0001, "010", "000"}, {0x8000, 0x7FFF, "010", "000"}, {0x0001, 0xFFFF, "000", "010"},
-    {0x1234, 0x1234, "001", "001"}, {0x0000, 0x0001, "010", "010"}, {0x7FFF, 0x8000, "000", "010"},
-};
-
-TEST_F(LogicalInstruction, CpaIsSignedAndCplUnsignedInRegisterForm) {
-  for (const auto& c : compareCases) {
-    SCOPED_TRACE(Word(c.a).text() + " " + Word(c.b).text());
-    setGr(1, c.a);
-    setGr(2, c.b);
-    setFr("100");
-    place(0, 0x4412);  // CPA GR1,GR2
-    execute();
-    EXPECT_EQ(fr(), c.cpa);
-    setFr("100");
-    place(0, 0x4512);  // CPL GR1,GR2
-    execute();
-    EXPECT_EQ(fr(), c.cpl);
-    EXPECT_EQ(gr(1), Word(c.a).text());
-    EXPECT_EQ(gr(2), Word(c.b).text());
+TEST(Logical, CpaComparesSignedAndCplUnsignedInBothForms) {
+  const std::vector<CompareCase> cases = {
+      {"FFFF", "0001", "010", "000"},  // -1 < 1, 65535 > 1
+      {"8000", "7FFF", "010", "000"},  // -32768 < 32767, 32768 > 32767
+      {"0001", "FFFF", "000", "010"}, {"7FFF", "8000", "000", "010"},
+      {"1234", "1234", "001", "001"}, {"0000", "0001", "010", "010"},
+      {"0002", "0001", "000", "000"},
+  };
+  for (const CompareCase& c : cases) {
+    const std::string data = std::string("A DC #") + c.a + "\nB DC #" + c.b;
+    for (const char* mnemonic : {"CPA", "CPL"}) {
+      const std::string fr = mnemonic == std::string("CPA") ? c.cpa : c.cpl;
+      const std::string op = std::string(" SUBA GR3,=#8000\n ") + mnemonic;
+      SCOPED_TRACE(data + "\n" + op);
+      expectState(FinishedRun(" LD GR1,A\n LD GR2,B\n" + op + " GR1,GR2", data),
+                  std::string("FR=") + fr + " GR1=" + c.a + " GR2=" + c.b);
+      expectState(FinishedRun(" LD GR1,A\n" + op + " GR1,B", data),
+                  std::string("FR=") + fr + " GR1=" + c.a + " B=" + c.b);
+    }
   }
 }
 
-TEST_F(LogicalInstruction, CpaIsSignedAndCplUnsignedInAddressForm) {
-  setGr(2, 0x0010);
-  for (const auto& c : compareCases) {
-    SCOPED_TRACE(Word(c.a).text() + " " + Word(c.b).text());
-    setGr(1, c.a);
-    setWord(0x50, c.b);
-    place(0, 0x4012, 0x0040);  // CPA GR1,#40,GR2
-    execute();
-    EXPECT_EQ(fr(), c.cpa);
-    place(0, 0x4112, 0x0040);  // CPL GR1,#40,GR2
-    execute();
-    EXPECT_EQ(fr(), c.cpl);
-  }
-}
-
-TEST_F(LogicalInstruction, CompareOperandsAreSignedForCpaAndUnsignedForCpl) {
-  // FFFF is -1 to CPA and 65535 to CPL: 0 is greater than the one, less
-  // than the other.
-  setGr(1, 0x0000);
-  setGr(2, 0xFFFF);
-  place(0, 0x4412);
-  execute();
-  EXPECT_EQ(fr(), "000");
-  place(0, 0x4512);
-  execute();
-  EXPECT_EQ(fr(), "010");
-  // A blank word is 0 to both.
-  m.memory[100] = Word::blank();
-  place(0, 0x4010, 100);
-  execute();
-  EXPECT_EQ(fr(), "001");
-  place(0, 0x4110, 100);
-  execute();
-  EXPECT_EQ(fr(), "001");
-}
-
-TEST_F(LogicalInstruction, CompareOfARegisterWithItselfIsEqual) {
-  setGr(5, 0x8000);
-  place(0, 0x4455);
-  execute();
-  EXPECT_EQ(fr(), "001");
-  place(0, 0x4555);
-  execute();
-  EXPECT_EQ(fr(), "001");
-  EXPECT_EQ(gr(5), "8000");
-  EXPECT_EQ(m.registers[5].signedValue(), -32768);
-}
-
-TEST_F(LogicalInstruction, CompareWithABadRegisterDigitChangesNothing) {
-  setGr(1, 0x0005);
-  setFr("100");
-  for (std::uint16_t code : {0x4418, 0x451C, 0x4481, 0x4581}) {  // bad r2, then bad r1
-    SCOPED_TRACE(code);
-    place(0, code);
-    const Snapshot before(m);
-    execute();
-    EXPECT_TRUE(Snapshot(m) == before);
+TEST(Logical, OperandsAndRegisters) {
+  const std::vector<RunCase> runs = {
+      {"AND reads the word at adr plus the index", " LAD GR2,4\n LD GR1,=#FF0F\n AND GR1,T,GR2",
+       "T DC 0,0,0,0,#0FF0", "GR1=0F00 GR2=0004 T+4=0FF0"},
+      {"OR of a register with itself", " LAD GR3,#A5A5\n OR GR3,GR3", "", "GR3=A5A5 FR=010"},
+      {"XOR of a register with itself", " LAD GR3,#A5A5\n XOR GR3,GR3", "", "GR3=0000 FR=001"},
+      {"a blank word is 0 to AND", " LAD GR1,#FFFF\n AND GR1,#00F0", "", "GR1=0000 FR=001"},
+      {"a blank word is 0 to CPA", " CPA GR1,#00F0", "", "FR=001"},
+      {"a blank word is 0 to CPL", " CPL GR1,#00F0", "", "FR=001"},
+      {"CPA of a register with itself", " LD GR5,=#8000\n CPA GR5,GR5", "", "FR=001 GR5=8000"},
+      {"CPL of a register with itself", " LD GR5,=#8000\n CPL GR5,GR5", "", "FR=001 GR5=8000"},
+      {"AND GR1,r2 with r2=8 changes nothing", " LAD GR1,#FF\n LD GR2,=#8000\n DC #3418", "",
+       "GR1=00FF FR=010"},
+      {"OR r=8 changes nothing", " LD GR2,=#8000\n DC #3180\n DC X", "X DC 1", "GR0=0000 FR=010"},
+      {"CPA GR1,r2 with r2=8 changes nothing", " LD GR2,=#8000\n DC #4418", "", "FR=010"},
+      {"CPL r1=8 changes nothing", " LD GR2,=#8000\n DC #4581", "", "FR=010"},
+  };
+  for (const RunCase& r : runs) {
+    SCOPED_TRACE(r.what);
+    expectState(FinishedRun(r.code, r.data), r.expected);
   }
 }
 
 }  // namespace
-}  // namespace casl2wb::instructiontest
+}  // namespace casl2wb::runtest

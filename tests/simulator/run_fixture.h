@@ -1,15 +1,19 @@
 // A program assembled and run on one machine per test, with scripted
 // answers for IN and a record of the notices. Each load assembles onto the
-// memory the machine holds, as the windows do.
+// memory the machine holds, as the windows do. And FinishedRun: a small
+// program run once, for tables of instructions and what they leave.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "assembler/assembler.h"
+#include "assembler/label_addresses.h"
 #include "simulator/execution_loop.h"
 #include "simulator/machine.h"
 #include "simulator/run_dialogs.h"
@@ -33,6 +37,16 @@ class ScriptedRunDialogs : public RunDialogs {
   std::vector<std::string> notices;
 };
 
+// The items of a run's list before the end-of-run dumps.
+inline std::vector<std::string> linesBeforeDumps(const VectorMessageList& list) {
+  std::vector<std::string> lines;
+  for (const auto& item : list.items) {
+    if (item.starts_with("ｱﾄﾞﾚｽ(")) break;
+    lines.push_back(item);
+  }
+  return lines;
+}
+
 class RunFixture : public ::testing::Test {
  protected:
   // Assembles the lines and loads the program; the test fails when the
@@ -49,14 +63,7 @@ class RunFixture : public ::testing::Test {
   std::string word(int address) const { return machine.memory[address].text(); }
   std::string gr(int n) const { return machine.registers.at(n).text(); }
   // The items of the execution list before the end-of-run dumps.
-  std::vector<std::string> runLines() const {
-    std::vector<std::string> lines;
-    for (const auto& item : list.items) {
-      if (item.starts_with("ｱﾄﾞﾚｽ(")) break;
-      lines.push_back(item);
-    }
-    return lines;
-  }
+  std::vector<std::string> runLines() const { return linesBeforeDumps(list); }
 
   Assembler assembler;
   AssembledProgram program;
@@ -66,5 +73,90 @@ class RunFixture : public ::testing::Test {
   RegisterPanel panel;
   Simulator simulator{machine, list, dialogs, panel};
 };
+
+// A small program as one run leaves it: the line `start`, the statements
+// of `code` (one a line, written as in a source file), RET, the statements
+// of `data` and END, run once on a fresh machine; IN takes `answers` in
+// turn. The test fails when the check finds an error.
+class FinishedRun {
+ public:
+  explicit FinishedRun(std::string_view code, std::string_view data = "",
+                       std::vector<std::string> answers = {}, std::string_view start = "P START") {
+    std::vector<Text> lines = {fromUtf8(start)};
+    const auto addLines = [&lines](std::string_view text) {
+      while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        lines.push_back(fromUtf8(text.substr(0, end)));
+        text.remove_prefix(std::min(end + 1, text.size()));
+      }
+    };
+    addLines(code);
+    lines.push_back(U" RET");
+    addLines(data);
+    lines.push_back(U" END");
+    program = Assembler().assemble(lines);
+    if (program.errorCount != 0) {
+      ADD_FAILURE() << ::testing::PrintToString(program.messages);
+      return;
+    }
+    machine.load(program);
+    dialogs.answers.assign(answers.begin(), answers.end());
+    Simulator(machine, list, dialogs, panel).run();
+  }
+
+  // The value `name` stands for: GR0 to GR7, FR, PR and SP as the run left
+  // them, "steps" (the steps recorded, in decimal), the memory word at a
+  // label, at "LABEL+N" or at "#HHHH", each as the machine shows it.
+  std::string operator[](std::string_view name) const {
+    if (name.size() == 3 && name.starts_with("GR"))
+      return machine.registers.at(name[2] - '0').text();
+    if (name == "FR") return machine.flags.text();
+    if (name == "PR") return Word::of(machine.pr).text();
+    if (name == "SP") return Word::of(machine.sp).text();
+    if (name == "steps") return std::to_string(machine.recordedSteps);
+    if (name.starts_with("#"))
+      return machine.memory[std::stoi(std::string(name.substr(1)), nullptr, 16)].text();
+    const std::size_t plus = std::min(name.find('+'), name.size());
+    const std::optional<std::int64_t> address =
+        LabelAddresses(program.source).addressOf(fromUtf8(name.substr(0, plus)));
+    if (!address) return "no label " + std::string(name);
+    const int offset = plus < name.size() ? std::stoi(std::string(name.substr(plus + 1))) : 0;
+    return machine.memory[*address + offset].text();
+  }
+
+  // The items of the run's list before the end-of-run dumps.
+  std::vector<std::string> runLines() const { return linesBeforeDumps(list); }
+
+  AssembledProgram program;
+  Machine machine;
+  VectorMessageList list;
+  ScriptedRunDialogs dialogs;
+  RegisterPanel panel;
+};
+
+// A row of a table of runs: what it shows, the code and data of a
+// FinishedRun, and what expectState expects of it.
+struct RunCase {
+  const char* what;
+  const char* code;
+  const char* data;
+  const char* expected;
+};
+
+// Expects each NAME=VALUE of `expected` (separated by spaces) of the run,
+// NAME as FinishedRun reads it; "blank" is the word of four blanks.
+inline void expectState(const FinishedRun& run, std::string_view expected) {
+  while (!expected.empty()) {
+    const std::size_t end = std::min(expected.find(' '), expected.size());
+    const std::string_view item = expected.substr(0, end);
+    expected.remove_prefix(std::min(end + 1, expected.size()));
+    if (item.empty()) continue;
+    const std::size_t equals = item.find('=');
+    ASSERT_NE(equals, std::string_view::npos) << item;
+    const std::string_view value = item.substr(equals + 1);
+    EXPECT_EQ(run[item.substr(0, equals)], value == "blank" ? "    " : std::string(value))
+        << item.substr(0, equals);
+  }
+}
 
 }  // namespace casl2wb::runtest

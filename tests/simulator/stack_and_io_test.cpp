@@ -8,6 +8,57 @@ using Lines = std::vector<std::string>;
 
 class StackAndIo : public RunFixture {};
 
+// A push decrements SP, then writes; a pop reads, then increments SP. The
+// stack starts at 0100 (empty); neither changes FR.
+TEST(Stack, PushPopAndTheRegisterMacros) {
+  const std::vector<RunCase> runs = {
+      {"PUSH adr,x pushes eff", " LAD GR1,3\n PUSH 5,GR1\n POP GR2", "",
+       "#00FF=0008 GR2=0008 SP=0100"},
+      {"PUSH leaves FR", " LD GR1,=#8000\n PUSH 0,GR1\n LAD GR1,0\n POP GR1", "",
+       "GR1=8000 FR=010"},
+      {"POP into GR7 leaves FR", " LAD GR1,#1234\n PUSH 0,GR1\n LD GR2,=0\n POP GR7", "",
+       "GR7=1234 FR=001 SP=0100"},
+      {"POP into GR0", " LAD GR1,9\n PUSH 0,GR1\n POP GR0", "", "GR0=0009 SP=0100"},
+      {"last in, first out", " LAD GR1,1\n LAD GR2,2\n PUSH 0,GR1\n PUSH 0,GR2\n POP GR3\n POP GR4",
+       "", "GR3=0002 GR4=0001 #00FF=0001 #00FE=0002 SP=0100"},
+      {"POP r=8 only moves SP", " LAD GR1,9\n PUSH 0,GR1\n DC #7180", "",
+       "GR0=0000 SP=0100 steps=3"},
+      {"RPUSH and RPOP", " LAD GR1,1\n LAD GR7,7\n RPUSH\n LAD GR1,0\n LAD GR7,0\n RPOP", "",
+       "GR1=0001 GR7=0007 #00FF=0001 #00F9=0007 SP=0100 steps=6"},
+      {"RPUSH and RPOP leave FR", " LD GR1,=#8000\n RPUSH\n LD GR1,=0\n RPOP", "",
+       "GR1=8000 FR=001"},
+  };
+  for (const RunCase& r : runs) {
+    SCOPED_TRACE(r.what);
+    expectState(FinishedRun(r.code, r.data), r.expected);
+  }
+}
+
+// CALL pushes the address after it and jumps to eff; RET pops PR. A return
+// to an address past the memory ends the run with PR 255 (512 with MEX).
+TEST(Stack, CallAndReturn) {
+  const std::vector<RunCase> runs = {
+      {"CALL and RET", " CALL S\n LAD GR7,1", "S LAD GR6,1\n RET",
+       "GR6=0001 GR7=0001 #00FF=0002 SP=0100 steps=4"},
+      {"nested calls", " CALL S", "S CALL T\n RET\nT LAD GR7,1\n RET",
+       "GR7=0001 #00FF=0002 #00FE=0005 SP=0100"},
+      {"CALL adr,x", " LAD GR2,2\n CALL S,GR2", "S LAD GR7,1\n LAD GR7,2\n RET", "GR7=0002"},
+      {"CALL adr,GR7", " LAD GR7,2\n CALL S,GR7", "S LAD GR6,1\n LAD GR6,2\n RET", "GR6=0002"},
+      {"CALL and RET leave FR", " LD GR1,=#8000\n CALL S", "S RET", "FR=010"},
+      {"RET to a pushed address", " LAD GR1,T\n PUSH 0,GR1\n RET\n LAD GR7,1\nT LAD GR7,2", "",
+       "GR7=0002 SP=0100"},
+      {"RET to the memory top goes there", " LAD GR1,#100\n PUSH 0,GR1\n RET", "",
+       "PR=0100 SP=0100"},
+      {"RET past the memory top", " PUSH #0101\n RET", "", "PR=00FF"},
+  };
+  for (const RunCase& r : runs) {
+    SCOPED_TRACE(r.what);
+    expectState(FinishedRun(r.code, r.data), r.expected);
+  }
+  expectState(FinishedRun(" PUSH #0201\n RET", "", {}, "P START ;MEX"), "PR=0200");
+  expectState(FinishedRun(" PUSH #0200\n RET", "", {}, "P START ;MEX"), "PR=0200 SP=0200");
+}
+
 TEST_F(StackAndIo, CallPushesTheReturnAddressAndRetTakesItBack) {
   load({"PRG START", " CALL SUB", " RET", "SUB RET", " END"});
   run();
@@ -95,6 +146,12 @@ TEST_F(StackAndIo, InStoresTheCharactersAndTheirCount) {
   EXPECT_EQ(word(7), "0000");
   EXPECT_EQ(word(9), "0003");
   EXPECT_EQ(machine.memory[9].signedValue(), 3);
+}
+
+TEST_F(StackAndIo, InOfEightyCharactersStoresThemAllWithoutAWarning) {
+  const FinishedRun run(" IN BUF,LEN", "BUF DS 81\nLEN DS 1", {std::string(80, 'Z')});
+  EXPECT_EQ(run.runLines(), Lines{});
+  expectState(run, "BUF+79=005A BUF+80=0000 LEN=0050");
 }
 
 TEST_F(StackAndIo, InOfTheDefaultEntryStoresTheDigitZero) {
