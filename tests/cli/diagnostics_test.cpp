@@ -17,15 +17,6 @@ using testing::runProcess;
 using testing::TempDir;
 using testing::writeBytes;
 
-TEST(Diagnostics, ExampleWithErrors) {
-  const ProcessResult result =
-      runProcess(CASL2WB_CLI, {"check", "--diagnostics", "errors.txt"}, {}, CASL2WB_EXAMPLES);
-  EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(result.out,
-            readFile(std::string(CASL2WB_TEST_DATA) + "/golden/errors.diagnostics.out"));
-}
-
 // Each program is written as p.txt (lines ending in LF) and checked in its
 // folder. The columns are display columns counted from 1: a full-width
 // character counts two, a tab one.

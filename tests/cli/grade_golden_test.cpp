@@ -1,7 +1,8 @@
-// Grading through the text front end: a class of programs, one for every
-// way a case can pass or fail, against a test file, compared with the
-// expected table, CSV and JSON; the pass limit; bad test files; reports that
-// must not or cannot be written.
+// Grading through the text front end beyond the data cases
+// (golden_cases_test.cpp, which compare the tables): a class of programs, one
+// for every way a case can pass or fail, graded on one to seven threads into
+// the expected table, CSV and JSON; bad test files; reports that must not or
+// cannot be written.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -58,28 +59,6 @@ TEST(GradeGolden, EveryWayACasePassesOrFailsInTableCsvAndJson) {
     EXPECT_EQ(readFile(dir.file("class.csv")), readFile(gradeData + "/copy.csv"));
     EXPECT_EQ(readFile(dir.file("class.json")), readFile(gradeData + "/copy.json"));
   }
-}
-
-TEST(GradeGolden, EveryCasePassedExitsWithZero) {
-  const ProcessResult result = grade({"copy.toml", "good.txt"});
-  EXPECT_EQ(result.exitStatus, 0);
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(result.out, readFile(gradeData + "/good.table.out"));
-}
-
-TEST(GradeGolden, PassesOfTheTestFileLowerThePassLimitAndALowerLmtStays) {
-  // The loop counts its passes in GR2: 50 of the test file, 20 of the LMT.
-  const ProcessResult result = grade({"limits.toml", "endless.txt", "own_limit.txt", "good.txt"});
-  EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(result.out, readFile(gradeData + "/limits.table.out"));
-}
-
-TEST(GradeGolden, AFileThatCannotBeReadIsAnErrorOfItsOwn) {
-  const ProcessResult result = grade({"copy.toml", "good.txt", "missing.txt"});
-  EXPECT_EQ(result.exitStatus, 2);
-  EXPECT_EQ(result.err, "casl2wb-cli: missing.txt: No such file or directory\n");
-  EXPECT_EQ(result.out, readFile(gradeData + "/unreadable.table.out"));
 }
 
 TEST(GradeGolden, TheExampleTestFilePassesItsExample) {

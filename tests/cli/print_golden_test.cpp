@@ -1,5 +1,5 @@
-// The four printed documents through the text front end, compared with their
-// expected text, for a program in normal memory and one in extended memory.
+// The printed documents through the text front end beyond the data cases
+// (golden_cases_test.cpp): programs with errors, and PDF files.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -22,40 +22,6 @@ using testing::readFile;
 using testing::runProcess;
 
 const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
-
-struct GoldenCase {
-  std::string kind;
-  std::string program;  // print_<program>.txt, expected print_<program>.<kind>.out
-  std::string input;
-};
-
-// How CTest lists a case: its document and program.
-void PrintTo(const GoldenCase& c, std::ostream* out) { *out << c.kind << " of " << c.program; }
-
-class PrintGolden : public ::testing::TestWithParam<GoldenCase> {};
-
-TEST_P(PrintGolden, TextOutputMatches) {
-  const GoldenCase& c = GetParam();
-  const ProcessResult result = runProcess(
-      CASL2WB_CLI, {"print", c.kind, golden + "print_" + c.program + ".txt", "--input", c.input});
-  EXPECT_EQ(result.exitStatus, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(result.out, readFile(golden + "print_" + c.program + "." + c.kind + ".out"));
-}
-
-std::vector<GoldenCase> goldenCases() {
-  std::vector<GoldenCase> cases;
-  for (const char* kind : {"list", "program", "run", "cpu"}) {
-    cases.push_back({kind, "program", golden + "print_program.input"});
-    cases.push_back({kind, "mex", "/dev/null"});
-  }
-  return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Documents, PrintGolden, ::testing::ValuesIn(goldenCases()),
-                         [](const ::testing::TestParamInfo<GoldenCase>& param) {
-                           return param.param.kind + "_" + param.param.program;
-                         });
 
 // The listing of bad_register.txt in wide layout: a blank line 0, the four
 // lines, and the blank line after END.

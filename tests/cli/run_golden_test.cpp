@@ -1,5 +1,6 @@
-// Whole runs through the text front end, compared with their expected output:
-// OUT lines, warnings and errors, DMP lines, the end-of-run dumps and the panel.
+// Runs through the text front end beyond the data cases
+// (golden_cases_test.cpp): programs with errors, the end of the input file,
+// a missing input file, and several programs in one command.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -16,32 +17,6 @@ using testing::readFile;
 using testing::runProcess;
 
 const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
-
-TEST(RunGolden, InputSubroutineOutputAndDump) {
-  // IN of "COMET", CALL of a subroutine, OUT of a buffer whose DS area
-  // reaches the length word, DMP, and the main program's RET.
-  const ProcessResult result = runProcess(
-      CASL2WB_CLI,
-      {"run", std::string(CASL2WB_EXAMPLES) + "/echo.txt", "--input", golden + "echo.input"});
-  EXPECT_EQ(result.exitStatus, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(result.out, readFile(golden + "echo.run.out"));
-}
-
-TEST(RunGolden, LoopWithLiteralsEndsWithTheAddressError) {
-  const ProcessResult result =
-      runProcess(CASL2WB_CLI,
-                 {"run", std::string(CASL2WB_EXAMPLES) + "/countdown.txt", "--input", "/dev/null"});
-  EXPECT_EQ(result.exitStatus, 0) << result.err;
-  EXPECT_EQ(result.out, readFile(golden + "countdown.run.out"));
-}
-
-TEST(RunGolden, SecondRunStartsFromTheMemoryTheFirstLeft) {
-  const ProcessResult result =
-      runProcess(CASL2WB_CLI, {"run", golden + "twice.txt", "--runs", "2", "--input", "/dev/null"});
-  EXPECT_EQ(result.exitStatus, 0) << result.err;
-  EXPECT_EQ(result.out, readFile(golden + "twice.run.out"));
-}
 
 TEST(RunGolden, ProgramWithCheckErrorsIsNotRun) {
   const ProcessResult result =

@@ -1,0 +1,2 @@
+# IN and OUT, press by press.
+replay $examples/echo.txt --input echo.input

@@ -1,0 +1,1 @@
+print cpu print_mex.txt --input /dev/null

@@ -1,0 +1,1 @@
+print list print_mex.txt --input /dev/null

@@ -1,0 +1,1 @@
+print program print_mex.txt --input /dev/null

@@ -1,0 +1,1 @@
+print run print_mex.txt --input /dev/null

@@ -1,0 +1,1 @@
+print cpu print_program.txt --input print_program.input

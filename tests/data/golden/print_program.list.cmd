@@ -1,0 +1,1 @@
+print list print_program.txt --input print_program.input

@@ -1,0 +1,1 @@
+print program print_program.txt --input print_program.input

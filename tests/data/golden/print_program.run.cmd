@@ -1,0 +1,1 @@
+print run print_program.txt --input print_program.input
