@@ -142,6 +142,14 @@ TEST_F(CheckAddresses, OutputSizeFromTheLastOutLineWithAMatchingDs) {
   EXPECT_EQ(program.outputSize, 10);
 }
 
+TEST_F(CheckAddresses, OutputSizeFromTheLastDsOfALabelWrittenTwice) {
+  // The last pair in line order wins, also when the label is on two DS
+  // lines (an error of the OUT line, but the size stays for the next check).
+  checkAll({"PRG START", " OUT B,L", " RET", "B DS 1", "B DS 3", "L DS 1", " END"});
+  EXPECT_EQ(lastItem(), errorTotal(1));
+  EXPECT_EQ(program.outputSize, 3);
+}
+
 TEST_F(CheckAddresses, OutputSizeKeepsItsValueWithoutAMatchingPair) {
   leaveOutputSize(33);
   checkAll({"PRG START", " out B1,L1", " RET", "B1 DS 10", "L1 DC 5", " END"});

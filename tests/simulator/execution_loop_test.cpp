@@ -156,6 +156,19 @@ TEST_F(SimulatorRun, StartOperandChoosesTheEntryAndAnUnknownOneStartsAtZero) {
   EXPECT_EQ(machine.history[0].pr, 2);
 }
 
+// The entry label is looked for on the first 256 lines only: one on a
+// later line leaves the start at address 0.
+TEST_F(SimulatorRun, TheEntryIsLookedForOnTheFirst256Lines) {
+  for (const std::size_t entryLine : {256u, 257u}) {
+    SCOPED_TRACE(entryLine);
+    std::vector<std::string> lines = {"PRG START BEGIN"};
+    lines.insert(lines.end(), entryLine - 2, " NOP");  // a word each, from address 0
+    lines.insert(lines.end(), {"BEGIN RET", " END"});
+    load(lines);
+    EXPECT_EQ(program.run.startAddress, entryLine == 256 ? 254 : 0);
+  }
+}
+
 TEST_F(SimulatorRun, TheEndOfRunDumpListsEveryStep) {
   load({"PRG START", " LAD GR1,#000A", " LD GR2,GR1", " RET", " END"});
   run();
