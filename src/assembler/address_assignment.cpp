@@ -48,19 +48,19 @@ WordCount dsWordCount(TextView operand) {
 }
 
 StatementSize statementSize(const SourceLine& line, std::int64_t dcConstantCount) {
-  const Text& operation = line.field(Column::Operation);
+  const LineOperation& operation = line.operation;
   StatementSize size;
-  if (isOneOf(operation, {U"START", U"END", U" "})) {
+  if (!operation.occupiesMemory()) {
     size.occupies = false;
-  } else if (operation == U"DS") {
+  } else if (operation.is(OperationKind::DefineStorage)) {
     size.words = dsWordCount(line.operand(firstOperand));
     if (size.words.value < 0) {
       size.words = WordCount{};
       size.badDsCount = true;
     }
-  } else if (operation == U"DC") {
+  } else if (operation.is(OperationKind::DefineConstant)) {
     size.words = dcWordCount(line, dcConstantCount);
-  } else if (const Instruction* instruction = instructionForms(operation).main) {
+  } else if (const Instruction* instruction = operation.forms.main) {
     const bool registerForm = instruction->syntax == Syntax::RegisterMemory &&
                               isRegisterName(line.operand(secondOperand));
     size.words = WordCount::of(registerForm ? 1 : instruction->length);

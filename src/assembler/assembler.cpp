@@ -15,7 +15,7 @@ bool isDigits(TextView text) {
 // A label on a line without an address stands for the next statement.
 std::int64_t startAddressOf(const SourceTable& source) {
   const SourceLine& first = source.line(1);
-  if (first.field(Column::Operation) != U"START") return 0;
+  if (!first.operation.is(OperationKind::Start)) return 0;
   if (isOneOf(first.field(Column::OperandField), {U" ", U"  "})) return 0;
   const Text& entry = first.operand(firstOperand);
   for (int n = 1; n <= 256 && n <= SourceTable::maxLines; ++n) {

@@ -21,11 +21,6 @@ constexpr LineField operationField = LineField::of(Column::Operation);
 constexpr LineField operandsField = LineField::of(Column::OperandField);
 constexpr LineField extraField = LineField::of(Column::ExtraField);
 
-bool isRecognisedOperation(const Text& operation) {
-  return operation == blank || syntaxOf(operation).has_value() ||
-         isOneOf(operation, {U"START", U"END", U"DC", U"DS", U"out"});
-}
-
 bool startsWithLetter(TextView text) {
   return !text.empty() &&
          ((text[0] >= U'A' && text[0] <= U'Z') || (text[0] >= U'a' && text[0] <= U'z'));
@@ -41,16 +36,16 @@ class StatementCheck {
         n_(n),
         log_(log),
         retSeen_(retSeen),
-        operation_(line.field(Column::Operation)),
+        operation_(line.operation),
         label_(line.field(Column::Label)) {}
 
   void run() {
-    if (n_ == 1 && operation_ != U"START") error(Message::NoStart, operationField);
-    if (operation_ == U"START") checkStart();
-    if (operation_ == U"END" || operation_ == U"end") checkEnd();
+    if (n_ == 1 && !operation_.is(OperationKind::Start)) error(Message::NoStart, operationField);
+    if (operation_.is(OperationKind::Start)) checkStart();
+    if (operation_.is(OperationKind::End) || operation_.is(OperationKind::LowerCaseEnd)) checkEnd();
     checkStrayToken();
     checkDataAndMacros();
-    switch (syntaxOf(operation_).value_or(Syntax::InOut)) {
+    switch (operation_.syntax().value_or(Syntax::InOut)) {
       case Syntax::RegisterMemory:
         checkRegisterMemory();
         break;
@@ -69,7 +64,7 @@ class StatementCheck {
       case Syntax::InOut:
         break;  // with DC and DS in checkDataAndMacros
     }
-    if (!isRecognisedOperation(operation_)) error(Message::UnknownOperation, operationField);
+    if (!operation_.isRecognised()) error(Message::UnknownOperation, operationField);
   }
 
  private:
@@ -102,14 +97,15 @@ class StatementCheck {
   // A quoted operand cut at a space leaves a stray token in the extra column.
   void checkStrayToken() {
     const Text& extra = line_.field(Column::ExtraField);
-    if (extra != blank && operation_ != U"DC" && contains(operandField(), U"'") &&
-        !contains(operandField(), U"=' '") && !contains(extra, U";")) {
+    if (extra != blank && !operation_.is(OperationKind::DefineConstant) &&
+        contains(operandField(), U"'") && !contains(operandField(), U"=' '") &&
+        !contains(extra, U";")) {
       error(Message::StraySpace, extraField);
     }
   }
 
   void checkDataAndMacros() {
-    if (operation_ == U"DC") {
+    if (operation_.is(OperationKind::DefineConstant)) {
       checkLabelColumn();
       const Text& constant = part(firstOperand);
       if (!constant.empty() && !contains(constant, U"'") && !contains(constant, U"#") &&
@@ -117,9 +113,10 @@ class StatementCheck {
         line_.firstOperandIsLabel = true;
         checkPartAsLabel(firstOperand);
       }
-    } else if (operation_ == U"DS") {
+    } else if (operation_.is(OperationKind::DefineStorage)) {
       checkLabelColumn();
-    } else if (isOneOf(operation_, {U"IN", U"OUT", U"out"})) {
+    } else if (operation_.is(Action::Input) || operation_.is(Action::Output) ||
+               operation_.is(OperationKind::LowerCaseOut)) {
       checkLabelColumn();
       if (!startsWith(part(firstOperand), U"=")) {
         line_.firstOperandIsLabel = true;
@@ -130,7 +127,7 @@ class StatementCheck {
         checkPartAsLabel(secondOperand);
       }
       if (part(thirdOperand) != blank) errorOfPart(Message::ThirdOperandNotAllowed, thirdOperand);
-    } else if (operation_ == U"RET") {
+    } else if (operation_.is(Action::Return)) {
       retSeen_ = true;
     }
   }
@@ -204,7 +201,7 @@ class StatementCheck {
   const int n_;
   DiagnosticLog& log_;
   bool& retSeen_;
-  const Text operation_;
+  const LineOperation operation_;
   const Text label_;
 };
 
@@ -217,11 +214,12 @@ void findOutputSize(const SourceTable& table, CheckCarryOver& carry) {
   std::unordered_map<Text, int> lastDsWithLabel;
   for (int n = 1; n <= table.lineCount; ++n) {
     const SourceLine& line = table.line(n);
-    if (line.field(Column::Operation) == U"DS") lastDsWithLabel[line.field(Column::Label)] = n;
+    if (line.operation.is(OperationKind::DefineStorage))
+      lastDsWithLabel[line.field(Column::Label)] = n;
   }
   for (int n = 1; n <= table.lineCount; ++n) {
     const SourceLine& line = table.line(n);
-    if (line.field(Column::Operation) != U"OUT") continue;
+    if (!line.operation.is(Action::Output)) continue;
     const auto ds = lastDsWithLabel.find(line.operand(firstOperand));
     if (ds != lastDsWithLabel.end()) {
       carry.outputSize = toInt16(dsWordCount(table.line(ds->second).operand(firstOperand)).value);
@@ -239,7 +237,7 @@ void finishCheck(SourceTable& table, DiagnosticLog& log, CheckCarryOver& carry, 
   table.lineCount = SourceTable::maxLines;
   for (int n = 1; n <= SourceTable::maxLines; ++n) {
     const SourceLine& line = table.line(n);
-    if (line.field(Column::Operation) == blank && line.field(Column::ExtraField) == blank) {
+    if (line.operation.is(OperationKind::Blank) && line.field(Column::ExtraField) == blank) {
       table.lineCount = n - 1;
       break;
     }
@@ -247,7 +245,7 @@ void finishCheck(SourceTable& table, DiagnosticLog& log, CheckCarryOver& carry, 
 
   findOutputSize(table, carry);
   if (!retSeen) log.addOfProgram(afterLines, Message::NoRet);
-  if (table.line(table.lineCount).field(Column::Operation) != U"END") {
+  if (!table.line(table.lineCount).operation.is(OperationKind::End)) {
     log.addOfProgram(afterLines, Message::NoEnd);
   }
 

@@ -18,7 +18,7 @@ std::int64_t LabelAddresses::addressAtOrAfter(int line) const {
 
 std::int64_t LabelAddresses::addressOfLine(int labelled) const {
   const SourceLine& line = table_.line(labelled);
-  if (line.address.isNone() && line.field(Column::Operation) == U"START" &&
+  if (line.address.isNone() && line.operation.is(OperationKind::Start) &&
       line.field(Column::OperandField) != U"  ") {
     const int entry = lineOf(line.operand(firstOperand));
     if (entry != -1) return addressAtOrAfter(entry);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "assembler/line_operation.h"
 #include "base/text.h"
 
 namespace casl2wb {
@@ -99,6 +100,8 @@ struct LineFields {
   std::vector<std::optional<TextSpan>> operandSpans;  // in step with `operands`
   // A DC list without quotes: the number of its constants.
   std::optional<std::int64_t> dcConstantCount;
+  // What the operation column names, looked up when the line is cut.
+  LineOperation operation;
 };
 
 }  // namespace casl2wb

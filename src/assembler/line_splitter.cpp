@@ -156,7 +156,7 @@ void splitOperands(LineFields& line) {
       if (end != npos) setPart(thirdOperand, comma2 + 1, end - comma2 - 1);
     }
   }
-  if (line.field(Column::Operation) == U"DC" && !contains(operands, U"'")) {
+  if (line.operation.is(OperationKind::DefineConstant) && !contains(operands, U"'")) {
     const auto count =
         static_cast<std::size_t>(std::count(operands.begin(), operands.end(), U',')) + 1;
     std::size_t start = 0;
@@ -180,12 +180,13 @@ LineFields splitLine(const Text& text) {
   joinQuotedString(line, padded);
   joinSpaceLiteral(line);
   takeComment(line, padded);
+  line.operation = lineOperationOf(line.field(Column::Operation));
   splitOperands(line);
   return line;
 }
 
 void normaliseOperands(LineFields& line) {
-  if (syntaxOf(line.field(Column::Operation)) == Syntax::Branch) {
+  if (line.operation.syntax() == Syntax::Branch) {
     for (int k = thirdOperand; k > firstOperand; --k) {
       line.operand(k) = line.operand(k - 1);
       line.operandSpan(k) = line.operandSpan(k - 1);

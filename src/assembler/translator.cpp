@@ -32,8 +32,9 @@ class Translator {
   Translation run() {
     for (n_ = 1; n_ <= table_.lineCount; ++n_) {
       const SourceLine& line = table_.line(n_);
-      const Text& operation = line.field(Column::Operation);
-      if (operation != U"START" && operation != U"END" && !line.address.isNone()) {
+      const LineOperation& operation = line.operation;
+      if (!operation.is(OperationKind::Start) && !operation.is(OperationKind::End) &&
+          !line.address.isNone()) {
         q_ = line.location;
       }
       translateLine(table_.line(n_));
@@ -48,23 +49,36 @@ class Translator {
   }
 
   void translateLine(SourceLine& line) {
-    const Text& operation = line.field(Column::Operation);
-    const InstructionForms forms = instructionForms(operation);
-    if (forms.main != nullptr) {
-      translateInstruction(line, forms);
-    } else if (operation == U"START") {
-      // No word: the operand is looked up only to report it when it is missing.
-      const Text& entry = line.operand(firstOperand);
-      if (line.firstOperandIsLabel && labels_.lineOf(entry) == -1) {
-        error(LineField::operand(firstOperand), Message::LabelUndefined,
-              {std::to_string(n_), "1", toUtf8(entry)});
-      }
-    } else if (operation == U"DS") {
-      writeDs(line);
-    } else if (operation == U"DC") {
-      writeDataConstants(line);
+    switch (line.operation.kind) {
+      case OperationKind::Instruction:
+        translateInstruction(line, line.operation.forms);
+        break;
+      case OperationKind::Start:
+        checkEntryLabel(line);
+        break;
+      case OperationKind::DefineStorage:
+        writeDs(line);
+        break;
+      case OperationKind::DefineConstant:
+        writeDataConstants(line);
+        break;
+      case OperationKind::End:
+      case OperationKind::LowerCaseOut:
+      case OperationKind::LowerCaseEnd:
+      case OperationKind::Blank:
+      case OperationKind::Unknown:
+        break;  // nothing to write
     }
-    // END, the lower-case "out" and lines without an operation write nothing.
+  }
+
+  // START writes no word: its operand is looked up only to report it when
+  // no line has that label.
+  void checkEntryLabel(const SourceLine& line) {
+    const Text& entry = line.operand(firstOperand);
+    if (line.firstOperandIsLabel && labels_.lineOf(entry) == -1) {
+      error(LineField::operand(firstOperand), Message::LabelUndefined,
+            {std::to_string(n_), "1", toUtf8(entry)});
+    }
   }
 
   void translateInstruction(SourceLine& line, const InstructionForms& forms) {
@@ -113,7 +127,7 @@ class Translator {
         break;
       }
       case Action::PushRegisters: {
-        const int push = instructionForms(U"PUSH").main->code;
+        constexpr int push = codeOf(Action::Push);
         for (int n = 1; n <= 7; ++n) {
           writeAt(address++, instructionWord(push, 0, n));
           writeAt(address++, Word(0));
@@ -121,7 +135,7 @@ class Translator {
         break;
       }
       case Action::PopRegisters: {
-        const int pop = instructionForms(U"POP").main->code;
+        constexpr int pop = codeOf(Action::Pop);
         for (int n = 7; n >= 1; --n) writeAt(address++, instructionWord(pop, n, 0));
         break;
       }

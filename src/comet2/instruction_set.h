@@ -175,6 +175,17 @@ static_assert([] {
   return true;
 }());
 
+// The operation code of the address or single form of the row that carries
+// `action` out (the macros expand into such rows).
+constexpr std::uint8_t codeOf(Action action) {
+  for (const Instruction& instruction : instructionSet) {
+    if (instruction.action == action && instruction.form != OperandForm::RegisterRegister) {
+      return instruction.code;
+    }
+  }
+  return 0;
+}
+
 // The row of an operation code, or nullptr for a code no row has.
 const Instruction* instructionWithCode(int code);
 
