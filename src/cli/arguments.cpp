@@ -1,6 +1,6 @@
 #include "cli/arguments.h"
 
-#include "cli/command.h"
+#include "cli/front_end.h"
 
 namespace casl2wb::cli {
 

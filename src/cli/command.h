@@ -7,17 +7,9 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/front_end.h"
 
 namespace casl2wb::cli {
-
-inline constexpr std::string_view programName = "casl2wb-cli";
-
-// Exit status of the front end.
-enum ExitStatus : int {
-  exitSuccess = 0,      // the command did its work and found no errors
-  exitErrorsFound = 1,  // the program was checked and has errors
-  exitFailure = 2,      // wrong arguments, or a file could not be read
-};
 
 // An option of a command: one that takes a value (named in the usage text by
 // `valueName`), or a flag without one (an empty `valueName`).

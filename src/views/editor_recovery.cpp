@@ -2,13 +2,13 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QStatusBar>
+#include <QWidget>
 
 #include "base/messages.h"
 #include "base/recovery_files.h"
 #include "views/dialog_texts.h"
 #include "views/dialogs.h"
-#include "views/editor_window.h"
+#include "views/edited_text.h"
 #include "views/file_error_reasons.h"
 #include "views/file_names.h"
 #include "views/product_title.h"
@@ -28,8 +28,8 @@ int lineCount(const std::string& text) {
 
 }  // namespace
 
-EditorRecovery::EditorRecovery(EditorWindow& editor, const std::string& dataFolder)
-    : QObject(&editor), editor_(editor), folder_(recoveryFolderOf(dataFolder)) {
+EditorRecovery::EditorRecovery(EditedText& editor, const std::string& dataFolder)
+    : QObject(&editor.editorWidget()), editor_(editor), folder_(recoveryFolderOf(dataFolder)) {
   timer_.setSingleShot(true);
   timer_.setInterval(copyDelayMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &EditorRecovery::copyNow);
@@ -54,8 +54,7 @@ bool EditorRecovery::copyNow() {
   if (session_) error = session_->write({toStd(editor_.sourceText()), editor_.textFile()});
   if (!error.empty() && !failureShown_) {
     failureShown_ = true;
-    editor_.statusBar()->showMessage(
-        shownMessage(Message::RecoveryFailed, {shownFileErrorReason(error)}));
+    editor_.showStatus(shownMessage(Message::RecoveryFailed, {shownFileErrorReason(error)}));
   }
   return error.empty();
 }
@@ -73,10 +72,11 @@ void EditorRecovery::offerOrphans() {
                                 .toString(QStringLiteral("yyyy/MM/dd HH:mm"));
     const QString offer = shownMessage(
         Message::RecoveryOffer, {file, toStd(savedAt), std::to_string(lineCount(recovered.text))});
-    switch (editor_.dialogs().choose(&editor_, productTitle(), offer, choices, Restore, Later)) {
+    switch (editor_.dialogs().choose(&editor_.editorWidget(), productTitle(), offer, choices,
+                                     Restore, Later)) {
       case Restore:
         // Kept for the next start when the text in the editor may not go.
-        if (!editor_.mayDropText(EditorWindow::Dropping::Restore)) break;
+        if (!editor_.mayDropText(Dropping::Restore)) break;
         editor_.restoreText(fromStd(recovered.text), recovered.sourceFile);
         // The old copy goes only when the restored text has its own.
         if (copyNow()) orphan->discard();

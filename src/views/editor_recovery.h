@@ -12,7 +12,7 @@
 
 namespace casl2wb {
 
-class EditorWindow;
+class EditedText;
 class RecoverySession;
 
 class EditorRecovery : public QObject {
@@ -23,7 +23,7 @@ class EditorRecovery : public QObject {
   static constexpr int copyDelayMilliseconds = 1000;
 
   // Keeps the recovery files in the "recovery" folder of `dataFolder`.
-  EditorRecovery(EditorWindow& editor, const std::string& dataFolder);
+  EditorRecovery(EditedText& editor, const std::string& dataFolder);
   ~EditorRecovery() override;
 
   // The text or its file changed: the copy follows soon.
@@ -39,7 +39,7 @@ class EditorRecovery : public QObject {
   const std::string& folder() const { return folder_; }
 
  private:
-  EditorWindow& editor_;
+  EditedText& editor_;
   std::string folder_;
   std::unique_ptr<RecoverySession> session_;
   QTimer timer_;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "base/messages.h"
 #include "base/source_file.h"
@@ -49,6 +50,8 @@ void EditorWindow::textStateChanged() {
 
 // The file's name, or the product's title for a text of no file; a leading
 // "*" while the text is unsaved.
+void EditorWindow::showStatus(const QString& message) { statusBar()->showMessage(message); }
+
 void EditorWindow::updateCaption() {
   const QString name = textFile_.empty() ? productTitleWithVersion() : textFileShown_;
   setWindowTitle(unsaved_ ? QStringLiteral("*") + name : name);

@@ -148,7 +148,7 @@ void EditorWindow::checkLines(const std::vector<Text>& lines) {
 }
 
 FileWindow& EditorWindow::fileWindow() {
-  if (!fileWindow_) fileWindow_ = new FileWindow(*this, QDir::currentPath());
+  if (!fileWindow_) fileWindow_ = new FileWindow(*this, this, QDir::currentPath());
   return *fileWindow_;
 }
 

@@ -10,6 +10,7 @@
 
 #include "base/source_file.h"
 #include "base/text.h"
+#include "views/edited_text.h"
 #include "views/source_edit.h"
 
 class QLabel;
@@ -27,7 +28,7 @@ class HelpWindow;
 class ReplaceDialog;
 class WorkbenchState;
 
-class EditorWindow : public QMainWindow {
+class EditorWindow : public QMainWindow, public EditedText {
   Q_OBJECT
 
  public:
@@ -35,50 +36,51 @@ class EditorWindow : public QMainWindow {
   ~EditorWindow() override;
 
   WorkbenchState& state() { return state_; }
-  Dialogs& dialogs() { return dialogs_; }
+  Dialogs& dialogs() override { return dialogs_; }
   SourceEdit& sourceEdit() { return *sourceEdit_; }
   QListWidget& messageList() { return *messageList_; }
 
   // The source text, lines ended by newlines.
-  QString sourceText() const;
+  QString sourceText() const override;
   // Puts a text that was just read from a file into the editor.
-  void showFileText(const QString& text);
+  void showFileText(const QString& text) override;
   // The editor's text was just loaded from or saved to this file (its bytes,
   // and as it is shown): the text is the file's, and the caption names it.
-  void setTextFile(const std::string& pathBytes, const QString& shownPath);
+  void setTextFile(const std::string& pathBytes, const QString& shownPath) override;
   // The file the text was last loaded from or saved to; empty when there is
   // none (a new text, or after the clear command).
-  const std::string& textFile() const { return textFile_; }
+  const std::string& textFile() const override { return textFile_; }
   // Whether the text differs from the text of its file when it was last
   // loaded or saved, or holds anything while it has no file. A check does
   // not save.
-  bool hasUnsavedChanges() const { return unsaved_; }
+  bool hasUnsavedChanges() const override { return unsaved_; }
+  QWidget& editorWidget() override { return *this; }
+  void showStatus(const QString& message) override;
 
-  // What is about to drop the text.
-  enum class Dropping { End, Clear, Load, Restore };
   // Asks first when the text is unsaved: the user saves it (to its file, or
   // under a name asked for), drops it, or keeps it. True when the text may
   // go. `loadedPath` is the file about to be loaded.
-  bool mayDropText(Dropping what, const QString& loadedPath = {});
+  bool mayDropText(Dropping what, const QString& loadedPath = {}) override;
 
   // Puts a text that an ended program left into the editor, as the text of
   // `sourceFile` (its bytes; empty for none) with unsaved changes.
-  void restoreText(const QString& text, const std::string& sourceFile);
+  void restoreText(const QString& text, const std::string& sourceFile) override;
 
   // Assembles the lines onto the memory as the last translation or run left
   // it and loads the program into the machine; the message list shows the
   // listing and messages, and a translated program's trace text goes to the
   // trace window. The editor shows the first line with an error.
-  void checkLines(const std::vector<Text>& lines);
+  void checkLines(const std::vector<Text>& lines) override;
 
   // The file window, created on first use (not shown by this).
   FileWindow& fileWindow();
 
   // Reports a file that could not be written or read, with the system's
   // reason, in a message box over `parent` (this window when null).
-  void reportWriteError(const QString& path, const std::string& reason, QWidget* parent = nullptr);
+  void reportWriteError(const QString& path, const std::string& reason,
+                        QWidget* parent = nullptr) override;
   void reportReadError(const QString& path, const SourceReadResult& read,
-                       QWidget* parent = nullptr);
+                       QWidget* parent = nullptr) override;
 
  signals:
   // The user ended the program ("閉じる", "終了" or closing the window).
@@ -91,7 +93,7 @@ class EditorWindow : public QMainWindow {
  public slots:
   void openFileWindow();
   // Asks for a file name and writes the text there.
-  void saveAs();
+  void saveAs() override;
   // Writes the text to its own file; asks for a name when it has none.
   // False when nothing was written.
   bool saveToTextFile();

@@ -18,7 +18,7 @@
 #include "views/busy_cursor.h"
 #include "views/dialogs.h"
 #include "views/drive_list.h"
-#include "views/editor_window.h"
+#include "views/edited_text.h"
 #include "views/file_names.h"
 #include "views/file_window_texts.h"
 #include "views/folder_list.h"
@@ -39,9 +39,9 @@ constexpr int nameRole = Qt::UserRole;  // the file name's bytes
 // A dialog-type window of the editor stays in front of it (the window
 // system keeps a window with an owner above the owner); it keeps the
 // buttons of a main window.
-FileWindow::FileWindow(EditorWindow& editor, const QString& folder)
-    : QMainWindow(&editor, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+FileWindow::FileWindow(EditedText& editor, QWidget* owner, const QString& folder)
+    : QMainWindow(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       editor_(editor) {
   setObjectName(QString::fromLatin1(names::fileWindow));
   setWindowTitle(productTitle());
@@ -231,7 +231,7 @@ void FileWindow::loadAndCheck() {
   }
   // A file that can be read replaces the editor's text only when no
   // unsaved edit goes with it.
-  if (named && !editor_.mayDropText(EditorWindow::Dropping::Load, path)) return;
+  if (named && !editor_.mayDropText(Dropping::Load, path)) return;
   const BusyCursor checking;
   editor_.showFileText(editorTextOfLines(read.lines));
   editor_.setTextFile(pathBytes, path);

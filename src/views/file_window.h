@@ -16,15 +16,16 @@ class QListWidget;
 
 namespace casl2wb {
 
-class EditorWindow;
+class EditedText;
 class FolderList;
 
 class FileWindow : public QMainWindow, public CaptionSink {
   Q_OBJECT
 
  public:
-  // Owned by the editor window; starts in `folder`.
-  FileWindow(EditorWindow& editor, const QString& folder);
+  // Loads and saves the text of `editor`, stays in front of `owner` (the
+  // editor window, which owns it), and starts in `folder`.
+  FileWindow(EditedText& editor, QWidget* owner, const QString& folder);
 
   void setCaption(const std::string& caption) override;
 
@@ -67,7 +68,7 @@ class FileWindow : public QMainWindow, public CaptionSink {
   // own file, or the user agrees to overwrite it.
   bool mayOverwrite();
 
-  EditorWindow& editor_;
+  EditedText& editor_;
   QComboBox* driveList_ = nullptr;
   FolderList* folderList_ = nullptr;
   QListWidget* fileList_ = nullptr;
