@@ -75,7 +75,7 @@ const Text& LineFields::textOf(LineField field) const {
 int LineFields::displayColumnOf(LineField field) const {
   const std::optional<TextSpan> span = spanOf(field);
   if (!span) return 1;
-  return static_cast<int>(displayWidth(TextView(text).substr(0, span->start))) + 1;
+  return static_cast<int>(displayWidthWithTabs(TextView(text).substr(0, span->start))) + 1;
 }
 
 }  // namespace casl2wb

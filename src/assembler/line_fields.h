@@ -89,8 +89,8 @@ struct LineFields {
   const Text& textOf(LineField field) const;
 
   // The display column of the field: 1 for the first character, a
-  // full-width character counting two; 1 as well for a field that stands
-  // nowhere in the line.
+  // full-width character counting two, a tab reaching the next multiple of
+  // eight; 1 as well for a field that stands nowhere in the line.
   int displayColumnOf(LineField field) const;
 
   Text text;  // the line as read

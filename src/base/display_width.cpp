@@ -24,4 +24,12 @@ std::size_t displayWidth(TextView text) {
   return width;
 }
 
+std::size_t displayWidthWithTabs(TextView text, std::size_t tabStop) {
+  std::size_t width = 0;
+  for (char32_t c : text) {
+    width = c == U'\t' ? (width / tabStop + 1) * tabStop : width + (isWide(c) ? 2 : 1);
+  }
+  return width;
+}
+
 }  // namespace casl2wb

@@ -14,4 +14,8 @@ namespace casl2wb {
 std::size_t displayWidth(std::string_view utf8);
 std::size_t displayWidth(TextView text);
 
+// The same, with a tab taking the columns up to the next multiple of
+// `tabStop` (as compilers count the columns of their messages).
+std::size_t displayWidthWithTabs(TextView text, std::size_t tabStop = 8);
+
 }  // namespace casl2wb

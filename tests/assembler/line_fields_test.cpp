@@ -108,7 +108,8 @@ TEST(LineFields, TheBranchGroupsPartsMoveOnWithTheirPlaces) {
   EXPECT_EQ(placesOf(fields).parts, (std::vector<std::string>{"-", "6:L", "8:GR1"}));
 }
 
-// Display columns count from 1, a full-width character counting two.
+// Display columns count from 1, a full-width character counting two and a
+// tab reaching the next multiple of eight.
 TEST(LineFields, DisplayColumnsOfTheFields) {
   struct Case {
     std::string line;
@@ -126,6 +127,9 @@ TEST(LineFields, DisplayColumnsOfTheFields) {
       {"ＡＢ LD GR1,Ｘ,GR2", LineField::operand(secondOperand), 13},
       {"ＡＢ LD GR1,Ｘ,GR2", LineField::operand(thirdOperand), 16},
       {" LD GR1,", LineField::operand(secondOperand), 1},
+      {"A\tB LD GR1,X", LineField::of(Column::Operation), 11},
+      {"ＡＢ\tX LD GR1,X", LineField::of(Column::Operation), 11},
+      {"ABCDEFGH\tI LD", LineField::of(Column::Operation), 19},
       {"LAB LD GR1,X", LineField(), 1},
       {eighty, LineField::pastLineLimit(), 83},
       {"LAB LD GR1,X", LineField::pastLineLimit(), 1},

@@ -19,7 +19,7 @@ using testing::writeBytes;
 
 // Each program is written as p.txt (lines ending in LF) and checked in its
 // folder. The columns are display columns counted from 1: a full-width
-// character counts two, a tab one.
+// character counts two, a tab reaches the next multiple of eight.
 TEST(Diagnostics, LinesAndColumns) {
   const auto repeat = [](const std::string& piece, int count) {
     std::string text;
@@ -72,10 +72,10 @@ TEST(Diagnostics, LinesAndColumns) {
        "p.txt:2:19: エラー: ｵﾍﾟﾗﾝﾄﾞをつけてはいけない.\n"
        "p.txt:4:2: エラー: CASLⅡの命令語ではありません。\n"
        "p.txt:5:19: エラー: ｵﾍﾟﾗﾝﾄﾞをつけてはいけない.\n"},
-      {"a comment ends the fields; a tab is one character",
+      {"a comment ends the fields; a tab reaches the next multiple of eight",
        "PRG      START\nA\tB      LD       GR8,C ;x,y\n         RET      ; done\n"
        "C        DC       1\n         END\n",
-       "p.txt:2:19: エラー: 第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。\n"},
+       "p.txt:2:25: エラー: 第1ｵﾍﾟﾗﾝﾄﾞがGRn（n=0,1,2,・・・7）になっていません。\n"},
       {"label errors of a literal point at the literal",
        "PRG      START\n         LD       GR1,=ab,GR2\n         RET\n         END\n",
        "p.txt:2:23" + label + "p.txt:2:23" + label + "p.txt:2:23" + label},
