@@ -1,5 +1,7 @@
 #include "assembler/line_fields.h"
 
+#include <algorithm>
+
 #include "base/display_width.h"
 
 namespace casl2wb {
@@ -10,9 +12,9 @@ const Text blank = U" ";
 
 }  // namespace
 
-// The first three parts are made at once, so that references to them stay
-// valid when another one is written; further parts are made when written.
-LineFields::LineFields() : operands(3, blank), operandSpans(3) {
+// No operand part is made before one is written: a check makes a row for
+// every line it may read, most of which stay blank.
+LineFields::LineFields() {
   fields.fill(blank);
   field(Column::Comment).clear();
 }
@@ -22,11 +24,14 @@ const Text& LineFields::operand(int k) const {
   return at < operands.size() ? operands[at] : blank;
 }
 
+// The first three parts are made together, so that references to them stay
+// valid when another of them is written; further parts are made when written.
 Text& LineFields::operand(int k) {
   const auto at = static_cast<std::size_t>(k);
   if (at >= operands.size()) {
-    operands.resize(at + 1, blank);
-    operandSpans.resize(at + 1);
+    const std::size_t size = std::max<std::size_t>(at + 1, 3);
+    operands.resize(size, blank);
+    operandSpans.resize(size);
   }
   return operands[at];
 }
