@@ -140,5 +140,52 @@ TEST_F(AddressCheck, APushBelowAddressZeroStopsTheRunAndWritesNothing) {
   EXPECT_EQ(word(3), "0006");
 }
 
+// The highest address of the usable memory is usable: an instruction whose
+// effective address is that address runs, and one past it stops the run.
+TEST(AddressLimits, TheHighestAddressIsUsable) {
+  const std::vector<RunCase> runs = {
+      {"ST and LD at 00FF", " LAD GR1,7\n ST GR1,#00FF\n LD GR2,#00FF", "", "GR2=0007 #00FF=0007"},
+      {"ADDA from 00FF by the index", " LAD GR3,#00FE\n LAD GR1,2\n ST GR1,1,GR3\n ADDA GR1,1,GR3",
+       "", "GR1=0004"},
+      {"a jump to 00FF finds the blank word there", " JUMP #00FF", "", "PR=00FF steps=1"},
+  };
+  for (const RunCase& r : runs) {
+    SCOPED_TRACE(r.what);
+    const FinishedRun run(r.code, r.data);
+    EXPECT_EQ(run.runLines(), Lines{});
+    expectState(run, r.expected);
+  }
+  const FinishedRun extended(" LAD GR1,7\n ST GR1,#01FF\n LD GR2,#01FF", "", {}, "P START ;MEX");
+  EXPECT_EQ(extended.runLines(), Lines{});
+  expectState(extended, "GR2=0007 #01FF=0007");
+}
+
+// The stack may grow down to address 0 and no further. Each loop fills the
+// stack with words that, read as instructions, take it back to the loop
+// (6401 6401: JUMP 0 with GR1 -6401), so the stack can grow over the loop
+// itself; the last push that fits writes address 0, the next one stops the
+// run with SP 0000.
+TEST(AddressLimits, TheStackReachesAddressZero) {
+  const std::vector<RunCase> runs = {
+      // PUSH #5800,GR2 pushes 6401 until it has pushed over its own address
+      // word, then 7002: the PUSH word itself.
+      {"PUSH", "L PUSH #5800,GR2\n DC #6401\n DC #6401\nS LAD GR1,#9BFF\n LAD GR2,#0C01\n JUMP L",
+       "", "#0000=7002 SP=0000"},
+      // After four pushes SP is 252, so the RPUSH of the loop runs at SP 7
+      // and writes 6 to 0 last. GR5 and GR6 give the words of JUMP L again,
+      // GR7 twice over the RPUSH word.
+      {"RPUSH",
+       "L RPUSH\n JUMP L\nS PUSH 0,GR1\n PUSH 0,GR1\n PUSH 0,GR1\n PUSH 0,GR1\n"
+       " LAD GR6,#6400\n LAD GR7,#4A80\n JUMP L",
+       "", "#0000=9500 SP=0000"},
+  };
+  for (const RunCase& r : runs) {
+    SCOPED_TRACE(r.what);
+    const FinishedRun run(r.code, r.data, {}, "P START S");
+    EXPECT_EQ(run.runLines(), Lines{rangeError("00FF", 0, "FFFF", "0000")});
+    expectState(run, r.expected);
+  }
+}
+
 }  // namespace
 }  // namespace casl2wb::runtest

@@ -65,7 +65,7 @@ TEST_F(SimulatorRun, MalformedLmtKeepsTheDefaultLimitAndSaysSo) {
   const std::string message =
       "****** ｴﾗ- ****** 無限ﾙ-ﾌﾟﾊﾟﾗﾒ-ﾀ設定が違います.----- "
       "LMT以下5文字で数値を設定してください.-----";
-  for (const char* first : {"PRG START ;LMT12", "PRG START ;LMTabcde"}) {
+  for (const char* first : {"PRG START ;LMT12", "PRG START PRG LMT1234", "PRG START ;LMTabcde"}) {
     SCOPED_TRACE(first);
     load({first, " NOP", " RET", " END"});
     list.clear();
@@ -85,6 +85,25 @@ TEST_F(SimulatorRun, LmtAfterTheOperandCountsAndLaterCharactersAreIgnored) {
   EXPECT_EQ(machine.recordedSteps, 3);
 }
 
+// MEX extends the memory only where the run parameters stand: after the
+// operands of the first line. A load from 0100 tells which memory the run has.
+TEST(RunParameters, MexCountsOnlyAfterTheOperandsOfTheFirstLine) {
+  struct Case {
+    const char* start;
+    const char* secondLine;
+    bool extended;
+  };
+  for (const Case& c :
+       {Case{"P START ;MEX", " NOP", true}, Case{"P START BEGIN MEX", "BEGIN NOP", true},
+        Case{"P START ;LMT00100MEX", " NOP", true}, Case{"MEX START", " NOP", false},
+        Case{"P START MEX", "MEX NOP", false}, Case{"P START", " NOP ;MEX", false}}) {
+    SCOPED_TRACE(std::string(c.start) + " / " + c.secondLine);
+    const FinishedRun run(std::string(c.secondLine) + "\n LD GR1,#0100", "", {}, c.start);
+    EXPECT_EQ(run.runLines().empty(), c.extended);
+    expectState(run, c.extended ? "PR=0003 GR1=blank" : "PR=0001");
+  }
+}
+
 TEST_F(SimulatorRun, RunawayLoopStopsAtThePassLimitWithOneNotice) {
   load({"PRG START", "L JUMP L", " RET", " END"});
   run();
@@ -92,6 +111,20 @@ TEST_F(SimulatorRun, RunawayLoopStopsAtThePassLimitWithOneNotice) {
   EXPECT_EQ(dialogs.notices, std::vector<std::string>{historyLimitNotice});
   EXPECT_EQ(machine.recordedSteps, 999);
   EXPECT_EQ(machine.history[999].pr, 0);  // the last passes kept rewriting slot 999
+}
+
+// One step a pass: the notice comes at the first pass that starts with more
+// than 999 steps recorded, and not a pass sooner.
+TEST_F(SimulatorRun, TheNoticeComesOnceMoreThan999StepsAreRecorded) {
+  for (const auto& [start, notices] :
+       {std::pair{"PRG START ;LMT00998", 0u}, std::pair{"PRG START ;LMT00999", 1u}}) {
+    SCOPED_TRACE(start);
+    dialogs.notices.clear();
+    load({start, "L JUMP L", " RET", " END"});
+    run();
+    EXPECT_EQ(dialogs.notices.size(), notices);
+    EXPECT_EQ(machine.recordedSteps, 999);
+  }
 }
 
 TEST_F(SimulatorRun, EveryRunShowsTheNoticeAgain) {
