@@ -199,11 +199,16 @@ TEST_F(CheckSplitting, CommentEndsAtPosition72OfThePaddedLine) {
   EXPECT_EQ(lastItem(), msgNoErrors);
 }
 
+// A ';' as the 71st character of the line (position 72 of the padded line)
+// is a comment of its own; as the 72nd it gives an empty comment.
 TEST_F(CheckSplitting, SemicolonAfterPosition72GivesAnEmptyComment) {
-  const std::string line = " NOP" + std::string(67, ' ') + ";";  // 72 characters
-  EXPECT_EQ(bodyItems({line}), (Items{"0000| | |NOP|  ||"}));
-  EXPECT_EQ(field(2, Column::ExtraField), "");
-  EXPECT_EQ(lastItem(), msgNoErrors);
+  for (const auto& [length, comment] : {std::pair{71, ";"}, std::pair{72, ""}}) {
+    SCOPED_TRACE(length);
+    const std::string line = " NOP" + std::string(static_cast<std::size_t>(length) - 5, ' ') + ";";
+    EXPECT_EQ(bodyItems({line}), (Items{"0000| | |NOP|  |" + std::string(comment) + "|"}));
+    EXPECT_EQ(field(2, Column::ExtraField), comment);
+    EXPECT_EQ(lastItem(), msgNoErrors);
+  }
 }
 
 TEST_F(CheckSplitting, OperandPartsAfterTheFinalCleanUp) {

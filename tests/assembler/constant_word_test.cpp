@@ -16,7 +16,7 @@ TEST(ConstantWord, HexAndDecimalConstants) {
       {U"#A", "000A"},     {U"#0", "0000"},     {U"#1G", "0001"},    {U"10", "000A"},
       {U"-1", "FFFF"},     {U"65535", "FFFF"},  {U"65536", "0000"},  {U"70000", "1170"},
       {U"-65535", "0001"}, {U"+7", "0007"},     {U"-32768", "8000"}, {U"X", "0000"},
-      {U"", "0000"},       {U"12AB", "000C"},
+      {U"", "0000"},       {U"12AB", "000C"},   {U"#G1234", "1234"},
   };
   for (const auto& [constant, text] : cases) {
     EXPECT_EQ(constantWord(constant).text(), text) << toUtf8(constant);

@@ -131,6 +131,22 @@ TEST_F(PseudoInstructions, CharacterStrings) {
   EXPECT_EQ(values(0, 3), (std::vector<std::int32_t>{65, 65, 66}));
 }
 
+// The last statement writes its own words and none after them: the cell
+// after the program keeps the blank of the check.
+TEST_F(PseudoInstructions, TheLastStatementWritesNoWordAfterItsOwn) {
+  const std::vector<std::pair<std::string, Words>> cases = {
+      {" DC 'AB'", {"8100", "0041", "0042", "    "}},
+      {" DC 1,2", {"8100", "0001", "0002", "    "}},
+      {" DS 2", {"8100", "0000", "0000", "    "}},
+  };
+  for (const auto& [statement, expected] : cases) {
+    SCOPED_TRACE(statement);
+    assemble({"PRG START", " RET", statement, " END"});
+    ASSERT_EQ(program.errorCount, 0);
+    EXPECT_EQ(words(0, 4), expected);
+  }
+}
+
 TEST_F(PseudoInstructions, StringCharactersBecomeTheirCodesInTheJapaneseCodePage) {
   // Double-byte characters give their two-byte code as one word; half-width
   // katakana their single byte; a character the code page lacks gives 003F.
