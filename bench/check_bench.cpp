@@ -15,7 +15,7 @@ void checkLines(benchmark::State& state) {
   const MemoryImage image;
   for (auto _ : state) {
     const AssembledProgram assembled = assembler.assemble(program, image);
-    benchmark::DoNotOptimize(assembled.messages.data());
+    benchmark::DoNotOptimize(assembled.listing.data());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }

@@ -1,6 +1,7 @@
 // What the assembler hands to the simulator, the listings and the windows:
-// the checked lines, the message list, the memory image and what a run
-// needs to know of the program.
+// the checked lines, the items of the message list, the memory image with
+// the line of each translated word, and what a run needs to know of the
+// program.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,8 @@
 #include <vector>
 
 #include "assembler/diagnostics.h"
+#include "assembler/listing_items.h"
+#include "assembler/program_places.h"
 #include "assembler/source_table.h"
 #include "comet2/memory_image.h"
 
@@ -32,10 +35,13 @@ struct RunParameters {
 
 struct AssembledProgram {
   SourceTable source;
+  // The lines the check read (at most SourceTable::maxLines).
+  int linesRead = 0;
   // The message list: a listing line per line read with the messages of its
   // errors, the error count, and after a translation its errors and the
-  // memory dump.
-  std::vector<std::string> messages;
+  // memory dump (`listingTexts` makes their texts).
+  std::vector<ListingItem> listing;
+  // The messages in the order the check and the translation found them.
   std::vector<Diagnostic> diagnostics;
   // Check errors plus translation errors.
   int errorCount = 0;
@@ -43,6 +49,9 @@ struct AssembledProgram {
   bool translated = false;
   // The memory image as the check reset it and the translation filled it.
   MemoryImage image;
+  // Per address the translation wrote: the line the word came from (none
+  // without a translation).
+  std::vector<WordOrigin> wordOrigins;
   // The program-trace text of the translation (none without one).
   std::optional<std::string> traceText;
   RunParameters run;

@@ -28,52 +28,6 @@ std::int64_t startAddressOf(const SourceTable& source) {
   return 0;  // no such label: the run starts at address 0
 }
 
-// The listing line of every line read, each with the messages found while
-// cutting it before it and those of its statement after it; then the
-// messages of the program as a whole and the error count; after a
-// translation its messages and the memory dump.
-std::vector<std::string> messageList(const AssembledProgram& program, int linesRead,
-                                     int checkErrors, const std::vector<std::string>& dump) {
-  std::vector<std::vector<const Diagnostic*>> before(static_cast<std::size_t>(linesRead) + 1);
-  std::vector<std::vector<const Diagnostic*>> after(static_cast<std::size_t>(linesRead) + 1);
-  std::vector<const Diagnostic*> afterLines;
-  std::vector<const Diagnostic*> afterTranslation;
-  for (const Diagnostic& diagnostic : program.diagnostics) {
-    const auto line = static_cast<std::size_t>(diagnostic.line);
-    switch (diagnostic.place) {
-      case Diagnostic::Place::BeforeLine:
-        before.at(line).push_back(&diagnostic);
-        break;
-      case Diagnostic::Place::AfterLine:
-        after.at(line).push_back(&diagnostic);
-        break;
-      case Diagnostic::Place::AfterLines:
-        afterLines.push_back(&diagnostic);
-        break;
-      case Diagnostic::Place::AfterTranslation:
-        afterTranslation.push_back(&diagnostic);
-        break;
-    }
-  }
-  std::vector<std::string> items;
-  for (int n = 1; n <= linesRead; ++n) {
-    for (const Diagnostic* diagnostic : before[static_cast<std::size_t>(n)]) {
-      items.push_back(diagnostic->text());
-    }
-    items.push_back(lineListItem(program.source, n));
-    for (const Diagnostic* diagnostic : after[static_cast<std::size_t>(n)]) {
-      items.push_back(diagnostic->text());
-    }
-  }
-  for (const Diagnostic* diagnostic : afterLines) items.push_back(diagnostic->text());
-  items.push_back(checkErrors == 0
-                      ? formatMessage(Message::NoErrors)
-                      : formatMessage(Message::ErrorTotal, {std::to_string(checkErrors)}));
-  for (const Diagnostic* diagnostic : afterTranslation) items.push_back(diagnostic->text());
-  items.insert(items.end(), dump.begin(), dump.end());
-  return items;
-}
-
 }  // namespace
 
 RunParameters runParametersOf(const SourceTable& source) {
@@ -97,19 +51,21 @@ AssembledProgram Assembler::assemble(const std::vector<Text>& lines, const Memor
   program.image = image;
   program.image.resetForCheck();
   DiagnosticLog log;
-  const int linesRead = checkProgram(lines, program.source, log, carry_);
+  program.linesRead = checkProgram(lines, program.source, log, carry_);
   const int checkErrors = log.count();
   Translation translation;
   if (checkErrors == 0) {
     translation = translate(program.source, program.image, log);
     program.translated = true;
     program.traceText = translation.traceText;
+    program.wordOrigins = std::move(translation.wordOrigins);
   }
   program.diagnostics = log.all();
   program.errorCount = log.count();
   program.run = runParametersOf(program.source);
   program.outputSize = carry_.outputSize;
-  program.messages = messageList(program, linesRead, checkErrors, translation.dumpLines);
+  program.listing = listingItems(program.source, program.linesRead, program.diagnostics,
+                                 checkErrors, std::move(translation.dump));
   return program;
 }
 

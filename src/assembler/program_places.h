@@ -1,5 +1,6 @@
 // Where the lines and labels of a checked program stand in memory: which
-// line a recorded step carried out, and which labels a memory cell has.
+// line each translated word came from, which line a recorded step carried
+// out, and which labels a memory cell has.
 #pragma once
 
 #include <cstdint>
@@ -11,13 +12,24 @@
 
 namespace casl2wb {
 
-// For each address from 0 to the end of the program, the line (counted
-// from 1) whose statement starts there, or 0. Of lines that share an
-// address (a label on a line of no length before it), the last one.
-std::vector<int> linesByAddress(const SourceTable& table);
+// The source of one address of a translated program, as the translation
+// records it.
+struct WordOrigin {
+  // The line (counted from 1) whose translation wrote the word there (a
+  // literal's pool words: the line of the literal); 0 for a word nothing
+  // wrote.
+  int line = 0;
+  // Whether that line's statement starts at the address. A statement
+  // starts at its line's address even when it writes no word there (the
+  // lower-case "out"); of lines that share an address (a label on a line
+  // of no length before it) the last one, and none past the program's end.
+  bool statementStart = false;
+};
 
-// The line at `address` in such a table, 0 outside it.
-int lineAtAddress(const std::vector<int>& lines, std::int64_t address);
+// The line whose statement starts at `address` in such a record, 0
+// anywhere else (the later words of a statement, the literal pool, outside
+// the record).
+int lineAtAddress(const std::vector<WordOrigin>& origins, std::int64_t address);
 
 // The labels (UTF-8) that each address stands for, in the order of their lines.
 std::map<std::int64_t, std::vector<std::string>> labelsByAddress(const SourceTable& table);

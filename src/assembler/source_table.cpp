@@ -24,14 +24,4 @@ Text LineAddress::text() const {
 
 SourceTable::SourceTable() : rows_(maxLines + 2) {}
 
-std::string lineListItem(const SourceTable& table, int n) {
-  const SourceLine& line = table.line(n);
-  Text item = line.address.text();
-  for (const Text& field : line.fields) {
-    item += U'|';
-    item += field;
-  }
-  return toUtf8(item);
-}
-
 }  // namespace casl2wb

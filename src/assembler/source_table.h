@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "assembler/line_fields.h"
@@ -67,9 +66,5 @@ class SourceTable {
  private:
   std::vector<SourceLine> rows_;
 };
-
-// The item of the message list for line n:
-// address|reserved|label|operation|operand field|extra field|comment
-std::string lineListItem(const SourceTable& table, int n);
 
 }  // namespace casl2wb

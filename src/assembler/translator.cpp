@@ -27,7 +27,10 @@ Word instructionWord(int code, int r, int x) {
 class Translator {
  public:
   Translator(SourceTable& table, MemoryImage& image, DiagnosticLog& log)
-      : table_(table), image_(image), log_(log), labels_(table) {}
+      : table_(table), image_(image), log_(log), labels_(table) {
+    origins_.reserve(static_cast<std::size_t>(
+        std::clamp<std::int64_t>(table.programEnd, 0, MemoryImage::cellCount)));
+  }
 
   Translation run() {
     for (n_ = 1; n_ <= table_.lineCount; ++n_) {
@@ -38,6 +41,7 @@ class Translator {
         q_ = line.location;
       }
       translateLine(table_.line(n_));
+      recordStatementStart(line);
     }
     return finish();
   }
@@ -148,9 +152,24 @@ class Translator {
   void writeAt(std::int64_t address, Word word) {
     if (MemoryImage::contains(address)) {
       image_[address] = word;
+      originAt(address) = {n_, false};
     } else {
       reportOutsideMemory();
     }
+  }
+
+  WordOrigin& originAt(std::int64_t address) {
+    const auto at = static_cast<std::size_t>(address);
+    if (at >= origins_.size()) origins_.resize(at + 1);
+    return origins_[at];
+  }
+
+  // Marked after the line's words, so that the last of lines that share an
+  // address keeps it; a line of no length at the program's end starts
+  // nothing (the literal pool may begin there).
+  void recordStatementStart(const SourceLine& line) {
+    if (!line.address.hasValue() || line.location >= table_.programEnd) return;
+    if (MemoryImage::contains(line.location)) originAt(line.location) = {n_, true};
   }
 
   void reportOutsideMemory() {
@@ -252,6 +271,7 @@ class Translator {
   Translation finish() {
     Translation result;
     result.literalCount = literalCount_;
+    result.wordOrigins = std::move(origins_);
     const std::int64_t wordsInUse = table_.programEnd + literalCount_;
     const std::int64_t lastText =
         std::min<std::int64_t>(wordsInUse, MemoryImage::addressTextCount - 1);
@@ -261,20 +281,20 @@ class Translator {
     // Rows 1 to 31 at most: addresses 0, 32, 64, ... never appear.
     const std::int64_t rows = std::min<std::int64_t>(wordsInUse, 31);
     for (std::int64_t i = 1; i <= rows; ++i) {
-      std::string row;
-      for (int k = 0; k < 8; ++k) {
+      DumpRow row;
+      for (int k = 0; k < DumpRow::cellCount; ++k) {
         const std::int64_t a = i + 32 * k;
-        if (k > 0) row += "  ";
-        row += image_.addressTexts[static_cast<std::size_t>(a)] + "  " + image_[a].text();
+        row.cells[static_cast<std::size_t>(k)] = {image_.addressTexts[static_cast<std::size_t>(a)],
+                                                  image_[a]};
       }
-      result.dumpLines.push_back(std::move(row));
+      result.dump.push_back(std::move(row));
     }
     for (int n = 1; n <= table_.lineCount; ++n) {
       const SourceLine& line = table_.line(n);
-      result.traceText += toUtf8(line.address.text());
+      appendUtf8(result.traceText, line.address.text());
       for (const Text& field : line.fields) {
         result.traceText += "  ";
-        result.traceText += toUtf8(field);
+        appendUtf8(result.traceText, field);
       }
       result.traceText += "\r\n";
     }
@@ -286,6 +306,7 @@ class Translator {
   DiagnosticLog& log_;
   LabelAddresses labels_;
   Cp932Encoder encoder_;
+  std::vector<WordOrigin> origins_;
   int n_ = 0;
   std::int64_t q_ = 0;
   std::int64_t literalCount_ = 0;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "assembler/diagnostics.h"
+#include "assembler/listing_items.h"
+#include "assembler/program_places.h"
 #include "assembler/source_table.h"
 #include "comet2/memory_image.h"
 
@@ -16,7 +18,9 @@ struct Translation {
   // The words of the pool of literals after the program.
   std::int64_t literalCount = 0;
   // The memory dump the message list shows after the error count.
-  std::vector<std::string> dumpLines;
+  std::vector<DumpRow> dump;
+  // Per address from 0 to the last word written: where the word came from.
+  std::vector<WordOrigin> wordOrigins;
   // One line per source line: its address and its columns.
   std::string traceText;
 };

@@ -67,9 +67,13 @@ std::size_t decodeSequence(std::string_view s, std::size_t at, char32_t& c) {
 
 std::string toUtf8(TextView text) {
   std::string out;
-  out.reserve(text.size());
-  for (char32_t c : text) appendUtf8(out, c);
+  appendUtf8(out, text);
   return out;
+}
+
+void appendUtf8(std::string& out, TextView text) {
+  out.reserve(out.size() + text.size());
+  for (char32_t c : text) appendUtf8(out, c);
 }
 
 Text fromUtf8(std::string_view utf8) {

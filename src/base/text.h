@@ -33,6 +33,8 @@ void dropTrailingSpace(Text& text);
 // Conversions between code points and UTF-8. Invalid UTF-8 input decodes
 // each bad byte as U+FFFD; code points that cannot be encoded become U+FFFD.
 std::string toUtf8(TextView text);
+// The same appended to `out`, for texts made of several pieces.
+void appendUtf8(std::string& out, TextView text);
 Text fromUtf8(std::string_view utf8);
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool isValidUtf8(std::string_view bytes);

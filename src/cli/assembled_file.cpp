@@ -1,6 +1,7 @@
 #include "cli/assembled_file.h"
 
 #include "assembler/assembler.h"
+#include "assembler/listing_text.h"
 #include "base/source_file.h"
 #include "cli/command.h"
 
@@ -18,7 +19,7 @@ bool assembleFile(const std::string& path, AssembledProgram& program, std::ostre
 
 bool reportErrors(const AssembledProgram& program, std::ostream& err) {
   if (program.runnable()) return false;
-  for (const std::string& item : program.messages) err << item << '\n';
+  for (const ListingItem& item : program.listing) err << listingText(item) << '\n';
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "assembler/assembler.h"
+#include "assembler/listing_text.h"
 #include "base/source_file.h"
 #include "cli/assembled_file.h"
 #include "cli/command.h"
@@ -21,7 +22,7 @@ int printDiagnostics(const std::string& path, std::ostream& out, std::ostream& e
     return exitFailure;
   }
   const AssembledProgram program = Assembler().assemble(source.lines);
-  printEditorDiagnostics(path, editorDiagnostics(program, source.lines), out);
+  printEditorDiagnostics(path, editorDiagnostics(program), out);
   out.flush();
   return program.errorCount == 0 ? exitSuccess : exitErrorsFound;
 }
@@ -40,7 +41,7 @@ int runCheckCommand(const CommandArguments& parsed, std::ostream& out, std::ostr
   return forEachFile(parsed.positional, out, [&](const std::string& path) {
     AssembledProgram program;
     if (!assembleFile(path, program, err)) return static_cast<int>(exitFailure);
-    for (const std::string& item : program.messages) out << item << '\n';
+    for (const ListingItem& item : program.listing) out << listingText(item) << '\n';
     out.flush();
     return static_cast<int>(program.errorCount == 0 ? exitSuccess : exitErrorsFound);
   });

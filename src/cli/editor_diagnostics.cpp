@@ -2,20 +2,17 @@
 
 #include <algorithm>
 
-#include "assembler/source_table.h"
+#include "assembler/listing_items.h"
 
 namespace casl2wb::cli {
 
-std::vector<EditorDiagnostic> editorDiagnostics(const AssembledProgram& program,
-                                                const std::vector<Text>& lines) {
-  const int linesRead =
-      static_cast<int>(std::min<std::size_t>(lines.size(), SourceTable::maxLines));
-  const int lastLine = std::max(linesRead, 1);
+std::vector<EditorDiagnostic> editorDiagnostics(const AssembledProgram& program) {
   std::vector<EditorDiagnostic> result;
-  for (const Diagnostic& diagnostic : program.diagnostics) {
-    const bool ofALine = diagnostic.line >= 1 && diagnostic.line <= linesRead;
-    result.push_back({ofALine ? diagnostic.line : lastLine, ofALine ? diagnostic.column : 1,
-                      diagnostic.plainText()});
+  for (const ListingItem& item : program.listing) {
+    if (const Diagnostic* diagnostic = item.diagnostic()) {
+      // Without a line read, a message of the program as a whole stands on line 1.
+      result.push_back({std::max(item.line, 1), diagnostic->column, diagnostic->plainText()});
+    }
   }
   std::stable_sort(result.begin(), result.end(),
                    [](const EditorDiagnostic& a, const EditorDiagnostic& b) {

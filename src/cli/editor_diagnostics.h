@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "assembler/assembled_program.h"
-#include "base/text.h"
 
 namespace casl2wb::cli {
 
@@ -19,11 +18,10 @@ struct EditorDiagnostic {
 
 // Every error of the check and the translation, without its banner, at the
 // column of the field it is about, in the order of their lines and columns
-// (in the order found where these are the same). `lines` are the source
-// lines the program was assembled from. Messages of the program as a whole
-// (no RET, no END, too many lines) are put on the last line the check read.
-std::vector<EditorDiagnostic> editorDiagnostics(const AssembledProgram& program,
-                                                const std::vector<Text>& lines);
+// (in the order found where these are the same), each on the line its
+// item of the message list belongs to: messages of the program as a whole
+// (no RET, no END, too many lines) on the last line the check read.
+std::vector<EditorDiagnostic> editorDiagnostics(const AssembledProgram& program);
 
 // One line per diagnostic: "FILE:LINE:COLUMN: エラー: MESSAGE".
 void printEditorDiagnostics(const std::string& file,

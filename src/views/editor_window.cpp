@@ -14,8 +14,8 @@
 #include <QStatusBar>
 #include <QStringList>
 #include <QTextCursor>
-#include <algorithm>
 
+#include "assembler/listing_text.h"
 #include "assembler/work_file.h"
 #include "base/file_paths.h"
 #include "base/messages.h"
@@ -127,18 +127,16 @@ void EditorWindow::checkLines(const std::vector<Text>& lines) {
   state_.program = state_.assembler.assemble(lines, state_.machine.memory);
   state_.machine.load(state_.program);
   QStringList items;
-  items.reserve(static_cast<qsizetype>(state_.program.messages.size()));
-  for (const std::string& item : state_.program.messages) items.append(fromStd(item));
+  items.reserve(static_cast<qsizetype>(state_.program.listing.size()));
+  for (const ListingItem& item : state_.program.listing) items.append(fromStd(listingText(item)));
   messageList_->clear();
   messageList_->addItems(items);
-  const auto linesRead =
-      static_cast<int>(std::min(lines.size(), static_cast<std::size_t>(SourceTable::maxLines)));
-  messageLines_ = messageListLines(state_.program, linesRead);
+  messageLines_ = messageListLines(state_.program);
   std::map<int, QStringList> errors;
-  for (const auto& [line, texts] : messagesByLine(state_.program, linesRead)) {
+  for (const auto& [line, texts] : messagesByLine(state_.program)) {
     for (const std::string& message : texts) errors[line].append(fromStd(message));
   }
-  sourceEdit_->showCheck(linesRead, errors);
+  sourceEdit_->showCheck(state_.program.linesRead, errors);
   if (!errors.empty()) sourceEdit_->goToLine(errors.begin()->first);
   checkedText_ = sourceText();
   textStateChanged();

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "assembler/listing_text.h"
 #include "assembler/program_places.h"
 #include "base/messages.h"
 #include "documents/listings.h"
@@ -269,8 +270,8 @@ void ExecutionWindow::run() {
   // A replay under way goes on with the second step of the new run's
   // history; otherwise the next ">>" starts at its first step.
   runReplayable_ = true;
-  runMessages_ = program.messages;
-  runLines_ = linesByAddress(program.source);
+  runMessages_ = listingTexts(program.listing);
+  runWordOrigins_ = program.wordOrigins;
   runLabels_ = labelsByAddress(program.source);
   shownStep_ = 0;
   clearMarks();
@@ -317,7 +318,8 @@ void ExecutionWindow::setBreakpointLines(std::function<std::vector<int>()> lines
 }
 
 int ExecutionWindow::lineOfSlot(int slot) const {
-  return lineAtAddress(runLines_, state_.machine.history.at(static_cast<std::size_t>(slot)).pr);
+  return lineAtAddress(runWordOrigins_,
+                       state_.machine.history.at(static_cast<std::size_t>(slot)).pr);
 }
 
 void ExecutionWindow::goToNextBreak() { goToBreak(true); }
@@ -345,7 +347,8 @@ void ExecutionWindow::goToBreak(bool forward) {
 }
 
 void ExecutionWindow::followCheck() {
-  if (runReplayable_ && (!state_.program.runnable() || state_.program.messages != runMessages_)) {
+  if (runReplayable_ &&
+      (!state_.program.runnable() || listingTexts(state_.program.listing) != runMessages_)) {
     // The last run was made by another program: its steps are no longer
     // the steps of the program the trace window shows.
     runReplayable_ = false;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "assembler/program_places.h"
 #include "simulator/replay.h"
 #include "views/dialogs.h"
 #include "views/lines_model.h"
@@ -133,13 +134,13 @@ class ExecutionWindow : public QMainWindow {
 
   bool hasRun_ = false;
   int runCount_ = 0;
-  // The last run: whether it can be replayed, the message list of the
-  // program that made it, the memory as it found it, the lines of its
-  // addresses and the labels of its memory.
+  // The last run: whether it can be replayed, the message list texts of
+  // the program that made it, the memory as it found it, the lines its
+  // words came from and the labels of its memory.
   bool runReplayable_ = false;
   std::vector<std::string> runMessages_;
   MemoryRow runStartMemory_{};
-  std::vector<int> runLines_;
+  std::vector<WordOrigin> runWordOrigins_;
   std::map<std::int64_t, std::vector<std::string>> runLabels_;
   // The step shown (0: none).
   int shownStep_ = 0;

@@ -193,17 +193,17 @@ TEST_F(CheckBehaviour, TranslationStartsAfterTheNoErrorsItem) {
   // The translation's memory dump follows: one row, the word at 0001.
   std::vector<std::string> all = checkItems;
   all.push_back("0001      " + std::string(56, ' '));
-  EXPECT_EQ(program.messages, all);
+  EXPECT_EQ(messages, all);
 }
 
 TEST_F(CheckBehaviour, NoTranslationWhenErrorsWereFound) {
   check({"PRG START", " RET"});
   EXPECT_EQ(lastItem(), errorTotal(1));
   EXPECT_FALSE(program.translated);
-  EXPECT_EQ(program.messages, checkItems);
+  EXPECT_EQ(messages, checkItems);
   check({});
   EXPECT_FALSE(program.translated);
-  EXPECT_EQ(program.messages, checkItems);
+  EXPECT_EQ(messages, checkItems);
 }
 
 TEST_F(CheckBehaviour, ProgramOfExactly1013LinesIsCheckedWhole) {

@@ -12,6 +12,7 @@
 
 #include "assembler/assembler.h"
 #include "assembler/checker.h"
+#include "assembler/listing_text.h"
 #include "assembler/source_table.h"
 #include "base/messages.h"
 #include "base/text.h"
@@ -78,14 +79,16 @@ class CheckFixture : public ::testing::Test {
  protected:
   // Runs one complete check (and, without errors, the translation) of the
   // given lines on the memory image the last check left, and returns the
-  // items of the check: the message list up to its error count.
+  // items of the check: the texts of the message list up to its error count.
   const std::vector<std::string>& check(const std::vector<std::string>& lines) {
     lastLines = lines;
     program = assembler.assemble(textsOf(lines), program.image);
-    const auto count = std::find(program.messages.begin(), program.messages.end(),
-                                 program.translated ? msgNoErrors : errorTotal(program.errorCount));
-    checkItems.assign(program.messages.begin(),
-                      count == program.messages.end() ? count : count + 1);
+    messages = listingTexts(program.listing);
+    const auto count = std::find_if(
+        program.listing.begin(), program.listing.end(),
+        [](const ListingItem& item) { return item.kind() == ListingItem::Kind::ErrorCount; });
+    const auto checkEnd = count == program.listing.end() ? count : count + 1;
+    checkItems.assign(messages.begin(), messages.begin() + (checkEnd - program.listing.begin()));
     return checkItems;
   }
 
@@ -97,17 +100,18 @@ class CheckFixture : public ::testing::Test {
     lines.insert(lines.end(), body.begin(), body.end());
     lines.push_back(" RET");
     lines.push_back(" END");
-    const auto& items = check(lines);
-    const std::string retTail = "| | |RET|  | |";
-    auto retItem = std::find_if(items.rbegin(), items.rend(), [&](const std::string& item) {
-      return item.size() == 4 + retTail.size() && item.ends_with(retTail);
-    });
-    if (items.empty() || retItem == items.rend()) {
+    check(lines);
+    const int retLine = static_cast<int>(lines.size()) - 1;
+    const auto retItem =
+        std::find_if(program.listing.begin(), program.listing.end(), [&](const ListingItem& item) {
+          return item.line == retLine && item.kind() == ListingItem::Kind::Line;
+        });
+    if (retItem == program.listing.end()) {
       ADD_FAILURE() << "no listing item for the RET line";
       return {};
     }
-    auto end = retItem.base() - 1;
-    return std::vector<std::string>(items.begin() + 1, end);
+    return std::vector<std::string>(messages.begin() + 1,
+                                    messages.begin() + (retItem - program.listing.begin()));
   }
 
   const SourceTable& table() const { return program.source; }
@@ -134,6 +138,8 @@ class CheckFixture : public ::testing::Test {
   Assembler assembler;
   AssembledProgram program;
   std::vector<std::string> lastLines;
+  // The texts of the whole message list, and of the check's part of it.
+  std::vector<std::string> messages;
   std::vector<std::string> checkItems;
 };
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "assembler/assembler.h"
+#include "assembler/listing_text.h"
 #include "base/source_file.h"
 
 namespace casl2wb {
@@ -14,9 +15,11 @@ namespace {
 
 struct Assembly {
   AssembledProgram program;
+  std::vector<std::string> messages;  // the texts of its message list
 
   void checkBytes(std::string_view bytes) {
     program = Assembler().assemble(splitSourceLines(decodeSourceBytes(bytes)));
+    messages = listingTexts(program.listing);
   }
 };
 
@@ -27,7 +30,7 @@ TEST(CheckRobustness, RandomBinaryBytes) {
     for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
     Assembly assembly;
     assembly.checkBytes(bytes);
-    ASSERT_FALSE(assembly.program.messages.empty());
+    ASSERT_FALSE(assembly.messages.empty());
     EXPECT_GT(assembly.program.errorCount, 0);
   }
 }
@@ -36,9 +39,8 @@ TEST(CheckRobustness, NulBytesAreOrdinaryCharacters) {
   Assembly assembly;
   assembly.checkBytes(std::string("PRG START\n L\0D GR1,A\n RET\n END\n", 31));
   const std::string listing("0000| | |L\0D|GR1,A | |", 22);
-  EXPECT_EQ(assembly.program.messages.at(1), listing);
-  EXPECT_EQ(assembly.program.messages.at(2),
-            "****** ｴﾗ- ****** CASLⅡの命令語ではありません。********");
+  EXPECT_EQ(assembly.messages.at(1), listing);
+  EXPECT_EQ(assembly.messages.at(2), "****** ｴﾗ- ****** CASLⅡの命令語ではありません。********");
 }
 
 TEST(CheckRobustness, OneMegabyteLines) {
@@ -47,13 +49,13 @@ TEST(CheckRobustness, OneMegabyteLines) {
   for (int i = 0; i < 200000; ++i) constants += ",2";
   Assembly assembly;
   assembly.checkBytes("PRG START\n" + longComment + "\n" + constants + "\n RET\n END\n");
-  EXPECT_EQ(assembly.program.messages.at(1), "１行の文字数が７２文字を越えています。");
+  EXPECT_EQ(assembly.messages.at(1), "１行の文字数が７２文字を越えています。");
   // The comment keeps the characters up to position 72 of the padded line.
-  EXPECT_EQ(assembly.program.messages.at(2), "0000| | |NOP|  |;" + std::string(65, 'x') + "|");
+  EXPECT_EQ(assembly.messages.at(2), "0000| | |NOP|  |;" + std::string(65, 'x') + "|");
   // 200001 constants from address 1: RET lies at 200002 (30D42), shown as 0D42.
   EXPECT_EQ(assembly.program.source.line(4).address.text(), U"0D42");
   EXPECT_EQ(assembly.program.source.line(4).location, 200002);
-  EXPECT_EQ(assembly.program.messages.back(), "2個のエラーがあります。");  // both lines too long
+  EXPECT_EQ(assembly.messages.back(), "2個のエラーがあります。");  // both lines too long
 }
 
 TEST(CheckRobustness, AHundredThousandLinesStopAtTheTableEnd) {
@@ -61,7 +63,7 @@ TEST(CheckRobustness, AHundredThousandLinesStopAtTheTableEnd) {
   for (int i = 0; i < 100000; ++i) text += " NOP\n";
   Assembly assembly;
   assembly.checkBytes(text);
-  const auto& items = assembly.program.messages;
+  const auto& items = assembly.messages;
   const auto tooMany =
       std::find(items.begin(), items.end(),
                 "***** ｴﾗ- ***** 行数が1013行を越えています。1014行目以降は処理しません。*****");
@@ -73,7 +75,7 @@ TEST(CheckRobustness, AHundredThousandLinesStopAtTheTableEnd) {
 TEST(CheckRobustness, EmptyInput) {
   Assembly assembly;
   assembly.checkBytes("");
-  EXPECT_EQ(assembly.program.messages,
+  EXPECT_EQ(assembly.messages,
             (std::vector<std::string>{"***** ｴﾗ- ***** RET 命令がありません｡*****",
                                       "***** ｴﾗ- ***** END 命令がありません｡*****",
                                       "2個のエラーがあります。"}));

@@ -31,7 +31,7 @@ class DumpAndTrace : public TranslationFixture {
  protected:
   // The items after the "no errors" item.
   std::vector<std::string> dumpRows() const {
-    const auto& items = program.messages;
+    const auto& items = messages;
     const auto at = std::find(items.begin(), items.end(), noErrors);
     if (at == items.end()) return {};
     return std::vector<std::string>(at + 1, items.end());
@@ -44,8 +44,8 @@ TEST_F(DumpAndTrace, FortyWordProgramShowsThirtyOneRowsOfEightPairs) {
   assemble(fortyWordProgram);
   ASSERT_EQ(program.errorCount, 0);
   ASSERT_EQ(wordsInUse(), 40);
-  ASSERT_EQ(program.messages.size(), 7u + 1u + 31u);
-  EXPECT_EQ(program.messages.at(7), noErrors);
+  ASSERT_EQ(messages.size(), 7u + 1u + 31u);
+  EXPECT_EQ(messages.at(7), noErrors);
   const std::vector<std::string> rows = dumpRows();
   ASSERT_EQ(rows.size(), 31u);
   // Addresses above 40 have no address text on the first translation; their
@@ -89,7 +89,7 @@ TEST_F(DumpAndTrace, TwelveWordProgramShowsTwelveRows) {
   ASSERT_EQ(wordsInUse(), 12);
   const std::vector<std::string> rows = dumpRows();
   ASSERT_EQ(rows.size(), 12u);
-  EXPECT_EQ(program.messages.size(), 4u + 1u + 12u);
+  EXPECT_EQ(messages.size(), 4u + 1u + 12u);
   EXPECT_EQ(rows.at(0), "0001  0002" + spaces(56));
   EXPECT_EQ(rows.at(9), "000A  000B" + spaces(56));
   EXPECT_EQ(rows.at(10), "000B  8100" + spaces(56));
@@ -114,7 +114,7 @@ TEST_F(DumpAndTrace, AddressTextsOfAnEarlierTranslationStayAboveWordsInUse) {
   assemble({"PRG START", " DC 7,8", " RET", " END"});
   ASSERT_EQ(program.errorCount, 0);
   ASSERT_EQ(wordsInUse(), 3);
-  EXPECT_EQ(program.messages.size(), 4u + 1u + 3u);
+  EXPECT_EQ(messages.size(), 4u + 1u + 3u);
   const std::vector<std::string> rows = dumpRows();
   ASSERT_EQ(rows.size(), 3u);
   // 0021 to 0023 are the address texts the first translation left; their
@@ -166,7 +166,7 @@ TEST_F(DumpAndTrace, CheckResetsOnlyCellsOneTo512) {
   // An unknown operation: the check counts an error and nothing is translated.
   assemble({"PRG START", " LDX GR1,A", " RET", " END"});
   ASSERT_EQ(program.errorCount, 1);
-  EXPECT_EQ(program.messages.back(), "1個のエラーがあります。");
+  EXPECT_EQ(messages.back(), "1個のエラーがあります。");
   EXPECT_EQ(word(0), "1234");
   EXPECT_EQ(value(0), 0x1234);
   EXPECT_EQ(word(1), "    ");

@@ -83,7 +83,7 @@ TEST_F(InstructionWords, IndexRegisterZeroIsATranslationError) {
   ASSERT_EQ(program.errorCount, 0);
   line(2).operand(thirdOperand) = U"GR0";
   // The message comes after the error count, before the four dump rows.
-  EXPECT_EQ(translateAgain().dumpLines.size(), 4u);
+  EXPECT_EQ(translateAgain().dump.size(), 4u);
   ASSERT_EQ(log.count(), 1);
   EXPECT_EQ(log.all()[0].place, Diagnostic::Place::AfterTranslation);
   EXPECT_EQ(log.all()[0].text(),

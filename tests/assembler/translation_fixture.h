@@ -10,6 +10,7 @@
 
 #include "assembler/assembler.h"
 #include "assembler/checker.h"
+#include "assembler/listing_text.h"
 #include "assembler/translator.h"
 #include "base/text.h"
 
@@ -30,7 +31,8 @@ class TranslationFixture : public ::testing::Test {
     DiagnosticLog found;
     checkProgram(texts, source, found, carry_);
     translation = found.count() == 0 ? translate(source, image, found) : Translation{};
-    return program.messages;
+    messages = listingTexts(program.listing);
+    return messages;
   }
 
   // "PRG START", the body, " RET", " END".
@@ -61,6 +63,8 @@ class TranslationFixture : public ::testing::Test {
 
   Assembler assembler;
   AssembledProgram program;
+  // The texts of its message list.
+  std::vector<std::string> messages;
   // The translation of the last assembly (empty after a check with errors).
   Translation translation;
   DiagnosticLog log;

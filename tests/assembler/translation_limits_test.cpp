@@ -25,10 +25,10 @@ std::string fourHexDigits(int value) {
 class TranslationLimits : public TranslationFixture {
  protected:
   long outsideMemoryMessages() const {
-    return std::count(program.messages.begin(), program.messages.end(), outsideMemory);
+    return std::count(messages.begin(), messages.end(), outsideMemory);
   }
   std::vector<std::string> dumpRows() const {
-    const auto& items = program.messages;
+    const auto& items = messages;
     auto at = std::find(items.begin(), items.end(), noErrors);
     if (at == items.end()) return {};
     ++at;
@@ -53,9 +53,9 @@ TEST_F(TranslationLimits, Ds65535FillsTheWholeMemoryAndReportsOnce) {
   ASSERT_EQ(table().programEnd, 65536);
   EXPECT_EQ(program.errorCount, 1);
   EXPECT_EQ(outsideMemoryMessages(), 1);
-  ASSERT_EQ(program.messages.size(), 4u + 1u + 1u + 31u);
-  EXPECT_EQ(program.messages.at(4), noErrors);
-  EXPECT_EQ(program.messages.at(5), outsideMemory);
+  ASSERT_EQ(messages.size(), 4u + 1u + 1u + 31u);
+  EXPECT_EQ(messages.at(4), noErrors);
+  EXPECT_EQ(messages.at(5), outsideMemory);
   for (int a : {0, 1, 255, 512, 513, 2999, 3000}) {
     EXPECT_EQ(word(a), "0000") << a;
     EXPECT_EQ(value(a), 0) << a;
@@ -96,7 +96,7 @@ TEST_F(TranslationLimits, NegativeDsIsRefusedByTheCheckAndOccupiesNothing) {
   EXPECT_EQ(address(3), "0000");
   ASSERT_EQ(table().programEnd, 1);
   ASSERT_EQ(program.errorCount, 1);
-  EXPECT_EQ(std::count(program.messages.begin(), program.messages.end(), badDsSize), 1);
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), badDsSize), 1);
   EXPECT_EQ(word(0), "1234");
   EXPECT_EQ(outsideMemoryMessages(), 0);
 }
@@ -106,15 +106,15 @@ TEST_F(TranslationLimits, NegativeDsWritesNothingWhenTranslated) {
   assemble({"PRG START", " DC 1,2", " RET", " DS -5", " END"});
   ASSERT_EQ(program.errorCount, 1);
   ASSERT_EQ(table().programEnd, 3);
-  EXPECT_EQ(program.messages.back(), "1個のエラーがあります。");
+  EXPECT_EQ(messages.back(), "1個のエラーがあります。");
   const Translation again = translateAgain();
   EXPECT_EQ(log.count(), 0);
   EXPECT_EQ(words(0, 5), (Words{"0001", "0002", "8100", "    ", "    "}));
   EXPECT_EQ(again.literalCount, 0);
   // Three words in use: three dump rows.
-  ASSERT_EQ(again.dumpLines.size(), 3u);
-  EXPECT_EQ(again.dumpLines.at(1), "0002  8100" + std::string(56, ' '));
-  EXPECT_EQ(again.dumpLines.at(2), "0003      " + std::string(56, ' '));
+  ASSERT_EQ(again.dump.size(), 3u);
+  EXPECT_EQ(listingText({0, again.dump.at(1)}), "0002  8100" + std::string(56, ' '));
+  EXPECT_EQ(listingText({0, again.dump.at(2)}), "0003      " + std::string(56, ' '));
 }
 
 // ------------------------------------------------------------------- DC
@@ -205,9 +205,9 @@ TEST_F(TranslationLimits, LiteralPoolPastTheEndOfMemory) {
   ASSERT_EQ(table().programEnd, 2007);
   EXPECT_EQ(program.errorCount, 1);
   EXPECT_EQ(outsideMemoryMessages(), 1);
-  ASSERT_EQ(program.messages.size(), 1006u + 1u + 1u + 31u);
-  EXPECT_EQ(program.messages.at(1006), noErrors);
-  EXPECT_EQ(program.messages.at(1007), outsideMemory);
+  ASSERT_EQ(messages.size(), 1006u + 1u + 1u + 31u);
+  EXPECT_EQ(messages.at(1006), noErrors);
+  EXPECT_EQ(messages.at(1007), outsideMemory);
   // Every occurrence still gets its own pool address.
   EXPECT_EQ(words(2002, 5), (Words{"1010", "0BC0", "1010", "0BC1", "8100"}));
   EXPECT_EQ(words(2998, 3), (Words{"03E0", "03E1", "03E2"}));

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "assembler/assembler.h"
+#include "assembler/listing_text.h"
 #include "base/source_file.h"
 #include "support/small_file_system.h"
 #include "support/temp_dir.h"
@@ -165,8 +166,8 @@ TEST_F(WorkFileTest, TheLinesReadBackAreTheProgramToCheck) {
   EXPECT_EQ(table.line(2).field(Column::Operation), U"RET");
   EXPECT_EQ(table.line(3).field(Column::Operation), U"END");
   EXPECT_EQ(program.errorCount, 0);
-  ASSERT_FALSE(program.messages.empty());
-  EXPECT_EQ(program.messages.at(3), "機械語に変換する前のエラー個数は0個です。");
+  ASSERT_GT(program.listing.size(), 3u);
+  EXPECT_EQ(listingText(program.listing.at(3)), "機械語に変換する前のエラー個数は0個です。");
 }
 
 TEST_F(WorkFileTest, WriteErrorIsReportedAndNoLinesComeBack) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "assembler/assembler.h"
+#include "assembler/listing_text.h"
 #include "base/message_list.h"
 #include "base/text.h"
 #include "documents/listings.h"
@@ -67,7 +68,7 @@ class PdfPrinterTest : public ::testing::Test {
     std::vector<Text> texts;
     for (const std::string& line : lines) texts.push_back(fromUtf8(line));
     program = Assembler().assemble(texts);
-    ASSERT_TRUE(program.runnable()) << ::testing::PrintToString(program.messages);
+    ASSERT_TRUE(program.runnable()) << ::testing::PrintToString(listingTexts(program.listing));
     machine.load(program);
   }
   void run() { Simulator(machine, output, dialogs, panel).run(); }

@@ -14,6 +14,7 @@
 
 #include "assembler/assembler.h"
 #include "assembler/label_addresses.h"
+#include "assembler/listing_text.h"
 #include "simulator/execution_loop.h"
 #include "simulator/machine.h"
 #include "simulator/run_dialogs.h"
@@ -55,7 +56,7 @@ class RunFixture : public ::testing::Test {
     std::vector<Text> texts;
     for (const auto& line : lines) texts.push_back(fromUtf8(line));
     program = assembler.assemble(texts, machine.memory);
-    ASSERT_EQ(program.errorCount, 0) << ::testing::PrintToString(program.messages);
+    ASSERT_EQ(program.errorCount, 0) << ::testing::PrintToString(listingTexts(program.listing));
     machine.load(program);
   }
   void run() { simulator.run(); }
@@ -96,7 +97,7 @@ class FinishedRun {
     lines.push_back(U" END");
     program = Assembler().assemble(lines);
     if (program.errorCount != 0) {
-      ADD_FAILURE() << ::testing::PrintToString(program.messages);
+      ADD_FAILURE() << ::testing::PrintToString(listingTexts(program.listing));
       return;
     }
     machine.load(program);

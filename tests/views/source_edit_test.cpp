@@ -140,13 +140,13 @@ TEST_F(SourceEditTest, EveryItemOfTheMessageListHasItsLine) {
     SCOPED_TRACE(name);
     checkExample(name);
     const int linesRead = sourceEdit()->document()->blockCount() - 1;  // after the last newline
-    const std::vector<int> lines = messageListLines(state->program, linesRead);
-    const std::vector<std::string>& items = state->program.messages;
+    ASSERT_EQ(state->program.linesRead, linesRead);
+    const std::vector<int> lines = messageListLines(state->program);
+    const std::vector<ListingItem>& items = state->program.listing;
     ASSERT_EQ(lines.size(), items.size());
     std::size_t row = 0;
     for (int n = 1; n <= linesRead; ++n) {
-      const std::string listing = lineListItem(state->program.source, n);
-      for (; row < items.size() && items[row] != listing; ++row) {
+      for (; row < items.size() && items[row].kind() != ListingItem::Kind::Line; ++row) {
         EXPECT_TRUE(lines[row] == n - 1 || lines[row] == n) << "row " << row;
       }
       ASSERT_LT(row, items.size()) << "line " << n;
