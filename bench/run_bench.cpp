@@ -56,7 +56,7 @@ std::uint64_t runOnce(const AssembledProgram& program) {
   RegisterPanel panel;
   Simulator(machine, list, dialogs, panel).run();
   benchmark::DoNotOptimize(list.items.data());
-  return machine.recordCount();
+  return machine.record().recordCount();
 }
 
 void runProgram(benchmark::State& state, const char* name) {

@@ -50,12 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Text trace = fromUtf8(program.traceText.value_or(""));
   TraceRange selection;
   Replay replay(machine);
-  for (int press = 0; press <= machine.recordedSteps; ++press) {
+  const int steps = machine.record().recordedSteps();
+  for (int press = 0; press <= steps; ++press) {
     if (const auto step = replay.forward(trace, selection)) {
       selection = step->traceSelection;
       showStepMemory(machine, step->slot + 1, list);
     }
   }
-  if (machine.recordedSteps > 0) replay.show(machine.recordedSteps - 1, trace, selection);
+  if (steps > 0) replay.show(steps - 1, trace, selection);
   return 0;
 }

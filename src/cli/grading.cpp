@@ -57,11 +57,11 @@ std::string wordText(Word word) {
   return "empty";
 }
 
-std::string registerText(const Machine& machine, const std::string& name) {
-  if (name == "FR") return machine.flags.text();
-  if (name == "PR") return Word::of(machine.pr).text();
-  if (name == "SP") return Word::of(machine.sp).text();
-  return wordText(machine.registers[static_cast<std::size_t>(name[2] - '0')]);
+std::string registerText(const CpuState& cpu, const std::string& name) {
+  if (name == "FR") return cpu.flags.text();
+  if (name == "PR") return Word::of(cpu.pr).text();
+  if (name == "SP") return Word::of(cpu.sp).text();
+  return wordText(cpu.registers[static_cast<std::size_t>(name[2] - '0')]);
 }
 
 void compareOutput(const std::vector<std::string>& expected, const std::vector<std::string>& actual,
@@ -89,14 +89,16 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
   RegisterPanel panel;
   Simulator(machine, list, dialogs, panel).run();
 
+  const CpuState& cpu = machine.cpu();
+  const RunEnd end = machine.outcome().end;
   CaseResult result;
-  if (testCase.ends && *testCase.ends != machine.runEnd) {
+  if (testCase.ends && *testCase.ends != end) {
     result.differences.push_back(
-        {Difference::Kind::End, "", "", runEndName(*testCase.ends), runEndName(machine.runEnd)});
+        {Difference::Kind::End, "", "", runEndName(*testCase.ends), runEndName(end)});
   }
   if (testCase.output) compareOutput(*testCase.output, dialogs.outputLines, result);
   for (const auto& [name, expected] : testCase.registers) {
-    const std::string actual = registerText(machine, name);
+    const std::string actual = registerText(cpu, name);
     if (actual != expected) {
       result.differences.push_back({Difference::Kind::Register, name, "", expected, actual});
     }
@@ -107,7 +109,7 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
       result.differences.push_back({Difference::Kind::Memory, label, "", expected, std::nullopt});
       continue;
     }
-    const std::string actual = wordText(machine.memory[*address]);
+    const std::string actual = wordText(cpu.memory[*address]);
     if (actual != expected) {
       result.differences.push_back({Difference::Kind::Memory, label,
                                     hexText(static_cast<std::uint16_t>(*address)), expected,

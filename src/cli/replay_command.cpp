@@ -46,7 +46,7 @@ int runReplayCommand(const CommandArguments& parsed, std::ostream& out, std::ost
   const Text trace = fromUtf8(session.program.traceText.value_or(""));
   TraceRange selection;
   Replay replay(session.machine);
-  const long count = presses.value_or(session.machine.recordedSteps);
+  const long count = presses.value_or(session.machine.record().recordedSteps());
   for (long press = 1; press <= count; ++press) {
     if (const auto step = replay.forward(trace, selection)) {
       session.panel = step->panel;

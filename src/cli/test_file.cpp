@@ -11,11 +11,11 @@ namespace casl2wb::cli {
 
 namespace {
 
-constexpr std::array<std::pair<Machine::RunEnd, std::string_view>, 4> runEndNames = {{
-    {Machine::RunEnd::Return, "RET"},
-    {Machine::RunEnd::PassLimit, "pass-limit"},
-    {Machine::RunEnd::AddressError, "range-error"},
-    {Machine::RunEnd::BlankWord, "blank-word"},
+constexpr std::array<std::pair<RunEnd, std::string_view>, 4> runEndNames = {{
+    {RunEnd::Return, "RET"},
+    {RunEnd::PassLimit, "pass-limit"},
+    {RunEnd::AddressError, "range-error"},
+    {RunEnd::BlankWord, "blank-word"},
 }};
 
 // The registers a case may name, in the order the report shows them.
@@ -216,7 +216,7 @@ class SuiteReader {
 
 }  // namespace
 
-std::string runEndName(Machine::RunEnd end) {
+std::string runEndName(RunEnd end) {
   for (const auto& [known, name] : runEndNames) {
     if (known == end) return std::string(name);
   }

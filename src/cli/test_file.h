@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "simulator/machine.h"
+#include "simulator/run_outcome.h"
 
 namespace casl2wb::cli {
 
@@ -31,7 +31,7 @@ struct TestCase {
   std::vector<std::pair<std::string, std::string>> registers;
   // Label and the word as four hex digits, in the order of the labels.
   std::vector<std::pair<std::string, std::string>> memory;
-  std::optional<Machine::RunEnd> ends;
+  std::optional<RunEnd> ends;
 };
 
 struct TestSuite {
@@ -42,7 +42,7 @@ struct TestSuite {
 
 // The name of how a run ended, as a test file writes it: "RET", "pass-limit",
 // "range-error" or "blank-word" ("none" before any run).
-std::string runEndName(Machine::RunEnd end);
+std::string runEndName(RunEnd end);
 
 struct TestFileResult {
   bool ok = false;

@@ -7,7 +7,7 @@
 #include "assembler/source_table.h"
 #include "comet2/memory_image.h"
 #include "documents/printer.h"
-#include "simulator/machine.h"
+#include "simulator/history_slot.h"
 
 namespace casl2wb {
 

@@ -25,16 +25,11 @@ void printProgramLines(Printer& printer, const SourceTable& table, ProgramLayout
   for (int n = 0; n <= table.lineCount + 1; ++n) printer.printLine(layout(table, n, empty));
 }
 
-// The slots a run recorded: 0 to recordedSteps - 1.
-int recordedSteps(const Machine& machine) {
-  return std::clamp(machine.recordedSteps, 0, static_cast<int>(machine.history.size()));
-}
-
-void printBracketedRows(Printer& printer, const Machine& machine) {
-  for (int r = 0; r < 32; ++r) printer.printLine(bracketedMemoryRow(machine.memory, 0, r));
-  if (!machine.extendedMemory) return;
+void printBracketedRows(Printer& printer, const CpuState& cpu) {
+  for (int r = 0; r < 32; ++r) printer.printLine(bracketedMemoryRow(cpu.memory, 0, r));
+  if (!cpu.extendedMemory) return;
   for (int r = 0; r < 32; ++r) {
-    printer.printLine(bracketedMemoryRow(machine.memory, standardMemoryWords, r));
+    printer.printLine(bracketedMemoryRow(cpu.memory, standardMemoryWords, r));
   }
 }
 
@@ -58,18 +53,18 @@ void printRunResult(Printer& printer, const SourceTable& table, const Machine& m
   printer.printLine(textLine(programListHeading));
   printProgramLines(printer, table, narrowProgramLine, EmptyFields::FiveSpaces);
   printer.printLine(registerHeading("PR", 6));
-  const int steps = recordedSteps(machine);
-  if (steps > 0)
-    printer.printLine(registerLine(machine.history[static_cast<std::size_t>(steps - 1)], 6));
+  const RunRecord& record = machine.record();
+  if (const int steps = record.recordedSteps(); steps > 0)
+    printer.printLine(registerLine(record.slot(steps - 1), 6));
   printMemory(printer, machine);
   printer.endDocument();
 }
 
 void printMemory(Printer& printer, const Machine& machine) {
   setListingFont(printer, 10);
-  printer.printLine(textLine(machine.outputLine));
+  printer.printLine(textLine(machine.outcome().outputLine));
   printer.printLine(memoryPrintHeading());
-  printBracketedRows(printer, machine);
+  printBracketedRows(printer, machine.cpu());
 }
 
 void printCpuTrace(Printer& printer, const SourceTable& table, const Machine& machine) {
@@ -77,12 +72,12 @@ void printCpuTrace(Printer& printer, const SourceTable& table, const Machine& ma
   printer.printLine(textLine(programListHeading));
   printProgramLines(printer, table, wideProgramLine, EmptyFields::FiveSpaces);
   printer.printLine(registerHeading("PC", 7));
-  const int steps = recordedSteps(machine);
-  for (int s = 0; s < steps; ++s)
-    printer.printLine(registerLine(machine.history[static_cast<std::size_t>(s)], 7));
-  printer.printLine(textLine(machine.outputLine));
+  const RunRecord& record = machine.record();
+  for (int s = 0; s < record.recordedSteps(); ++s)
+    printer.printLine(registerLine(record.slot(s), 7));
+  printer.printLine(textLine(machine.outcome().outputLine));
   printer.printLine(cpuTraceMemoryHeading());
-  printBracketedRows(printer, machine);
+  printBracketedRows(printer, machine.cpu());
   printer.endDocument();
 }
 

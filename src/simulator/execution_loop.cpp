@@ -70,7 +70,7 @@ constexpr bool isJump(Action action) {
 static_assert([] {
   int carried = 0;
   for (const Instruction& row : instructionSet) carried += row.isCarriedOut();
-  return Machine::lastSlot + carried <= Machine::historySlots;
+  return RunRecord::lastSlot + carried <= RunRecord::historySlots;
 }());
 
 // PR within a pass lies at most at `limit`, or the pass reports it: the
@@ -88,50 +88,48 @@ Simulator::Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs,
 
 void Simulator::run() {
   startRun();
-  m_.runEnd = Machine::RunEnd::None;
+  m_.outcome_.end = RunEnd::None;
   running_ = true;
   runPasses();
   finishRun();
 }
 
 void Simulator::startRun() {
-  m_.registers.fill(Word(0));
-  m_.flags = Flags{};
-  m_.historyLimitNoticed = false;
+  CpuState& cpu = m_.cpu_;
+  RunOutcome& outcome = m_.outcome_;
+  cpu.registers = zeroRegisters;
+  cpu.flags = Flags{};
+  historyLimitNoticed_ = false;
   prepareAddresses(0, standardMemoryWords);
-  m_.pr = 0;
-  m_.sp = standardMemoryWords;
-  for (int s = 1; s <= standardMemoryWords; ++s) m_.history[static_cast<std::size_t>(s)].pr = 0;
-  ++m_.runCount;
-  m_.stepCount = 0;
-  m_.passLimit = RunParameters::defaultPassLimit;
-  m_.passCount = 0;
-  m_.dumpCount = 0;
+  outcome.passLimit = RunParameters::defaultPassLimit;
+  outcome.passCount = 0;
+  dumpCount_ = 0;
 
-  const RunParameters& parameters = m_.parameters;
+  const RunParameters& parameters = m_.parameters_;
   if (parameters.passLimitMalformed) {
     output_.add(formatMessage(Message::PassLimitBad));
   } else if (parameters.passLimit) {
-    m_.passLimit = *parameters.passLimit;
+    outcome.passLimit = *parameters.passLimit;
   }
-  m_.extendedMemory = parameters.extendedMemory;
-  m_.sp = m_.memoryTop();
-  if (m_.extendedMemory) prepareAddresses(standardMemoryWords, extendedMemoryWords);
-  m_.pr = parameters.startAddress;
-  m_.beginHistory();
+  cpu.extendedMemory = parameters.extendedMemory;
+  cpu.sp = cpu.memoryTop();
+  if (cpu.extendedMemory) prepareAddresses(standardMemoryWords, extendedMemoryWords);
+  cpu.pr = parameters.startAddress;
+  m_.record_.begin(cpu);
 }
 
 // Address texts, and blank words for the cells a run can see.
 void Simulator::prepareAddresses(int from, int to) {
+  MemoryImage& memory = m_.cpu_.memory;
   for (int a = from; a <= to; ++a) {
-    m_.memory.addressTexts[static_cast<std::size_t>(a)] = hexText(static_cast<std::uint16_t>(a));
-    if (m_.memory[a].isEmpty()) m_.memory[a] = Word::blank();
+    memory.addressTexts[static_cast<std::size_t>(a)] = hexText(static_cast<std::uint16_t>(a));
+    if (memory[a].isEmpty()) memory[a] = Word::blank();
   }
 }
 
 [[gnu::always_inline]] inline void Simulator::settle(const PassState& state) {
-  m_.pr = state.pr;
-  m_.settleSteps(state.step(m_));
+  m_.cpu_.pr = state.pr;
+  m_.record_.settleSteps(state.step(m_.record_));
 }
 
 [[gnu::always_inline]] inline StepEnd Simulator::reportAddressError(const PassState& state,
@@ -145,21 +143,22 @@ void Simulator::prepareAddresses(int from, int to) {
                                                             void (Simulator::*instruction)()) {
   settle(state);
   (this->*instruction)();
-  state.pr = m_.pr;
-  state.next = &m_.history[static_cast<std::size_t>(m_.stepCount)];
+  state.pr = m_.cpu_.pr;
+  state.next = m_.record_.place(m_.record_.nextSlot());
   return running_ ? StepEnd::Next : StepEnd::RunOver;
 }
 
 void Simulator::runPasses() {
-  Machine& m = m_;
   // PR, the next history slot and the pass count stay in the loop, and go
   // back to the machine whenever the run ends or another routine needs them.
-  PassState state{m.pr, &m.history[static_cast<std::size_t>(m.stepCount)]};
-  const int highest = m.highestAddress();
-  std::int64_t passes = m.passCount;
+  // The machine's parts are found from m_ where they are needed: a register
+  // kept for any of them would be one less for the passes.
+  PassState state{m_.cpu_.pr, m_.record_.place(m_.record_.nextSlot())};
+  const int highest = m_.cpu_.highestAddress();
+  std::int64_t passes = m_.outcome_.passCount;
   const auto finish = [&] {
     settle(state);
-    m.passCount = passes;
+    m_.outcome_.passCount = passes;
   };
   for (;;) {
     if (!MemoryImage::contains(state.pr)) {
@@ -167,23 +166,23 @@ void Simulator::runPasses() {
       reportAddressError(0);
       return;
     }
-    if (m.memory[state.pr].isBlank()) {
+    if (m_.cpu_.memory[state.pr].isBlank()) {
       finish();
-      m.runEnd = Machine::RunEnd::BlankWord;
+      m_.outcome_.end = RunEnd::BlankWord;
       return;
     }
-    if (state.next > &m.history[Machine::lastSlot]) {
+    if (state.next > m_.record_.place(RunRecord::lastSlot)) {
       finish();
-      m.restartAtLastSlot();
-      if (!m.historyLimitNoticed) {
+      m_.record_.restartAtLastSlot(m_.cpu_);
+      if (!historyLimitNoticed_) {
         dialogs_.errorBox(formatMessage(Message::HistoryLimit));
-        m.historyLimitNoticed = true;
+        historyLimitNoticed_ = true;
       }
-      state.next = &m.history[static_cast<std::size_t>(m.stepCount)];
+      state.next = m_.record_.place(m_.record_.nextSlot());
     }
-    if (passes > m.passLimit) {
+    if (passes > m_.outcome_.passLimit) {
       finish();
-      m.runEnd = Machine::RunEnd::PassLimit;
+      m_.outcome_.end = RunEnd::PassLimit;
       return;
     }
     ++passes;
@@ -199,17 +198,17 @@ void Simulator::runPasses() {
 // order look at the word at the new PR. So the pass goes on from one
 // instruction to the next as long as each lies further on in the order.
 [[gnu::always_inline]] inline bool Simulator::runPass(PassState& state, int highest) {
-  Machine& m = m_;
+  CpuState& cpu = m_.cpu_;
   // PR and SP are checked together: with SP outside the memory no PR
   // passes. SP changes only with the stack instructions, after which the
   // limit is made anew.
-  std::int64_t prLimit = prLimitOf(m.sp, highest);
+  std::int64_t prLimit = prLimitOf(cpu.sp, highest);
   int nextPosition = 0;
   for (;;) {
     // PR lies within the memory image here: the pass top checked it, an
     // instruction leaves it at most 15 words after the highest address, and
     // a jump or return to anywhere else goes back to the pass top.
-    const Word word = m.memory[state.pr];
+    const Word word = cpu.memory[state.pr];
     const int position = passPositions[word.codeKey()];
     if (position < nextPosition) return true;  // a blank or empty word too
     nextPosition = position + 1;
@@ -218,8 +217,8 @@ void Simulator::runPasses() {
       // that has one.
       const bool hasAddress = instructionSet[static_cast<std::size_t>(position)].effectiveAddress !=
                               EffectiveAddressUse::None;
-      m.pr = state.pr;
-      reportAddressError(state, hasAddress ? effectiveAddress(m) : 0);
+      cpu.pr = state.pr;
+      reportAddressError(state, hasAddress ? effectiveAddress(cpu) : 0);
       return false;
     }
 
@@ -231,7 +230,7 @@ void Simulator::runPasses() {
       case StepEnd::StackMoved:
         // A call or a return may leave PR anywhere: the pass top reports it.
         if (!MemoryImage::contains(state.pr)) return true;
-        prLimit = prLimitOf(m.sp, highest);
+        prLimit = prLimitOf(cpu.sp, highest);
         break;
       case StepEnd::StackFull:
         // A push below address 0 changes nothing and shows eff FFFF, the
@@ -266,16 +265,17 @@ template <std::size_t position>
 [[gnu::always_inline]] inline StepEnd Simulator::carryOutAt(PassState& state, Word word,
                                                             std::int64_t highest) {
   constexpr Instruction row = instructionSet[position];
-  Machine& m = m_;
+  CpuState& cpu = m_.cpu_;
+  RunRecord& record = m_.record_;
   const std::int64_t pr = state.pr;
 
   // The effective address: adr plus the index register, checked where the
   // instruction reads or writes memory or jumps.
   std::int64_t eff = 0;
   if constexpr (row.effectiveAddress != EffectiveAddressUse::None) {
-    eff = m.memory[pr + 1].signedValue();
+    eff = cpu.memory[pr + 1].signedValue();
     const int x = word.x();
-    if (x >= 1 && x <= 7) eff += m.registers[static_cast<std::size_t>(x)].signedValue();
+    if (x >= 1 && x <= 7) eff += cpu.registers[static_cast<std::size_t>(x)].signedValue();
     if constexpr (row.effectiveAddress == EffectiveAddressUse::Checked) {
       if (eff < 0 || eff > highest) [[unlikely]] {
         return reportAddressError(state, eff);
@@ -284,36 +284,38 @@ template <std::size_t position>
   }
 
   if constexpr (isRegisterAction(row.action)) {
-    carryOutRegisterAction<row.action, row.form>(m, pr, word, eff, state.step(m));
+    carryOutRegisterAction<row.action, row.form>(cpu, record, pr, word, eff, state.step(record));
     // All but the stores and comparisons may change register r.
     constexpr bool changesRegister = row.action != Action::Store &&
                                      row.action != Action::CompareArithmetic &&
                                      row.action != Action::CompareLogical;
     if (const int r = word.r(); changesRegister && r <= 7) {
-      state.record(m, pr, r);
+      state.record(cpu, pr, r);
     } else {
-      state.record(m, pr);
+      state.record(cpu, pr);
     }
     state.pr = pr + row.length;
   } else if constexpr (isJump(row.action)) {
-    const std::int64_t next = jumpTaken(row.action, m.flags) ? eff : pr + row.length;
-    state.record(m, pr);
+    const std::int64_t next = jumpTaken(row.action, cpu.flags) ? eff : pr + row.length;
+    state.record(cpu, pr);
     state.pr = next;
   } else if constexpr (row.action == Action::NoOperation || row.action == Action::SupervisorCall) {
-    state.record(m, pr);
+    state.record(cpu, pr);
     state.pr = pr + row.length;
   } else if constexpr (row.action == Action::Push) {
-    return pushWord(m, state, word, eff, output_);
+    return pushWord(cpu, record, state, word, eff, output_);
   } else if constexpr (row.action == Action::Pop) {
-    return popWord(m, state, word);
+    return popWord(cpu, state, word);
   } else if constexpr (row.action == Action::PushRegisters) {
-    return pushRegisters(m, state);
+    return pushRegisters(cpu, record, state);
   } else if constexpr (row.action == Action::PopRegisters) {
-    return popRegisters(m, state);
+    return popRegisters(cpu, state);
   } else if constexpr (row.action == Action::Call) {
-    return callSubroutine(m, state);
+    return callSubroutine(cpu, record, state);
   } else if constexpr (row.action == Action::Return) {
-    return returnFromSubroutine(m, state);
+    const StepEnd end = returnFromSubroutine(cpu, state);
+    if (end == StepEnd::RunOver) m_.outcome_.end = RunEnd::Return;
+    return end;
   } else if constexpr (row.action == Action::Output) {
     return talkToUser(state, &Simulator::output);
   } else if constexpr (row.action == Action::Input) {
@@ -329,22 +331,24 @@ template <std::size_t position>
 }
 
 void Simulator::record(int advance) {
-  m_.recordStep();
-  m_.pr += advance;
+  m_.record_.recordStep(m_.cpu_);
+  m_.cpu_.pr += advance;
 }
 
 void Simulator::reportAddressError(std::int64_t eff) {
-  output_.add(formatMessage(Message::AddressOutOfRange,
-                            {hexText(static_cast<std::uint16_t>(m_.highestAddress())),
-                             std::to_string(m_.pr), Word::of(eff).text(), Word::of(m_.sp).text()}));
-  m_.runEnd = Machine::RunEnd::AddressError;
+  const CpuState& cpu = m_.cpu_;
+  output_.add(
+      formatMessage(Message::AddressOutOfRange,
+                    {hexText(static_cast<std::uint16_t>(cpu.highestAddress())),
+                     std::to_string(cpu.pr), Word::of(eff).text(), Word::of(cpu.sp).text()}));
+  m_.outcome_.end = RunEnd::AddressError;
   running_ = false;
 }
 
 void Simulator::finishRun() {
-  m_.endHistory();
-  m_.recordedSteps = m_.stepCount;
-  panel_ = panelOf(m_.memory, m_.pr, m_.registers, m_.flags, m_.sp);
+  const CpuState& cpu = m_.cpu_;
+  m_.record_.end(cpu);
+  panel_ = panelOf(cpu.memory, cpu.pr, cpu.registers, cpu.flags, cpu.sp);
   appendEndOfRunDumps(m_, output_);
 }
 

@@ -70,6 +70,10 @@ class Simulator {
   // The line that OUT is making, kept from one line to the next.
   std::string lineBuffer_;
   bool running_ = false;
+  // The DMP steps of the run so far, and whether the run has told of the
+  // 999-step history limit.
+  int dumpCount_ = 0;
+  bool historyLimitNoticed_ = false;
 };
 
 }  // namespace casl2wb

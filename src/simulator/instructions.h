@@ -10,17 +10,18 @@
 
 #include "comet2/flags.h"
 #include "comet2/instruction_set.h"
-#include "simulator/machine.h"
+#include "simulator/cpu_state.h"
+#include "simulator/run_record.h"
 
 namespace casl2wb {
 
 // adr (the signed value of the word at PR + 1, 0 outside the image) plus
 // the value of the index register the x field names. Not reduced modulo
 // 65536: an address error shows it as it is.
-inline std::int64_t effectiveAddress(const Machine& machine) {
-  std::int64_t eff = machine.memory.at(machine.pr + 1).signedValue();
-  const int x = machine.memory.at(machine.pr).x();
-  if (x >= 1 && x <= 7) eff += machine.registers[static_cast<std::size_t>(x)].signedValue();
+inline std::int64_t effectiveAddress(const CpuState& cpu) {
+  std::int64_t eff = cpu.memory.at(cpu.pr + 1).signedValue();
+  const int x = cpu.memory.at(cpu.pr).x();
+  if (x >= 1 && x <= 7) eff += cpu.registers[static_cast<std::size_t>(x)].signedValue();
   return eff;
 }
 
@@ -101,11 +102,11 @@ namespace routines {
 // form (the register the x field names). None when the x field names no
 // register.
 template <OperandForm form>
-inline const Word* operandWord(const Machine& m, int x, std::int64_t eff) {
+inline const Word* operandWord(const CpuState& cpu, int x, std::int64_t eff) {
   if constexpr (form == OperandForm::RegisterRegister) {
-    return x <= 7 ? &m.registers[static_cast<std::size_t>(x)] : nullptr;
+    return x <= 7 ? &cpu.registers[static_cast<std::size_t>(x)] : nullptr;
   } else {
-    return &m.memory[eff];
+    return &cpu.memory[eff];
   }
 }
 
@@ -115,46 +116,46 @@ inline std::int64_t valueOf(const Word& word, bool asSigned) {
 
 // A count of 0 or less moves no bit: the register keeps its word, and FR
 // follows its bits with OF 0.
-[[gnu::always_inline]] inline void shift(Machine& m, std::size_t r, std::int64_t count,
+[[gnu::always_inline]] inline void shift(CpuState& cpu, std::size_t r, std::int64_t count,
                                          Action action) {
-  const ShiftResult shifted = shiftBits(m.registers[r].bits(), count, action);
-  if (count > 0) m.registers[r] = Word(shifted.bits);
-  m.flags = flagsOfBits(shifted.bits, shifted.lastOut);
+  const ShiftResult shifted = shiftBits(cpu.registers[r].bits(), count, action);
+  if (count > 0) cpu.registers[r] = Word(shifted.bits);
+  cpu.flags = flagsOfBits(shifted.bits, shifted.lastOut);
 }
 
 }  // namespace routines
 
 // One of the loads, stores, arithmetic, logical, compare and shift actions
 // of the instruction word `word` at `pr`, in the operand form `form` (r1,r2
-// or r,adr,x), with its effective address `eff`; a store is journalled under
-// history slot `slot`. A register field that names no register leaves
+// or r,adr,x), with its effective address `eff`; a store is journalled in
+// the run's record under history slot `slot`. A register field that names no register leaves
 // everything unchanged. The form is a template argument so that the length
 // of the instruction is known where the execution loop moves PR on. A pass
 // has checked that PR + 1 lies within the memory, and eff too where the
 // instruction reads or writes memory.
 template <Action action, OperandForm form>
-inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::int64_t eff,
-                                   int slot) {
+inline void carryOutRegisterAction(CpuState& cpu, RunRecord& record, std::int64_t pr, Word word,
+                                   std::int64_t eff, int slot) {
   using namespace routines;
   const int field = word.r();
   if (field > 7) return;
   const auto r = static_cast<std::size_t>(field);
-  Word& target = m.registers[r];
+  Word& target = cpu.registers[r];
   if constexpr (action == Action::Load) {
-    const Word* operand = operandWord<form>(m, word.x(), eff);
+    const Word* operand = operandWord<form>(cpu, word.x(), eff);
     if (operand == nullptr) return;
     target = *operand;  // a blank or empty word is copied as it is
-    m.flags = flagsOfResult(operand->signedValue(), OverflowRule::None);
+    cpu.flags = flagsOfResult(operand->signedValue(), OverflowRule::None);
   } else if constexpr (action == Action::Store) {
-    m.writeInStep(slot, eff, target);
+    record.write(cpu.memory, slot, eff, target);
   } else if constexpr (action == Action::LoadAddress) {
     // Without an index register the address word itself, as it is; with
     // one, adr plus the index modulo 65536. FR stays.
     const int x = word.x();
-    target = x >= 1 && x <= 7 ? Word::of(eff) : m.memory[pr + 1];
+    target = x >= 1 && x <= 7 ? Word::of(eff) : cpu.memory[pr + 1];
   } else if constexpr (action == Action::AddArithmetic || action == Action::SubtractArithmetic ||
                        action == Action::AddLogical || action == Action::SubtractLogical) {
-    const Word* operand = operandWord<form>(m, word.x(), eff);
+    const Word* operand = operandWord<form>(cpu, word.x(), eff);
     if (operand == nullptr) return;
     constexpr bool arithmetic =
         action == Action::AddArithmetic || action == Action::SubtractArithmetic;
@@ -163,9 +164,10 @@ inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::
     const std::int64_t result =
         action == Action::AddArithmetic || action == Action::AddLogical ? a + b : a - b;
     target = Word::of(result);
-    m.flags = flagsOfResult(result, arithmetic ? OverflowRule::Arithmetic : OverflowRule::Logical);
+    cpu.flags =
+        flagsOfResult(result, arithmetic ? OverflowRule::Arithmetic : OverflowRule::Logical);
   } else if constexpr (action == Action::And || action == Action::Or || action == Action::Xor) {
-    const Word* operand = operandWord<form>(m, word.x(), eff);
+    const Word* operand = operandWord<form>(cpu, word.x(), eff);
     if (operand == nullptr) return;
     const std::uint16_t a = target.bits();
     const std::uint16_t b = operand->bits();
@@ -173,14 +175,14 @@ inline void carryOutRegisterAction(Machine& m, std::int64_t pr, Word word, std::
                                  : action == Action::Or ? a | b
                                                         : a ^ b;
     target = Word(result);
-    m.flags = flagsOfBits(result, false);
+    cpu.flags = flagsOfBits(result, false);
   } else if constexpr (action == Action::CompareArithmetic || action == Action::CompareLogical) {
-    const Word* operand = operandWord<form>(m, word.x(), eff);
+    const Word* operand = operandWord<form>(cpu, word.x(), eff);
     if (operand == nullptr) return;
     constexpr bool arithmetic = action == Action::CompareArithmetic;
-    m.flags = flagsOfComparison(valueOf(target, arithmetic), valueOf(*operand, arithmetic));
+    cpu.flags = flagsOfComparison(valueOf(target, arithmetic), valueOf(*operand, arithmetic));
   } else {
-    shift(m, r, eff, action);
+    shift(cpu, r, eff, action);
   }
 }
 

@@ -14,8 +14,9 @@ namespace casl2wb {
 // The buffer and length addresses of IN or OUT at PR; an address outside the
 // memory image ends the run with the address error, showing that address.
 bool Simulator::bufferAddresses(std::int64_t& buffer, std::int64_t& lengthAddress) {
-  buffer = m_.memory[m_.pr + 1].signedValue();
-  lengthAddress = m_.memory[m_.pr + 2].signedValue();
+  const CpuState& cpu = m_.cpu_;
+  buffer = cpu.memory[cpu.pr + 1].signedValue();
+  lengthAddress = cpu.memory[cpu.pr + 2].signedValue();
   if (MemoryImage::contains(buffer) && MemoryImage::contains(lengthAddress)) return true;
   reportAddressError(MemoryImage::contains(buffer) ? lengthAddress : buffer);
   return false;
@@ -27,13 +28,14 @@ void Simulator::output() {
   std::int64_t buffer = 0;
   std::int64_t lengthAddress = 0;
   if (!bufferAddresses(buffer, lengthAddress)) return;
+  MemoryImage& memory = m_.cpu_.memory;
   const std::int64_t last =
-      std::min<std::int64_t>(buffer + m_.outputSize, MemoryImage::lastAddress);
+      std::min<std::int64_t>(buffer + m_.outputSize_, MemoryImage::lastAddress);
   std::int64_t count = 0;
   for (std::int64_t b = buffer; b <= last; ++b) {
-    if (m_.memory[b] != Word(0)) ++count;
+    if (memory[b] != Word(0)) ++count;
   }
-  m_.write(lengthAddress, Word::of(count));
+  m_.record_.write(memory, lengthAddress, Word::of(count));
 
   // One byte per word, the low byte; the list shows the line up to its first NUL.
   std::string& bytes = lineBuffer_;
@@ -41,18 +43,19 @@ void Simulator::output() {
   const std::int64_t end = std::min<std::int64_t>(buffer + std::max<std::int64_t>(count, 1) - 1,
                                                   MemoryImage::lastAddress);
   for (std::int64_t b = buffer; b <= end; ++b) {
-    const Word word = m_.memory[b];
+    const Word word = memory[b];
     const char byte = word.hasValue() ? static_cast<char>(word.bits() & 0xFF) : 0;
     if (byte == 0) break;
     bytes += byte;
   }
+  std::string& line = m_.outcome_.outputLine;
   if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0; })) {
-    m_.outputLine = bytes;  // CP932 reads bytes below 80 as ASCII
+    line = bytes;  // CP932 reads bytes below 80 as ASCII
   } else {
-    m_.outputLine = toUtf8(decodeCp932(bytes));
+    line = toUtf8(decodeCp932(bytes));
   }
-  output_.add(m_.outputLine);
-  dialogs_.outputWritten(m_.outputLine);
+  output_.add(line);
+  dialogs_.outputWritten(line);
   record(3);
 }
 
@@ -68,19 +71,22 @@ void Simulator::input() {
   const Text entry = fromUtf8(dialogs_.inputBox(prompt, title, defaultEntry));
   std::int64_t n = static_cast<std::int64_t>(entry.size());
   if (entry.empty() || entry == U"-1") n = -1;
-  m_.write(lengthAddress, Word::of(n));
+  MemoryImage& memory = m_.cpu_.memory;
+  m_.record_.write(memory, lengthAddress, Word::of(n));
   if (n > 80) {
     output_.add(formatMessage(Message::InputTooLong));
     n = 80;
   }
   for (std::int64_t k = 1; k <= n && MemoryImage::contains(buffer + k - 1); ++k) {
-    m_.write(buffer + k - 1, Word(encoder_.code(entry[static_cast<std::size_t>(k - 1)])));
+    m_.record_.write(memory, buffer + k - 1,
+                     Word(encoder_.code(entry[static_cast<std::size_t>(k - 1)])));
   }
   record(3);
 }
 
 void Simulator::dump() {
-  ++m_.dumpCount;
+  ++dumpCount_;
+  const CpuState& cpu = m_.cpu_;
   // Each line made in one small buffer: a looping program may dump at every
   // pass. The word at PR is the DMP word itself.
   static constexpr std::string_view mnemonic = [] {
@@ -100,21 +106,21 @@ void Simulator::dump() {
   put("命令：");
   put(mnemonic);
   put("    実行回数：");
-  out = std::to_chars(out, text + sizeof text, m_.dumpCount).ptr;
+  out = std::to_chars(out, text + sizeof text, dumpCount_).ptr;
   addLine();
 
   static constexpr std::string_view registerNames[] = {")GR0(", ")GR1(", ")GR2(", ")GR3(",
                                                        ")GR4(", ")GR5(", ")GR6(", ")GR7("};
   put(" PC(");
-  out = writeWordText(out, Word::of(m_.pr));
-  for (std::size_t n = 0; n < m_.registers.size(); ++n) {
+  out = writeWordText(out, Word::of(cpu.pr));
+  for (std::size_t n = 0; n < cpu.registers.size(); ++n) {
     put(registerNames[n]);
-    out = writeWordText(out, m_.registers[n]);
+    out = writeWordText(out, cpu.registers[n]);
   }
   put(")FR(");
-  out = m_.flags.writeText(out);
+  out = cpu.flags.writeText(out);
   put(")SP(");
-  out = writeWordText(out, Word::of(m_.sp));
+  out = writeWordText(out, Word::of(cpu.sp));
   put(")");
   addLine();
   record(1);

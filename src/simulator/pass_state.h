@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
-#include "simulator/machine.h"
+#include "simulator/cpu_state.h"
+#include "simulator/history_slot.h"
+#include "simulator/run_record.h"
 
 namespace casl2wb {
 
@@ -14,12 +16,12 @@ struct PassState {
   HistorySlot* next = nullptr;  // the next history slot
 
   // The number of the next slot.
-  int step(const Machine& m) const { return static_cast<int>(next - m.history.data()); }
+  int step(const RunRecord& record) const { return record.slotAt(next); }
   // Records FR and SP under `atPr` as the next history slot, with the
-  // registers that the instruction may have changed (see recordInto).
-  [[gnu::always_inline]] void record(const Machine& m, std::int64_t atPr,
+  // registers that the instruction may have changed (see HistorySlot::record).
+  [[gnu::always_inline]] void record(const CpuState& cpu, std::int64_t atPr,
                                      int registersRecorded = HistorySlot::noRegister) {
-    m.recordInto(*next++, atPr, registersRecorded);
+    next++->record(cpu, atPr, registersRecorded);
   }
 };
 

@@ -41,13 +41,14 @@ SelectionPlace selectionPlace(const Text& text, TraceRange selection) {
 }
 
 void Replay::followRuns(TraceRange selection) {
-  if (run_ == m_.runCount) return;
-  run_ = m_.runCount;
+  const RunRecord& record = m_.record();
+  if (run_ == record.runCount()) return;
+  run_ = record.runCount();
   startSelection_ = selection;
   // A run starts the replay at the second step of its history when one is
   // under way, and at the first otherwise.
   position_ = 1;
-  selections_.assign(static_cast<std::size_t>(std::max(m_.recordedSteps, 0)), unknown);
+  selections_.assign(static_cast<std::size_t>(std::max(record.recordedSteps(), 0)), unknown);
 }
 
 std::optional<ReplayStep> Replay::forward(const Text& trace, TraceRange selection) {
@@ -58,13 +59,14 @@ std::optional<ReplayStep> Replay::forward(const Text& trace, TraceRange selectio
     startSelection_ = selection;
     std::fill(selections_.begin(), selections_.end(), unknown);
   }
-  if (position_ >= m_.recordedSteps) return std::nullopt;
+  const int steps = m_.record().recordedSteps();
+  if (position_ >= steps) return std::nullopt;
   const int slot = position_;
-  const std::string address = Word::of(m_.history.at(static_cast<std::size_t>(slot)).pr).text();
+  const std::string address = Word::of(m_.record().slot(slot).pr).text();
   ReplayStep step = stepAt(slot, highlightOf(trace, selection, address));
   selections_.at(static_cast<std::size_t>(slot)) = step.traceSelection;
   position_ = slot + 1;
-  if (position_ == m_.recordedSteps) replaying_ = false;
+  if (position_ == steps) replaying_ = false;
   return step;
 }
 
@@ -76,7 +78,7 @@ ReplayStep Replay::show(int slot, const Text& trace, TraceRange selection) {
   }
   const ReplayStep step = stepAt(slot, selectionAt(slot, trace));
   position_ = slot + 1;
-  replaying_ = position_ < m_.recordedSteps;
+  replaying_ = position_ < m_.record().recordedSteps();
   return step;
 }
 
@@ -86,8 +88,9 @@ void Replay::reset() {
 }
 
 ReplayStep Replay::stepAt(int slot, TraceRange selection) const {
-  const HistorySlot& shown = m_.history.at(static_cast<std::size_t>(slot));
-  return {slot, panelOf(m_.memory, shown.pr, shown.registers, shown.flags, shown.sp), selection};
+  const HistorySlot& shown = m_.record().slot(slot);
+  return {slot, panelOf(m_.cpu().memory, shown.pr, shown.registers, shown.flags, shown.sp),
+          selection};
 }
 
 // Found from the nearest slot before it whose selection is known, as the
@@ -97,7 +100,7 @@ TraceRange Replay::selectionAt(int slot, const Text& trace) {
   while (known >= 0 && selections_.at(static_cast<std::size_t>(known)) == unknown) --known;
   TraceRange range = known >= 0 ? selections_.at(static_cast<std::size_t>(known)) : startSelection_;
   for (int s = known + 1; s <= slot; ++s) {
-    const std::string address = Word::of(m_.history.at(static_cast<std::size_t>(s)).pr).text();
+    const std::string address = Word::of(m_.record().slot(s).pr).text();
     range = highlightOf(trace, range, address);
     selections_.at(static_cast<std::size_t>(s)) = range;
   }

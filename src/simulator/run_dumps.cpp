@@ -4,11 +4,11 @@ namespace casl2wb {
 
 namespace {
 
-void addMemoryLines(const Machine& machine, std::span<const Word> words, MessageList& list) {
-  for (int i = 0; i < 32; ++i) list.add(memoryDumpLine(machine.memory, words, 0, i));
-  if (machine.extendedMemory) {
+void addMemoryLines(const CpuState& cpu, std::span<const Word> words, MessageList& list) {
+  for (int i = 0; i < 32; ++i) list.add(memoryDumpLine(cpu.memory, words, 0, i));
+  if (cpu.extendedMemory) {
     for (int i = 0; i < 32; ++i) {
-      list.add(memoryDumpLine(machine.memory, words, standardMemoryWords, i));
+      list.add(memoryDumpLine(cpu.memory, words, standardMemoryWords, i));
     }
   }
 }
@@ -68,13 +68,15 @@ std::string registerTraceLine(const HistorySlot& slot) {
 }
 
 void appendEndOfRunDumps(const Machine& machine, MessageList& list) {
+  const CpuState& cpu = machine.cpu();
+  const RunRecord& record = machine.record();
   list.add(memoryDumpHeading());
-  addMemoryLines(machine, machine.memory.cells(), list);
+  addMemoryLines(cpu, cpu.memory.cells(), list);
   list.add(registerTraceHeading());
   std::string line;
-  for (int s = 0; s < machine.recordedSteps; ++s) {
+  for (int s = 0; s < record.recordedSteps(); ++s) {
     line.clear();
-    appendRegisterTraceLine(line, machine.history[static_cast<std::size_t>(s)]);
+    appendRegisterTraceLine(line, record.slot(s));
     list.add(line);
   }
 }
@@ -82,7 +84,7 @@ void appendEndOfRunDumps(const Machine& machine, MessageList& list) {
 void showStepMemory(const Machine& machine, int s, MessageList& list) {
   list.clear();
   list.add(memoryDumpHeading());
-  addMemoryLines(machine, machine.memoryRow(s), list);
+  addMemoryLines(machine.cpu(), machine.record().memoryRow(s), list);
 }
 
 }  // namespace casl2wb

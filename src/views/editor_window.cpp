@@ -124,7 +124,7 @@ void EditorWindow::showFileText(const QString& text) {
 }
 
 void EditorWindow::checkLines(const std::vector<Text>& lines) {
-  state_.program = state_.assembler.assemble(lines, state_.machine.memory);
+  state_.program = state_.assembler.assemble(lines, state_.machine.cpu().memory);
   state_.machine.load(state_.program);
   QStringList items;
   items.reserve(static_cast<qsizetype>(state_.program.listing.size()));
@@ -287,7 +287,7 @@ void EditorWindow::setUpPrinter() { dialogs_.setUpPrinter(this, state_.printer()
 // left it.
 void EditorWindow::printProgramAndMemory() {
   printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
-    casl2wb::printProgramAndMemory(printer, state_.program.source, state_.machine.memory);
+    casl2wb::printProgramAndMemory(printer, state_.program.source, state_.machine.cpu().memory);
   });
 }
 

@@ -293,12 +293,14 @@ void ExecutionWindow::stepBack() {
 
 void ExecutionWindow::goToStep(int step) {
   if (!canReplay()) return;
-  showSlot(std::clamp(step, 1, state_.machine.recordedSteps) - 1);
+  showSlot(std::clamp(step, 1, recordedSteps()) - 1);
 }
 
 void ExecutionWindow::goToFirstStep() { goToStep(1); }
 
-void ExecutionWindow::goToLastStep() { goToStep(state_.machine.recordedSteps); }
+void ExecutionWindow::goToLastStep() { goToStep(recordedSteps()); }
+
+int ExecutionWindow::recordedSteps() const { return state_.machine.record().recordedSteps(); }
 
 void ExecutionWindow::showSlot(int slot) {
   showReplayStep(replay_.show(slot, trace_.text(), trace_.selection()));
@@ -318,8 +320,7 @@ void ExecutionWindow::setBreakpointLines(std::function<std::vector<int>()> lines
 }
 
 int ExecutionWindow::lineOfSlot(int slot) const {
-  return lineAtAddress(runWordOrigins_,
-                       state_.machine.history.at(static_cast<std::size_t>(slot)).pr);
+  return lineAtAddress(runWordOrigins_, state_.machine.record().slot(slot).pr);
 }
 
 void ExecutionWindow::goToNextBreak() { goToBreak(true); }
@@ -333,7 +334,7 @@ void ExecutionWindow::goToBreak(bool forward) {
     statusBar()->showMessage(shownMessage(Message::NoBreakpoints), 5000);
     return;
   }
-  const int steps = state_.machine.recordedSteps;
+  const int steps = recordedSteps();
   const int shownSlot = shownStep_ - 1;
   for (int slot = forward ? shownSlot + 1 : shownSlot - 1; slot >= 0 && slot < steps;
        slot += forward ? 1 : -1) {
@@ -361,9 +362,7 @@ void ExecutionWindow::followCheck() {
   updateReplayControls();
 }
 
-bool ExecutionWindow::canReplay() const {
-  return runReplayable_ && state_.machine.recordedSteps > 0;
-}
+bool ExecutionWindow::canReplay() const { return runReplayable_ && recordedSteps() > 0; }
 
 void ExecutionWindow::showStep(int slot) {
   shownStep_ = slot + 1;
@@ -410,7 +409,7 @@ void ExecutionWindow::markLabels() {
   if (first < 0) return;
   std::map<int, QStringList> notes;
   for (const auto& [address, labels] : runLabels_) {
-    if (address < 0 || address > state_.machine.highestAddress()) continue;
+    if (address < 0 || address > state_.machine.cpu().highestAddress()) continue;
     const int row = first + memoryListItemOf(static_cast<int>(address)) - 1;
     if (row >= rows) continue;
     for (const std::string& label : labels) {
@@ -438,7 +437,7 @@ void ExecutionWindow::updateReplayControls() {
   stepBackButton_->setEnabled(replay && shownStep_ > 1);
   nextBreakButton_->setEnabled(replay);
   previousBreakButton_->setEnabled(replay);
-  const int steps = replay ? state_.machine.recordedSteps : 0;
+  const int steps = replay ? recordedSteps() : 0;
   const QSignalBlocker quiet(stepBox_);
   stepBox_->setEnabled(replay);
   stepBox_->setRange(0, steps);
@@ -448,22 +447,23 @@ void ExecutionWindow::updateReplayControls() {
 }
 
 void ExecutionWindow::showRunEnd() {
-  const Machine& machine = state_.machine;
+  const RunOutcome& outcome = state_.machine.outcome();
   std::string line;
-  switch (machine.runEnd) {
-    case Machine::RunEnd::Return:
+  switch (outcome.end) {
+    case RunEnd::Return:
       line = formatMessage(Message::RunEndedAtReturn);
       break;
-    case Machine::RunEnd::PassLimit:
-      line = formatMessage(Message::RunEndedAtPassLimit, {std::to_string(machine.passLimit)});
+    case RunEnd::PassLimit:
+      line = formatMessage(Message::RunEndedAtPassLimit, {std::to_string(outcome.passLimit)});
       break;
-    case Machine::RunEnd::AddressError:
+    case RunEnd::AddressError:
       line = formatMessage(Message::RunEndedAtAddressError);
       break;
-    case Machine::RunEnd::BlankWord:
-      line = formatMessage(Message::RunEndedAtBlankWord, {Word::of(machine.pr).text()});
+    case RunEnd::BlankWord:
+      line =
+          formatMessage(Message::RunEndedAtBlankWord, {Word::of(state_.machine.cpu().pr).text()});
       break;
-    case Machine::RunEnd::None:
+    case RunEnd::None:
       break;
   }
   runEndStatus_->setText(fromStd(line));

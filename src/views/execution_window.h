@@ -92,6 +92,8 @@ class ExecutionWindow : public QMainWindow {
   QWidget* makeLists();
   void makeKeys();
   void showPanel();
+  // The steps the last run recorded.
+  int recordedSteps() const;
   // Whether the last run belongs to the program of the last check and
   // recorded at least one step.
   bool canReplay() const;

@@ -16,12 +16,13 @@ bool sameCell(const Word& before, const Word& after) {
 }  // namespace
 
 StepChanges changesOfStep(const Machine& machine, int slot, const MemoryRow& startMemory) {
-  const HistorySlot& now = machine.history.at(static_cast<std::size_t>(slot));
+  const RunRecord& record = machine.record();
+  const HistorySlot& now = record.slot(slot);
   // The run starts with every register 0000, FR 000 and SP at the memory top.
   HistorySlot before;
-  before.registers.fill(Word(0));
-  before.sp = machine.memoryTop();
-  if (slot > 0) before = machine.history.at(static_cast<std::size_t>(slot - 1));
+  before.registers = zeroRegisters;
+  before.sp = machine.cpu().memoryTop();
+  if (slot > 0) before = record.slot(slot - 1);
 
   StepChanges changes;
   for (int n = 0; n < 8; ++n) {
@@ -33,9 +34,9 @@ StepChanges changesOfStep(const Machine& machine, int slot, const MemoryRow& sta
   if (now.sp != before.sp) changes.valueNames.push_back(object_names::stackPointerValue);
 
   // Row s+1 holds the memory after slot s, row s the memory before it.
-  const MemoryRow after = machine.memoryRow(slot + 1);
-  const MemoryRow previous = slot > 0 ? machine.memoryRow(slot) : startMemory;
-  for (int a = 0; a <= machine.highestAddress(); ++a) {
+  const MemoryRow after = record.memoryRow(slot + 1);
+  const MemoryRow previous = slot > 0 ? record.memoryRow(slot) : startMemory;
+  for (int a = 0; a <= machine.cpu().highestAddress(); ++a) {
     const auto cell = static_cast<std::size_t>(a);
     if (!sameCell(previous[cell], after[cell])) changes.addresses.push_back(a);
   }
@@ -45,7 +46,7 @@ StepChanges changesOfStep(const Machine& machine, int slot, const MemoryRow& sta
 MemoryRow currentMemoryRow(const Machine& machine) {
   MemoryRow row;
   for (std::size_t a = 0; a < row.size(); ++a)
-    row[a] = machine.memory[static_cast<std::int64_t>(a)];
+    row[a] = machine.cpu().memory[static_cast<std::int64_t>(a)];
   return row;
 }
 

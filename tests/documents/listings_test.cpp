@@ -106,7 +106,7 @@ TEST_F(Listings, EditorListSetsNoFontAndDumpsRowsUpToProgramEnd) {
 TEST_F(Listings, RunPrintShowsTheRegistersOfTheLastRecordedStep) {
   load(threeSteps);
   run();
-  ASSERT_EQ(machine.recordedSteps, 3);
+  ASSERT_EQ(machine.record().recordedSteps(), 3);
   RecordingPrinter printer;
   printRunResult(printer, program.source, machine);
   std::vector<std::string> printed = text(printer);
@@ -115,26 +115,32 @@ TEST_F(Listings, RunPrintShowsTheRegistersOfTheLastRecordedStep) {
   EXPECT_EQ(printed[heading + 1],
             "0004  0000  0003  0007  0000  0000  0000  0000  0000  000   0100");
 
-  // Slot recordedSteps - 1, not the machine's current registers.
-  machine.recordedSteps = 2;
+  // Slot recordedSteps - 1, not the machine's current registers: past 999
+  // steps the passes after pass 500 (its LAD in slot 998) are not shown,
+  // while GR1 counts all 601 passes.
+  load({"PRG START ;LMT00600", "L LAD GR1,1,GR1", " JUMP L", " RET", " END"});
+  run();
+  ASSERT_EQ(machine.record().recordedSteps(), 999);
+  ASSERT_EQ(gr(1), "0259");
   RecordingPrinter second;
   printRunResult(second, program.source, machine);
   printed = text(second);
-  EXPECT_EQ(printed[heading + 1],
-            "0002  0000  0003  0000  0000  0000  0000  0000  0000  000   0100");
+  const int secondHeading = lineStarting(printed, "PR    GR0");
+  ASSERT_GT(secondHeading, 0);
+  EXPECT_EQ(printed[secondHeading + 1],
+            "0000  0000  01F4  0000  0000  0000  0000  0000  0000  000   0100");
 }
 
 TEST_F(Listings, RunPrintLeavesTheRegisterLineOutWhenNothingIsRecorded) {
-  load(threeSteps);
+  load({"PRG START", " RET", " END"});
   run();
-  machine.recordedSteps = 0;
-  machine.outputLine = "LAST";
+  ASSERT_EQ(machine.record().recordedSteps(), 0);
   RecordingPrinter printer;
   printRunResult(printer, program.source, machine);
   const std::vector<std::string> printed = text(printer);
   const int heading = lineStarting(printed, "PR    GR0");
   ASSERT_GT(heading, 0);
-  EXPECT_EQ(printed[heading + 1], "LAST");
+  EXPECT_EQ(printed[heading + 1], "");  // the OUT line: no OUT yet
   EXPECT_TRUE(printed[heading + 2].starts_with("adr   (mem)"));
 }
 
@@ -196,7 +202,7 @@ TEST_F(Listings, ExtendedMemoryPrintsSixtyFourRowsUnderOneHeading) {
   lines[1] = "MAIN     LD       GR1,=1";
   load(lines);
   run();
-  ASSERT_TRUE(machine.extendedMemory);
+  ASSERT_TRUE(machine.cpu().extendedMemory);
   for (bool cpu : {false, true}) {
     RecordingPrinter printer;
     cpu ? printCpuTrace(printer, program.source, machine)

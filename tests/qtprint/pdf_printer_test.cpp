@@ -105,7 +105,7 @@ TEST_F(PdfPrinterTest, LongCpuTraceBreaksIntoPagesOfWholeLines) {
   load({"LONG     START", "         LD       GR1,=499", "LOOP     SUBA     GR1,=1",
         "         JNZ      LOOP", "         RET", "         END"});
   run();
-  ASSERT_EQ(machine.recordedSteps, 999);
+  ASSERT_EQ(machine.record().recordedSteps(), 999);
 
   // Heading, program lines 0 to 7, trace heading, 999 steps, OUT line,
   // memory heading, 32 rows; nothing in this program wraps.

@@ -20,7 +20,7 @@ TEST_F(AddressCheck, IndexedLoadPastTheMemoryStopsBeforeItRuns) {
   load({"PRG START", " LAD GR2,#0100", " LD GR1,0,GR2", " RET", " END"});
   run();
   EXPECT_EQ(runLines(), Lines{rangeError("00FF", 2, "0100", "0100")});
-  EXPECT_EQ(machine.recordedSteps, 1);
+  EXPECT_EQ(machine.record().recordedSteps(), 1);
   EXPECT_EQ(gr(1), "0000");
   EXPECT_EQ(panel.programRegister, "2");
 }
@@ -30,7 +30,7 @@ TEST_F(AddressCheck, TheSameLoadRunsInExtendedMemory) {
   run();
   EXPECT_EQ(runLines(), Lines{});
   EXPECT_EQ(gr(1), "    ");  // the blank word at 0100 is copied as it is
-  EXPECT_EQ(machine.flags.text(), "001");
+  EXPECT_EQ(machine.cpu().flags.text(), "001");
 }
 
 TEST_F(AddressCheck, LadIsNotChecked) {
@@ -75,16 +75,16 @@ TEST_F(AddressCheck, ExtendedMemoryShowsItsOwnHighestAddress) {
 
 TEST_F(AddressCheck, OutWithABufferOutsideTheMemoryChangesNothing) {
   load({"PRG START", " OUT BUF,LEN", " RET", "BUF DS 1", "LEN DS 1", " END"});
-  machine.memory[1] = Word(0x0BB9);  // buffer address 3001
+  patch(1, Word(0x0BB9));  // buffer address 3001
   run();
   EXPECT_EQ(runLines(), Lines{rangeError("00FF", 0, "0BB9", "0100")});
   EXPECT_EQ(word(5), "0000");
-  EXPECT_EQ(machine.recordedSteps, 0);
+  EXPECT_EQ(machine.record().recordedSteps(), 0);
 }
 
 TEST_F(AddressCheck, InWithALengthAddressBelowZeroAsksNothing) {
   load({"PRG START", " IN BUF,LEN", " RET", "BUF DS 1", "LEN DS 1", " END"});
-  machine.memory[2] = Word(0xFFFE);  // length address -2
+  patch(2, Word(0xFFFE));  // length address -2
   dialogs.answers = {"A"};
   run();
   EXPECT_EQ(runLines(), Lines{rangeError("00FF", 0, "FFFE", "0100")});
@@ -94,7 +94,7 @@ TEST_F(AddressCheck, InWithALengthAddressBelowZeroAsksNothing) {
 
 TEST_F(AddressCheck, InNearTheEndOfTheImageStoresOnlyWhatFits) {
   load({"PRG START", " IN BUF,LEN", " RET", "BUF DS 1", "LEN DS 1", " END"});
-  machine.memory[1] = Word(2999);
+  patch(1, Word(2999));
   dialogs.answers = {"ABCD"};
   run();
   EXPECT_EQ(word(2999), "0041");
@@ -106,14 +106,14 @@ TEST_F(AddressCheck, ReturnToANegativeAddressStopsAtTheNextPass) {
   load({"PRG START", " LAD GR1,-5", " PUSH 0,GR1", " RET", " END"});
   run();
   EXPECT_EQ(runLines(), Lines{rangeError("00FF", -5, "0000", "0100")});
-  EXPECT_EQ(machine.recordedSteps, 3);
+  EXPECT_EQ(machine.record().recordedSteps(), 3);
 }
 
 TEST_F(AddressCheck, ReturnPastTheMemoryEndsWithPr255) {
   load({"PRG START", " PUSH #0101", " RET", " END"});
   run();
   EXPECT_EQ(panel.programRegister, "FF");
-  EXPECT_EQ(machine.recordedSteps, 2);
+  EXPECT_EQ(machine.record().recordedSteps(), 2);
 }
 
 TEST_F(AddressCheck, EndlessRecursionNeverWritesBelowAddressZero) {
@@ -124,7 +124,7 @@ TEST_F(AddressCheck, EndlessRecursionNeverWritesBelowAddressZero) {
   run();
   ASSERT_FALSE(list.items.empty());
   for (int a = 3; a < 256; ++a) EXPECT_EQ(word(a), "0002") << a;
-  EXPECT_LE(machine.passCount, 5001);
+  EXPECT_LE(machine.outcome().passCount, 5001);
 }
 
 TEST_F(AddressCheck, APushBelowAddressZeroStopsTheRunAndWritesNothing) {

@@ -13,8 +13,8 @@ const std::string historyLimitNotice =
 
 TEST_F(SimulatorRun, EmptyMemoryEndsAtOnceWithTheInitialDisplay) {
   run();  // nothing translated: address 0 holds a blank word
-  EXPECT_EQ(machine.recordedSteps, 0);
-  EXPECT_EQ(machine.passCount, 0);
+  EXPECT_EQ(machine.record().recordedSteps(), 0);
+  EXPECT_EQ(machine.outcome().passCount, 0);
   ASSERT_EQ(list.items.size(), 1u + 32u + 1u);
   EXPECT_EQ(list.items.front(), memoryDumpHeading());
   EXPECT_EQ(
@@ -31,8 +31,8 @@ TEST_F(SimulatorRun, EmptyMemoryEndsAtOnceWithTheInitialDisplay) {
 TEST_F(SimulatorRun, LoadThenStoreRunInOnePassAndStoreThenLoadInTwo) {
   load({"PRG START", " LD GR1,A", " ST GR1,B", " RET", "A DC 5", "B DS 1", " END"});
   run();
-  EXPECT_EQ(machine.passCount, 1);
-  EXPECT_EQ(machine.recordedSteps, 2);
+  EXPECT_EQ(machine.outcome().passCount, 1);
+  EXPECT_EQ(machine.record().recordedSteps(), 2);
   EXPECT_EQ(word(5), "0005");
 
   std::vector<Text> lines;
@@ -45,18 +45,18 @@ TEST_F(SimulatorRun, LoadThenStoreRunInOnePassAndStoreThenLoadInTwo) {
   VectorMessageList otherList;
   RegisterPanel otherPanel;
   Simulator(otherMachine, otherList, dialogs, otherPanel).run();
-  EXPECT_EQ(otherMachine.passCount, 2);
-  EXPECT_EQ(otherMachine.recordedSteps, 2);
-  EXPECT_EQ(otherMachine.history[0].pr, 0);
-  EXPECT_EQ(otherMachine.history[1].pr, 2);
+  EXPECT_EQ(otherMachine.outcome().passCount, 2);
+  EXPECT_EQ(otherMachine.record().recordedSteps(), 2);
+  EXPECT_EQ(otherMachine.record().slot(0).pr, 0);
+  EXPECT_EQ(otherMachine.record().slot(1).pr, 2);
 }
 
 TEST_F(SimulatorRun, LmtOfZeroAllowsExactlyOnePass) {
   load({"PRG START ;LMT00000", "L JUMP L2", "L2 NOP", " JUMP L", " RET", " END"});
   run();
-  EXPECT_EQ(machine.passLimit, 0);
-  EXPECT_EQ(machine.passCount, 1);
-  EXPECT_EQ(machine.recordedSteps, 2);  // the jump, then the NOP it reached
+  EXPECT_EQ(machine.outcome().passLimit, 0);
+  EXPECT_EQ(machine.outcome().passCount, 1);
+  EXPECT_EQ(machine.record().recordedSteps(), 2);  // the jump, then the NOP it reached
   EXPECT_EQ(panel.programRegister, "3");
   EXPECT_EQ(panel.mnemonic, "JUMP");
 }
@@ -70,7 +70,7 @@ TEST_F(SimulatorRun, MalformedLmtKeepsTheDefaultLimitAndSaysSo) {
     load({first, " NOP", " RET", " END"});
     list.clear();
     run();
-    EXPECT_EQ(machine.passLimit, 5000);
+    EXPECT_EQ(machine.outcome().passLimit, 5000);
     ASSERT_FALSE(list.items.empty());
     EXPECT_EQ(list.items.front(), message);
   }
@@ -79,10 +79,10 @@ TEST_F(SimulatorRun, MalformedLmtKeepsTheDefaultLimitAndSaysSo) {
 TEST_F(SimulatorRun, LmtAfterTheOperandCountsAndLaterCharactersAreIgnored) {
   load({"PRG START BEGIN LMT00002XYZ", "BEGIN NOP", "L JUMP L", " RET", " END"});
   run();
-  EXPECT_EQ(machine.passLimit, 2);
-  EXPECT_EQ(machine.passCount, 3);
+  EXPECT_EQ(machine.outcome().passLimit, 2);
+  EXPECT_EQ(machine.outcome().passCount, 3);
   // JUMP comes before NOP in the instruction set, so each pass runs one step.
-  EXPECT_EQ(machine.recordedSteps, 3);
+  EXPECT_EQ(machine.record().recordedSteps(), 3);
 }
 
 // MEX extends the memory only where the run parameters stand: after the
@@ -107,10 +107,10 @@ TEST(RunParameters, MexCountsOnlyAfterTheOperandsOfTheFirstLine) {
 TEST_F(SimulatorRun, RunawayLoopStopsAtThePassLimitWithOneNotice) {
   load({"PRG START", "L JUMP L", " RET", " END"});
   run();
-  EXPECT_EQ(machine.passCount, 5001);
+  EXPECT_EQ(machine.outcome().passCount, 5001);
   EXPECT_EQ(dialogs.notices, std::vector<std::string>{historyLimitNotice});
-  EXPECT_EQ(machine.recordedSteps, 999);
-  EXPECT_EQ(machine.history[999].pr, 0);  // the last passes kept rewriting slot 999
+  EXPECT_EQ(machine.record().recordedSteps(), 999);
+  EXPECT_EQ(machine.record().slot(999).pr, 0);  // the last passes kept rewriting slot 999
 }
 
 // One step a pass: the notice comes at the first pass that starts with more
@@ -137,8 +137,8 @@ TEST_F(SimulatorRun, EveryRunShowsTheNoticeAgain) {
 TEST_F(SimulatorRun, WordsNoInstructionCarriesOutStallUntilThePassLimit) {
   load({"PRG START ;LMT00010", " NOP", " MDMP", " RET", " END"});
   run();
-  EXPECT_EQ(machine.passCount, 11);
-  EXPECT_EQ(machine.recordedSteps, 1);
+  EXPECT_EQ(machine.outcome().passCount, 11);
+  EXPECT_EQ(machine.record().recordedSteps(), 1);
   EXPECT_EQ(panel.programRegister, "1");
   EXPECT_EQ(panel.mnemonic, "MDMP");
 }
@@ -146,10 +146,10 @@ TEST_F(SimulatorRun, WordsNoInstructionCarriesOutStallUntilThePassLimit) {
 TEST_F(SimulatorRun, ExtendedMemoryMovesTheStackAndDumpsSixtyFourLines) {
   load({"PRG START ;MEX", " PUSH 0,GR1", " POP GR2", " RET", " END"});
   run();
-  EXPECT_EQ(machine.memoryTop(), 512);
+  EXPECT_EQ(machine.cpu().memoryTop(), 512);
   EXPECT_EQ(word(511), "0000");
-  EXPECT_EQ(machine.history[0].sp, 0x01FF);
-  EXPECT_EQ(machine.history[1].sp, 0x0200);
+  EXPECT_EQ(machine.record().slot(0).sp, 0x01FF);
+  EXPECT_EQ(machine.record().slot(1).sp, 0x0200);
   EXPECT_EQ(panel.stackPointer, "0200");
   // The heading, then 64 memory lines before the register trace.
   const auto heading = std::find(list.items.begin(), list.items.end(), registerTraceHeading());
@@ -159,12 +159,12 @@ TEST_F(SimulatorRun, ExtendedMemoryMovesTheStackAndDumpsSixtyFourLines) {
 
 TEST_F(SimulatorRun, RegisterDigitsOutsideTheRegistersChangeNothingButAreRecorded) {
   load({"PRG START", " LAD GR1,5", " NOP", " RET", " END"});
-  machine.memory[2] = Word(0x1480);  // LD r1 8 <- r2 0
-  machine.memory[0] = Word(0x1218);  // LAD r1 with index digit 8: no index
+  patch(2, Word(0x1480));  // LD r1 8 <- r2 0
+  patch(0, Word(0x1218));  // LAD r1 with index digit 8: no index
   run();
   EXPECT_EQ(gr(1), "0005");
-  EXPECT_EQ(machine.recordedSteps, 2);
-  EXPECT_EQ(machine.history[1].pr, 2);
+  EXPECT_EQ(machine.record().recordedSteps(), 2);
+  EXPECT_EQ(machine.record().slot(1).pr, 2);
 }
 
 TEST_F(SimulatorRun, ASecondRunStartsFreshOnTheMemoryTheFirstLeft) {
@@ -176,8 +176,8 @@ TEST_F(SimulatorRun, ASecondRunStartsFreshOnTheMemoryTheFirstLeft) {
   run();
   EXPECT_EQ(word(10), "0002");
   EXPECT_EQ(gr(1), "0002");
-  EXPECT_EQ(machine.history[0].registers[2].text(), "0000");  // registers start at zero again
-  EXPECT_EQ(machine.history[0].sp, 0x0100);
+  EXPECT_EQ(machine.record().slot(0).registers[2].text(), "0000");  // registers start at zero again
+  EXPECT_EQ(machine.record().slot(0).sp, 0x0100);
   EXPECT_EQ(list.items.size(), 2 * firstRunItems);
 }
 
@@ -186,7 +186,7 @@ TEST_F(SimulatorRun, StartOperandChoosesTheEntryAndAnUnknownOneStartsAtZero) {
   run();
   EXPECT_EQ(gr(1), "0000");
   EXPECT_EQ(gr(2), "0002");
-  EXPECT_EQ(machine.history[0].pr, 2);
+  EXPECT_EQ(machine.record().slot(0).pr, 2);
 }
 
 // The entry label is looked for on the first 256 lines only: one on a
@@ -219,8 +219,8 @@ TEST_F(SimulatorRun, TheEndOfRunDumpListsEveryStep) {
 }
 
 TEST_F(SimulatorRun, TheMachineTellsHowTheRunEnded) {
-  using End = Machine::RunEnd;
-  EXPECT_EQ(machine.runEnd, End::None);
+  using End = RunEnd;
+  EXPECT_EQ(machine.outcome().end, End::None);
   struct Case {
     std::vector<std::string> lines;
     End end;
@@ -235,7 +235,7 @@ TEST_F(SimulatorRun, TheMachineTellsHowTheRunEnded) {
     SCOPED_TRACE(c.lines[1]);
     load(c.lines);
     run();
-    EXPECT_EQ(machine.runEnd, c.end);
+    EXPECT_EQ(machine.outcome().end, c.end);
   }
 }
 

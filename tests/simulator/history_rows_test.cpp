@@ -9,11 +9,11 @@ namespace {
 
 class HistoryRows : public RunFixture {
  protected:
-  std::string rowWord(int row, int address) const { return machine.memoryRow(row)[address].text(); }
+  std::string rowWord(int row, int address) const {
+    return machine.record().memoryRow(row)[address].text();
+  }
   std::string slotRegister(int slot, int n) const {
-    return machine.history[static_cast<std::size_t>(slot)]
-        .registers[static_cast<std::size_t>(n)]
-        .text();
+    return machine.record().slot(slot).registers[static_cast<std::size_t>(n)].text();
   }
 };
 
@@ -86,7 +86,7 @@ TEST_F(HistoryRows, EveryStepThatWritesShowsItsWriteInItsOwnRow) {
     load(c.lines);
     dialogs.answers.assign(c.answers.begin(), c.answers.end());
     run();
-    ASSERT_GT(machine.recordedSteps, c.slot);
+    ASSERT_GT(machine.record().recordedSteps(), c.slot);
     // Slot s is the (s+1)-th step; row s+1 holds the memory after it.
     EXPECT_EQ(rowWord(c.slot, c.address), c.before);
     EXPECT_EQ(rowWord(c.slot + 1, c.address), c.after);
@@ -96,7 +96,7 @@ TEST_F(HistoryRows, EveryStepThatWritesShowsItsWriteInItsOwnRow) {
 TEST_F(HistoryRows, StepsThatWriteNothingShowTheMemoryOfTheStepBefore) {
   load({"P START", " LAD GR1,5", " PUSH 0,GR1", " POP GR2", " DMP", " NOP", " RET", " END"});
   run();
-  ASSERT_EQ(machine.recordedSteps, 5);
+  ASSERT_EQ(machine.record().recordedSteps(), 5);
   for (int row = 3; row <= 5; ++row) EXPECT_EQ(rowWord(row, 0xFF), "0005") << row;
 }
 
@@ -104,8 +104,8 @@ TEST_F(HistoryRows, TheLastRowOfARunEqualsTheFinalMemory) {
   load({"P START", " LAD GR1,5", " PUSH 0,GR1", " CALL S", " RPUSH", " RPOP", " RET", "S LAD GR3,7",
         " RET", " END"});
   run();
-  const auto row = machine.memoryRow(machine.recordedSteps);
-  for (int a = 0; a < 256; ++a) EXPECT_EQ(row[a], machine.memory[a]) << a;
+  const auto row = machine.record().memoryRow(machine.record().recordedSteps());
+  for (int a = 0; a < 256; ++a) EXPECT_EQ(row[a], machine.cpu().memory[a]) << a;
 }
 
 // Past 999 steps each pass starts recording again at slot 999: the slots
@@ -116,10 +116,10 @@ TEST_F(HistoryRows, PastTheHistoryLimitEveryInstructionIsCountedAndTheLastPassKe
   load({"P START", "L LAD GR1,1,GR1", " ST GR1,X", " CPA GR1,N", " JNZ L", " RET", "X DS 1",
         "N DC 700", " END"});
   run();
-  EXPECT_EQ(machine.recordCount(), 4u * 700u);
-  ASSERT_EQ(machine.recordedSteps, 1002);
-  EXPECT_EQ(machine.history[999].pr, 2);
-  EXPECT_EQ(machine.history[1001].pr, 6);
+  EXPECT_EQ(machine.record().recordCount(), 4u * 700u);
+  ASSERT_EQ(machine.record().recordedSteps(), 1002);
+  EXPECT_EQ(machine.record().slot(999).pr, 2);
+  EXPECT_EQ(machine.record().slot(1001).pr, 6);
   EXPECT_EQ(rowWord(999, 9), "00FA");
   EXPECT_EQ(rowWord(1000, 9), "02BC");
   EXPECT_EQ(rowWord(1002, 9), "02BC");
@@ -144,7 +144,7 @@ TEST_F(HistoryRows, EverySlotHoldsAllRegistersAfterItsStep) {
       {"0005", "0005", "0000", "0000"},  // RPOP
       {"0005", "0005", "0000", "0005"},  // LD
   };
-  ASSERT_EQ(machine.recordedSteps, static_cast<int>(expected.size()));
+  ASSERT_EQ(machine.record().recordedSteps(), static_cast<int>(expected.size()));
   for (std::size_t s = 0; s < expected.size(); ++s) {
     for (int n = 1; n <= 4; ++n) {
       EXPECT_EQ(slotRegister(static_cast<int>(s), n), expected[s][static_cast<std::size_t>(n - 1)])

@@ -45,7 +45,7 @@ TEST_F(StepReplayTest, BeforeAnyRunNothingHappens) {
 TEST_F(StepReplayTest, StepsThroughTheRunAndStartsAgainAfterTheLast) {
   load({"PRG START", " LAD GR1,1", " LAD GR2,2", " ST GR2,X", " RET", "X DS 1", " END"});
   runAndPrepare();
-  ASSERT_EQ(machine.recordedSteps, 3);
+  ASSERT_EQ(machine.record().recordedSteps(), 3);
   const std::vector<std::string> prs = {"0", "2", "4", "0"};
   const std::vector<std::string> gr2 = {"0000", "0002", "0002", "0000"};
   for (int press = 0; press < 4; ++press) {
@@ -74,8 +74,8 @@ TEST_F(StepReplayTest, TheListShowsTheMemoryAfterTheStep) {
 
 TEST_F(StepReplayTest, PanelShowsPrWithoutLeadingZeros) {
   load({"PRG START", " DS 10", "L LAD GR1,1", " RET", " END"});
-  machine.memory[0] = Word(0x640A);  // JUMP 000A
-  machine.memory[1] = Word(0x000A);
+  patch(0, Word(0x640A));  // JUMP 000A
+  patch(1, Word(0x000A));
   runAndPrepare();
   pressStep();
   pressStep();
@@ -129,7 +129,7 @@ TEST_F(StepReplayTest, EveryWayToAStepShowsWhatTheButtonShows) {
   runAndPrepare();
   std::vector<std::pair<RegisterPanel, TraceRange>> pressed;
   std::vector<std::vector<std::string>> lists;
-  for (int s = 0; s < machine.recordedSteps; ++s) {
+  for (int s = 0; s < machine.record().recordedSteps(); ++s) {
     pressStep();
     pressed.emplace_back(panel, selection);
     lists.push_back(list.items);
@@ -150,7 +150,7 @@ TEST_F(StepReplayTest, EveryWayToAStepShowsWhatTheButtonShows) {
   ASSERT_TRUE(next.has_value());
   EXPECT_EQ(next->slot, 4);
   EXPECT_EQ(next->traceSelection, pressed[4].second);
-  other.show(machine.recordedSteps - 1, trace, selection);
+  other.show(machine.record().recordedSteps() - 1, trace, selection);
   EXPECT_FALSE(other.underWay());
   EXPECT_EQ(other.forward(trace, selection)->slot, 0);
 }

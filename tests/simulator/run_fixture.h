@@ -55,14 +55,20 @@ class RunFixture : public ::testing::Test {
   void load(const std::vector<std::string>& lines) {
     std::vector<Text> texts;
     for (const auto& line : lines) texts.push_back(fromUtf8(line));
-    program = assembler.assemble(texts, machine.memory);
+    program = assembler.assemble(texts, machine.cpu().memory);
     ASSERT_EQ(program.errorCount, 0) << ::testing::PrintToString(listingTexts(program.listing));
     machine.load(program);
   }
   void run() { simulator.run(); }
+  // Changes a word of the loaded program, where the translation would not
+  // write it, and loads the program again.
+  void patch(int address, Word word) {
+    program.image[address] = word;
+    machine.load(program);
+  }
 
-  std::string word(int address) const { return machine.memory[address].text(); }
-  std::string gr(int n) const { return machine.registers.at(n).text(); }
+  std::string word(int address) const { return machine.cpu().memory[address].text(); }
+  std::string gr(int n) const { return machine.cpu().registers.at(n).text(); }
   // The items of the execution list before the end-of-run dumps.
   std::vector<std::string> runLines() const { return linesBeforeDumps(list); }
 
@@ -110,19 +116,19 @@ class FinishedRun {
   // label, at "LABEL+N" or at "#HHHH", each as the machine shows it.
   std::string operator[](std::string_view name) const {
     if (name.size() == 3 && name.starts_with("GR"))
-      return machine.registers.at(name[2] - '0').text();
-    if (name == "FR") return machine.flags.text();
-    if (name == "PR") return Word::of(machine.pr).text();
-    if (name == "SP") return Word::of(machine.sp).text();
-    if (name == "steps") return std::to_string(machine.recordedSteps);
+      return machine.cpu().registers.at(name[2] - '0').text();
+    if (name == "FR") return machine.cpu().flags.text();
+    if (name == "PR") return Word::of(machine.cpu().pr).text();
+    if (name == "SP") return Word::of(machine.cpu().sp).text();
+    if (name == "steps") return std::to_string(machine.record().recordedSteps());
     if (name.starts_with("#"))
-      return machine.memory[std::stoi(std::string(name.substr(1)), nullptr, 16)].text();
+      return machine.cpu().memory[std::stoi(std::string(name.substr(1)), nullptr, 16)].text();
     const std::size_t plus = std::min(name.find('+'), name.size());
     const std::optional<std::int64_t> address =
         LabelAddresses(program.source).addressOf(fromUtf8(name.substr(0, plus)));
     if (!address) return "no label " + std::string(name);
     const int offset = plus < name.size() ? std::stoi(std::string(name.substr(plus + 1))) : 0;
-    return machine.memory[*address + offset].text();
+    return machine.cpu().memory[*address + offset].text();
   }
 
   // The items of the run's list before the end-of-run dumps.

@@ -25,17 +25,18 @@ TEST_F(RunRobustness, RandomMemoryRunsEndWithinThePassLimit) {
       const std::uint16_t word = random() % 3 == 0
                                      ? static_cast<std::uint16_t>(random())
                                      : static_cast<std::uint16_t>(codes[random() % 43] << 8 | low);
-      machine.memory[a] = Word(word);
+      program.image[a] = Word(word);
     }
-    machine.outputSize = static_cast<std::int16_t>(random() % 4000 - 100);
+    program.outputSize = static_cast<std::int16_t>(random() % 4000 - 100);
+    machine.load(program);
     dialogs.answers = {std::string(random() % 100, 'Q'), "-1", "", "ｱ"};
     list.clear();
     run();
-    EXPECT_LE(machine.passCount, 301);
-    EXPECT_GE(machine.stepCount, 0);
-    EXPECT_LE(machine.stepCount, 1042);
+    EXPECT_LE(machine.outcome().passCount, 301);
+    EXPECT_GE(machine.record().recordedSteps(), 0);
+    EXPECT_LE(machine.record().recordedSteps(), 1042);
     EXPECT_FALSE(list.items.empty());
-    EXPECT_EQ(machine.flags.text().size(), 3u);
+    EXPECT_EQ(machine.cpu().flags.text().size(), 3u);
   }
 }
 

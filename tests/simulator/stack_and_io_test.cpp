@@ -63,19 +63,19 @@ TEST_F(StackAndIo, CallPushesTheReturnAddressAndRetTakesItBack) {
   load({"PRG START", " CALL SUB", " RET", "SUB RET", " END"});
   run();
   EXPECT_EQ(word(255), "0002");
-  ASSERT_EQ(machine.recordedSteps, 2);
-  EXPECT_EQ(machine.history[0].pr, 0);
-  EXPECT_EQ(machine.history[0].sp, 0x00FF);
-  EXPECT_EQ(machine.history[1].pr, 3);
-  EXPECT_EQ(machine.history[1].sp, 0x00FF);  // recorded before the return
-  EXPECT_EQ(panel.programRegister, "2");     // the main program's RET, on an empty stack
+  ASSERT_EQ(machine.record().recordedSteps(), 2);
+  EXPECT_EQ(machine.record().slot(0).pr, 0);
+  EXPECT_EQ(machine.record().slot(0).sp, 0x00FF);
+  EXPECT_EQ(machine.record().slot(1).pr, 3);
+  EXPECT_EQ(machine.record().slot(1).sp, 0x00FF);  // recorded before the return
+  EXPECT_EQ(panel.programRegister, "2");           // the main program's RET, on an empty stack
   EXPECT_EQ(panel.stackPointer, "0100");
 }
 
 TEST_F(StackAndIo, MainProgramRetEndsTheRunWithoutARecord) {
   load({"PRG START", " LD GR1,A", " RET", "A DC 7", " END"});
   run();
-  EXPECT_EQ(machine.recordedSteps, 1);
+  EXPECT_EQ(machine.record().recordedSteps(), 1);
   EXPECT_EQ(gr(1), "0007");
   EXPECT_EQ(panel.mnemonic, "RET");
 }
@@ -87,11 +87,11 @@ TEST_F(StackAndIo, RpushAndRpopRestoreEveryRegisterInOneStepEach) {
   for (int n = 1; n <= 7; ++n) EXPECT_EQ(gr(n), "000" + std::to_string(n));
   EXPECT_EQ(word(255), "0001");  // GR1 at the highest address
   EXPECT_EQ(word(249), "0007");  // GR7 at SP
-  ASSERT_EQ(machine.recordedSteps, 11);
-  EXPECT_EQ(machine.history[7].pr, 14);  // the RPUSH word
-  EXPECT_EQ(machine.history[7].sp, 0x00F9);
-  EXPECT_EQ(machine.history[10].pr, 33 + 7);  // the last POP word of RPOP at 33
-  EXPECT_EQ(machine.history[10].sp, 0x0100);
+  ASSERT_EQ(machine.record().recordedSteps(), 11);
+  EXPECT_EQ(machine.record().slot(7).pr, 14);  // the RPUSH word
+  EXPECT_EQ(machine.record().slot(7).sp, 0x00F9);
+  EXPECT_EQ(machine.record().slot(10).pr, 33 + 7);  // the last POP word of RPOP at 33
+  EXPECT_EQ(machine.record().slot(10).sp, 0x0100);
   EXPECT_EQ(panel.programRegister, "29");  // RPOP + 8: the RET
 }
 
@@ -107,7 +107,7 @@ TEST_F(StackAndIo, PopOnAnEmptyStackReadsTheBlankWordAndTheNextStepStops) {
   load({"PRG START", " LAD GR1,9", " POP GR1", " NOP", " RET", " END"});
   run();
   EXPECT_EQ(gr(1), "0000");
-  EXPECT_EQ(machine.history[1].sp, 0x0101);
+  EXPECT_EQ(machine.record().slot(1).sp, 0x0101);
   EXPECT_EQ(
       runLines(),
       Lines{"****** ｴﾗ- ****** 実行ｱﾄﾞﾚｽか,ﾌﾟﾛｸﾞﾗﾑｶｳﾝﾀか,ｽﾀｯｸﾎﾟｲﾝﾀがﾒﾓﾘの使用範囲#0000より小さいか,"
@@ -122,14 +122,14 @@ TEST_F(StackAndIo, OutCountsTheWordsThatAreNotZeroAndWritesTheLength) {
   run();
   EXPECT_EQ(runLines(), Lines{"AB"});
   EXPECT_EQ(word(0x10), "0002");  // LEN, right after the two buffer words
-  EXPECT_EQ(machine.outputLine, "AB");
+  EXPECT_EQ(machine.outcome().outputLine, "AB");
 }
 
 TEST_F(StackAndIo, OutShowsHalfWidthKanaAndStopsAtTheFirstZeroWord) {
   load({"PRG START", " OUT MSG,LEN", " RET", "MSG DS 3", "LEN DS 1", " END"});
-  machine.memory[4] = Word(0x00B1);
-  machine.memory[5] = Word(0x0000);
-  machine.memory[6] = Word(0x0041);
+  patch(4, Word(0x00B1));
+  patch(5, Word(0x0000));
+  patch(6, Word(0x0041));
   run();
   EXPECT_EQ(runLines(), Lines{"ｱ"});
   EXPECT_EQ(word(7), "0002");  // two words are not 0000, one of them after the NUL
@@ -145,7 +145,7 @@ TEST_F(StackAndIo, InStoresTheCharactersAndTheirCount) {
   EXPECT_EQ(word(6), "0043");
   EXPECT_EQ(word(7), "0000");
   EXPECT_EQ(word(9), "0003");
-  EXPECT_EQ(machine.memory[9].signedValue(), 3);
+  EXPECT_EQ(machine.cpu().memory[9].signedValue(), 3);
 }
 
 TEST_F(StackAndIo, InOfEightyCharactersStoresThemAllWithoutAWarning) {
@@ -170,7 +170,7 @@ TEST_F(StackAndIo, InCancelledOrMinusOneStoresNothingAndLengthFFFF) {
     run();
     EXPECT_EQ(word(4), "0000");
     EXPECT_EQ(word(6), "FFFF");
-    EXPECT_EQ(machine.memory[6].signedValue(), -1);
+    EXPECT_EQ(machine.cpu().memory[6].signedValue(), -1);
   }
 }
 

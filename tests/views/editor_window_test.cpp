@@ -286,7 +286,7 @@ TEST_F(EditorWindowTest, PrintCommandsWriteTheListingsToTheChosenPdfFile) {
   dialogs.printToFile = listFile;
   trigger(names::printAction);
   EXPECT_EQ(pdfWords(listFile), documentWords([&](Printer& printer) {
-              printProgramAndMemory(printer, state->program.source, state->machine.memory);
+              printProgramAndMemory(printer, state->program.source, state->machine.cpu().memory);
             }));
   const QString programFile = folder.filePath(QStringLiteral("program.pdf"));
   dialogs.printToFile = programFile;

@@ -182,9 +182,9 @@ TEST_F(ExecutionRoad, TheWindowsAreMadeOnceAndTheTraceTextFollowsEveryCheck) {
 
 TEST_F(ExecutionRoad, CancelledInputGivesTheLengthFFFF) {
   typeCheckAndOpen(QStringLiteral("echo.txt"));
-  executionAction(names::runAction)->trigger();           // no scripted entry: the box is cancelled
-  EXPECT_EQ(state->machine.memory[0x19].text(), "FFFE");  // TWICE: the length FFFF doubled
-  EXPECT_EQ(state->machine.memory[0x18].text(), "0001");  // OUT counted only the length word
+  executionAction(names::runAction)->trigger();  // no scripted entry: the box is cancelled
+  EXPECT_EQ(state->machine.cpu().memory[0x19].text(), "FFFE");  // TWICE: the length FFFF doubled
+  EXPECT_EQ(state->machine.cpu().memory[0x18].text(), "0001");  // OUT counted only the length word
 }
 
 TEST_F(ExecutionRoad, PrintCommandsWriteTheCoreDocumentsToPdf) {

@@ -393,7 +393,7 @@ TEST_F(ExecutionWindowTest, StepBackShowsExactlyWhatStepForwardShowed) {
   checkAndOpen(readFile(QStringLiteral(CASL2WB_TEST_DATA "/golden/replay_stack.txt"))
                    .remove(QLatin1Char('\r')));
   run(QStringLiteral("AB"));
-  const int steps = state->machine.recordedSteps;
+  const int steps = state->machine.record().recordedSteps();
   ASSERT_GT(steps, 3);
   std::vector<QStringList> forwardSteps;
   std::vector<std::set<int>> forwardMarks;

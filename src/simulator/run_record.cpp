@@ -1,4 +1,4 @@
-#include "simulator/machine.h"
+#include "simulator/run_record.h"
 
 #include <algorithm>
 
@@ -14,30 +14,23 @@ MemoryRow rowOf(const MemoryImage& memory) {
 
 }  // namespace
 
-Machine::Machine() { registers.fill(Word(0)); }
-
-void Machine::load(const AssembledProgram& program) {
-  memory = program.image;
-  parameters = program.run;
-  outputSize = program.outputSize;
-}
-
-void Machine::beginHistory() {
-  runStartRow_ = rowOf(memory);
-  registersAtRunStart_ = registers;
-  restarted_ = false;
-  runEnded_ = false;
+void RunRecord::begin(const CpuState& cpu) {
+  ++runs_;
+  steps_ = 0;
+  recordedSteps_ = 0;
   records_ = 0;
   journal_.clear();
+  runStartRow_ = rowOf(cpu.memory);
+  registersAtRunStart_ = cpu.registers;
+  restarted_ = false;
 }
 
-void Machine::endHistory() {
-  runEndRow_ = rowOf(memory);
-  runEnded_ = true;
-  std::array<Word, 8> now = registersAtRunStart_;
-  for (int s = 0; s < stepCount; ++s) {
+void RunRecord::end(const CpuState& cpu) {
+  runEndRow_ = rowOf(cpu.memory);
+  Registers now = registersAtRunStart_;
+  for (int s = 0; s < steps_; ++s) {
     if (s == lastSlot && restarted_) now = registersBeforeLastSlot_;
-    HistorySlot& slot = history[static_cast<std::size_t>(s)];
+    HistorySlot& slot = slots_[static_cast<std::size_t>(s)];
     if (slot.registersRecorded == HistorySlot::allRegisters) {
       now = slot.registers;
     } else if (slot.registersRecorded != HistorySlot::noRegister) {
@@ -47,13 +40,14 @@ void Machine::endHistory() {
     slot.registers = now;
     slot.registersRecorded = HistorySlot::allRegisters;
   }
+  recordedSteps_ = steps_;
 }
 
 // Rows of the first 999 slots are made forward from the memory at the run
 // start; the rows after them, which only the last pass can have recorded,
 // backward from the memory at the end.
-MemoryRow Machine::memoryRow(int s) const {
-  if (s < 1 || s > stepCount) {
+MemoryRow RunRecord::memoryRow(int s) const {
+  if (s < 1 || s > recordedSteps_) {
     MemoryRow blankRow;
     blankRow.fill(Word::blank());
     return blankRow;
@@ -67,7 +61,7 @@ MemoryRow Machine::memoryRow(int s) const {
     }
     return row;
   }
-  MemoryRow row = runEnded_ ? runEndRow_ : rowOf(memory);
+  MemoryRow row = runEndRow_;
   for (auto entry = journal_.rbegin(); entry != journal_.rend() && entry->slot >= s; ++entry) {
     row[entry->address] = entry->before;
   }
