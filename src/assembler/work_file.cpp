@@ -82,7 +82,7 @@ bool editorTextFits(std::string_view utf8Text) {
 }
 
 WorkFileResult passThroughWorkFile(const std::string& editorText, const std::string& workFolder,
-                                   CaptionSink& fileWindowCaption) {
+                                   WorkFileProgressSink& progress) {
   WorkFileResult result;
   result.workFile = workFolder;
   if (!editorTextFits(editorText)) {
@@ -91,7 +91,7 @@ WorkFileResult passThroughWorkFile(const std::string& editorText, const std::str
     return result;
   }
 
-  fileWindowCaption.setCaption(captionWriting);
+  progress.report(WorkFileProgress::Writing);
   // Passing the text through the decoder makes sure the work file holds valid
   // UTF-8, so that it is read back the way it was written.
   std::string fileText = toUtf8(fromUtf8(editorText));
@@ -100,19 +100,19 @@ WorkFileResult passThroughWorkFile(const std::string& editorText, const std::str
   result.workFile = work.path();
   int error = work.error();
   if (error == 0) writeAll(work.fd(), withCrLfLineEnds(fileText), error);
-  fileWindowCaption.setCaption(captionIdle);
+  progress.report(WorkFileProgress::Idle);
   if (error != 0) {
     result.error = errorText(error);
     return result;
   }
 
-  fileWindowCaption.setCaption(captionReading);
+  progress.report(WorkFileProgress::Reading);
   // A character takes at most four bytes, and a line end two.
   const SourceReadResult read =
       ::lseek(work.fd(), 0, SEEK_SET) == 0
           ? readSourceDescriptor(work.fd(), 8 * maxSourceFileBytes)
           : SourceReadResult{false, {}, ReadProblem::System, errorText(errno)};
-  fileWindowCaption.setCaption(captionIdle);
+  progress.report(WorkFileProgress::Idle);
   if (!read.ok) {
     result.error = read.error;
     return result;

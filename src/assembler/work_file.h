@@ -8,15 +8,10 @@
 
 #include <vector>
 
-#include "assembler/caption_sink.h"
+#include "assembler/work_file_progress.h"
 #include "base/text.h"
 
 namespace casl2wb {
-
-// Captions shown on the file window while the work file is written and read.
-inline constexpr const char* captionWriting = "書き込み中・・・";
-inline constexpr const char* captionReading = "読み込み中・・・";
-inline constexpr const char* captionIdle = "ファイル";
 
 // The work files are named workcsl-XXXXXX.txt, XXXXXX differing from check
 // to check.
@@ -46,8 +41,8 @@ bool editorTextFits(std::string_view utf8Text);
 // exactly one line end after it, reads it back through the same descriptor
 // and removes it. Each check has a file of its own that no other program or
 // check can see, and nothing at another name (a link, a file of somebody
-// else) is ever written through. The file window's caption shows each step.
+// else) is ever written through. `progress` hears of each step.
 WorkFileResult passThroughWorkFile(const std::string& editorText, const std::string& workFolder,
-                                   CaptionSink& fileWindowCaption);
+                                   WorkFileProgressSink& progress);
 
 }  // namespace casl2wb

@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "assembler/work_file.h"
 #include "base/file_paths.h"
 #include "base/messages.h"
 #include "base/source_file.h"
@@ -126,7 +125,9 @@ void FileWindow::rereadLists() {
   refreshFiles();
 }
 
-void FileWindow::setCaption(const std::string& caption) { setWindowTitle(fromStd(caption)); }
+void FileWindow::report(WorkFileProgress progress) {
+  setWindowTitle(QString::fromUtf8(texts::captionOf(progress)));
+}
 
 QString FileWindow::folderPath() const { return folderList_->path(); }
 
@@ -182,12 +183,12 @@ void FileWindow::fileChosen() {
 
 bool FileWindow::writeEditorText() {
   const QString path = fullPath();
-  setCaption(captionWriting);
+  report(WorkFileProgress::Writing);
   const FileWriteResult written = [&] {
     const BusyCursor busy;
     return saveTextFile(fullPathBytes(), toStd(editor_.sourceText()));
   }();
-  setCaption(captionIdle);
+  report(WorkFileProgress::Idle);
   if (!written.ok) {
     editor_.reportWriteError(path, written.error, this);
     return false;
@@ -221,9 +222,9 @@ void FileWindow::loadAndCheck() {
   const QString path = fullPath();
   const std::string pathBytes = fullPathBytes();
   BusyCursor busy;
-  setCaption(captionReading);
+  report(WorkFileProgress::Reading);
   const SourceReadResult read = readSourceFile(pathBytes);
-  setCaption(captionIdle);
+  report(WorkFileProgress::Idle);
   busy.release();
   if (!read.ok) {
     editor_.reportReadError(path, read, this);

@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <string>
 
-#include "assembler/caption_sink.h"
+#include "assembler/work_file_progress.h"
 
 class QComboBox;
 class QLabel;
@@ -19,7 +19,7 @@ namespace casl2wb {
 class EditedText;
 class FolderList;
 
-class FileWindow : public QMainWindow, public CaptionSink {
+class FileWindow : public QMainWindow, public WorkFileProgressSink {
   Q_OBJECT
 
  public:
@@ -27,7 +27,8 @@ class FileWindow : public QMainWindow, public CaptionSink {
   // editor window, which owns it), and starts in `folder`.
   FileWindow(EditedText& editor, QWidget* owner, const QString& folder);
 
-  void setCaption(const std::string& caption) override;
+  // Shows the progress of a work-file step in the caption.
+  void report(WorkFileProgress progress) override;
 
   // The folder as it is shown.
   QString folderPath() const;

@@ -24,30 +24,30 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-class RecordingCaption : public CaptionSink {
+class RecordingProgress : public WorkFileProgressSink {
  public:
-  void setCaption(const std::string& caption) override { captions.push_back(caption); }
-  std::vector<std::string> captions;
+  void report(WorkFileProgress progress) override { steps.push_back(progress); }
+  std::vector<WorkFileProgress> steps;
 };
 
 class WorkFileTest : public ::testing::Test {
  protected:
   WorkFileResult passThrough(const std::string& editorText) {
-    return passThroughWorkFile(editorText, dir.path().string(), caption);
+    return passThroughWorkFile(editorText, dir.path().string(), progress);
   }
 
   // The folder holds no file before a pass and none after it.
   bool folderIsEmpty() const { return std::filesystem::is_empty(dir.path()); }
 
   TempDir dir;
-  RecordingCaption caption;
+  RecordingProgress progress;
 };
 
-TEST_F(WorkFileTest, ShowsCaptionsInOrder) {
+TEST_F(WorkFileTest, ReportsEachStepInOrder) {
   const WorkFileResult result = passThrough("PRG START\n RET\n END");
   ASSERT_TRUE(result.ok) << result.error;
-  EXPECT_EQ(caption.captions, std::vector<std::string>({"書き込み中・・・", "ファイル",
-                                                        "読み込み中・・・", "ファイル"}));
+  using enum WorkFileProgress;
+  EXPECT_EQ(progress.steps, std::vector<WorkFileProgress>({Writing, Idle, Reading, Idle}));
 }
 
 TEST_F(WorkFileTest, AddsOneLineEndWhenTheTextHasNone) {
@@ -139,8 +139,8 @@ TEST_F(WorkFileTest, ConcurrentPassesInOneFolderEachReadTheirOwnText) {
     WorkFileResult firstResult;
     WorkFileResult secondResult;
     std::thread other([&] {
-      RecordingCaption otherCaption;
-      secondResult = passThroughWorkFile(second, dir.path().string(), otherCaption);
+      RecordingProgress otherProgress;
+      secondResult = passThroughWorkFile(second, dir.path().string(), otherProgress);
     });
     firstResult = passThrough(first);
     other.join();
@@ -172,12 +172,13 @@ TEST_F(WorkFileTest, TheLinesReadBackAreTheProgramToCheck) {
 
 TEST_F(WorkFileTest, WriteErrorIsReportedAndNoLinesComeBack) {
   const std::string missingDir = dir.file("missing");
-  const WorkFileResult result = passThroughWorkFile("PRG START\n", missingDir, caption);
+  const WorkFileResult result = passThroughWorkFile("PRG START\n", missingDir, progress);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "No such file or directory");
   EXPECT_EQ(result.workFile, missingDir);
   EXPECT_EQ(result.editorText, "");
-  EXPECT_EQ(caption.captions, std::vector<std::string>({"書き込み中・・・", "ファイル"}));
+  EXPECT_EQ(progress.steps,
+            std::vector<WorkFileProgress>({WorkFileProgress::Writing, WorkFileProgress::Idle}));
   EXPECT_TRUE(result.lines.empty());
 }
 
@@ -186,7 +187,7 @@ TEST_F(WorkFileTest, AFullDiskIsReportedAndLeavesNoWorkFile) {
   if (!disk.mounted()) GTEST_SKIP() << "a small file system cannot be mounted here";
   disk.fill();
   const WorkFileResult result =
-      passThroughWorkFile(std::string(20000, 'A'), disk.path().string(), caption);
+      passThroughWorkFile(std::string(20000, 'A'), disk.path().string(), progress);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "No space left on device");
   EXPECT_TRUE(result.lines.empty());
@@ -212,7 +213,7 @@ TEST_F(WorkFileTest, TooLongATextIsRefusedBeforeAnythingIsWritten) {
   EXPECT_FALSE(result.ok);
   EXPECT_TRUE(result.textTooLarge);
   EXPECT_EQ(result.error, "File too large");
-  EXPECT_TRUE(caption.captions.empty());
+  EXPECT_TRUE(progress.steps.empty());
   EXPECT_TRUE(result.lines.empty());
   EXPECT_TRUE(folderIsEmpty());
 }

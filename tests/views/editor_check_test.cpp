@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "assembler/work_file.h"
 #include "base/source_file.h"
 #include "editor_fixture.h"
 #include "views/file_window.h"
+#include "views/file_window_texts.h"
 #include "views/text_conversion.h"
 
 namespace casl2wb::testing {
@@ -95,9 +95,10 @@ TEST_F(EditorCheckTest, FileWindowCaptionsShowProgressWithoutShowingIt) {
                    [&](const QString& caption) { captions.append(caption); });
   typeText(sourceEdit(), QStringLiteral(" RET\n"));
   trigger(object_names::checkAction);
-  EXPECT_EQ(captions,
-            QStringList({QString::fromUtf8(captionWriting), QString::fromUtf8(captionIdle),
-                         QString::fromUtf8(captionReading), QString::fromUtf8(captionIdle)}));
+  EXPECT_EQ(captions, QStringList({QString::fromUtf8(file_window_texts::captionWriting),
+                                   QString::fromUtf8(file_window_texts::captionIdle),
+                                   QString::fromUtf8(file_window_texts::captionReading),
+                                   QString::fromUtf8(file_window_texts::captionIdle)}));
   EXPECT_FALSE(fileWindow.isVisible());
 }
 

@@ -15,7 +15,6 @@
 #include <csignal>
 #include <fstream>
 
-#include "assembler/work_file.h"
 #include "base/source_file.h"
 #include "editor_fixture.h"
 #include "views/file_window.h"
@@ -163,7 +162,7 @@ TEST_F(FileWindowTest, LoadCheckReadsTheFileIntoTheEditorAndChecksIt) {
   EXPECT_EQ(text(),
             QStringLiteral("SUM START\n LD GR1,A\n ADDA GR1,B\n RET\nA DC 1\nB DC 2\n END\n"));
   EXPECT_EQ(listItems(messageList()), cliCheck(path));
-  EXPECT_EQ(captions, progress({captionReading, captionIdle}));
+  EXPECT_EQ(captions, progress({texts::captionReading, texts::captionIdle}));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_FALSE(editor->hasUnsavedChanges());
 }
@@ -183,7 +182,8 @@ TEST_F(FileWindowTest, LoadCheckWithoutNameSavesTheEditorTextAsWorkFileFirst) {
   EXPECT_EQ(readFile(file("workcsl.txt")), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
   EXPECT_EQ(text(), QStringLiteral("PRG START\n RET\n END\n"));
   EXPECT_EQ(listItems(messageList()), cliCheck(file("workcsl.txt")));
-  EXPECT_EQ(captions, progress({captionWriting, captionIdle, captionReading, captionIdle}));
+  EXPECT_EQ(captions, progress({texts::captionWriting, texts::captionIdle, texts::captionReading,
+                                texts::captionIdle}));
   EXPECT_EQ(listItems(fileList()), QStringList({"workcsl.txt"}));
 }
 
@@ -199,7 +199,7 @@ TEST_F(FileWindowTest, UnreadableFileIsReportedAndNothingChanges) {
                                                formatMessage(Message::ReasonNoSuchFile)}));
   EXPECT_EQ(text(), QStringLiteral("kept"));
   EXPECT_EQ(listItems(messageList()), QStringList({"kept item"}));
-  EXPECT_EQ(captions, progress({captionReading, captionIdle}));
+  EXPECT_EQ(captions, progress({texts::captionReading, texts::captionIdle}));
 
   ASSERT_TRUE(QDir(files).mkdir(QStringLiteral("folder.txt")));
   fileNameEdit()->setText(QStringLiteral("folder.txt"));
@@ -298,7 +298,7 @@ TEST_F(FileWindowTest, SaveWritesTheEditorTextWithCrLf) {
   dialogs.questionAnswers.push_back(true);  // another file is overwritten
   command(names::fileSaveAction);
   EXPECT_EQ(readFile(file("prog.txt")), QStringLiteral("PRG START\r\n RET\r\n END\r\n"));
-  EXPECT_EQ(captions, progress({captionWriting, captionIdle}));
+  EXPECT_EQ(captions, progress({texts::captionWriting, texts::captionIdle}));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_FALSE(editor->hasUnsavedChanges());
