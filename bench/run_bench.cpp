@@ -53,8 +53,7 @@ std::uint64_t runOnce(const AssembledProgram& program) {
   Machine machine;
   machine.load(program);
   VectorMessageList list;
-  RegisterPanel panel;
-  Simulator(machine, list, dialogs, panel).run();
+  Simulator(machine, list, dialogs).run();
   benchmark::DoNotOptimize(list.items.data());
   return machine.record().recordCount();
 }

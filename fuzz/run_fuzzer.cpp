@@ -42,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   machine.load(program);
   VectorMessageList list;
   ScriptedAnswers answers;
-  RegisterPanel panel;
-  Simulator simulator(machine, list, answers, panel);
+  Simulator simulator(machine, list, answers);
   simulator.run();
   simulator.run();  // a second run on the memory the first one left
 

@@ -7,6 +7,7 @@
 
 #include "assembler/assembled_program.h"
 #include "base/message_list.h"
+#include "simulator/cpu_panel.h"
 #include "simulator/execution_loop.h"
 #include "simulator/machine.h"
 
@@ -21,12 +22,12 @@ struct ExecutionSession {
   AssembledProgram program;
   Machine machine;
   VectorMessageList list;  // the execution window's list
-  RegisterPanel panel;
-  Simulator simulator{machine, list, dialogs, panel};
+  CpuPanel panel;          // set from the machine after a run, or by a replayed step
+  Simulator simulator{machine, list, dialogs};
 };
 
 // The twelve lines of the CPU panel: "命令語：", "PR：", "FR：", "SP：",
 // "GR0：" to "GR7：", each followed by its value.
-void printPanel(const RegisterPanel& panel, std::ostream& out);
+void printPanel(const CpuPanel& panel, std::ostream& out);
 
 }  // namespace casl2wb::cli

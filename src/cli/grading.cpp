@@ -9,7 +9,6 @@
 #include "base/message_list.h"
 #include "base/source_file.h"
 #include "simulator/execution_loop.h"
-#include "simulator/register_panel.h"
 
 namespace casl2wb::cli {
 
@@ -86,8 +85,7 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
   machine.load(program);
   IgnoredList list;
   CaseDialogs dialogs(testCase.input);
-  RegisterPanel panel;
-  Simulator(machine, list, dialogs, panel).run();
+  Simulator(machine, list, dialogs).run();
 
   const CpuState& cpu = machine.cpu();
   const RunEnd end = machine.outcome().end;

@@ -41,6 +41,7 @@ int runReplayCommand(const CommandArguments& parsed, std::ostream& out, std::ost
   if (reportErrors(session.program, err)) return exitErrorsFound;
   session.machine.load(session.program);
   session.simulator.run();
+  session.panel = panelOf(session.machine.cpu());
 
   // The trace window's text as the translation set it: nothing selected yet.
   const Text trace = fromUtf8(session.program.traceText.value_or(""));

@@ -22,10 +22,10 @@ int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostrea
   // The list is only ever added to during runs; its lines go out before
   // the panel.
   StreamMessageList list(out);
-  Simulator simulator(session.machine, list, dialogs, session.panel);
+  Simulator simulator(session.machine, list, dialogs);
   for (long run = 0; run < runs; ++run) simulator.run();
   list.flush();
-  printPanel(session.panel, out);
+  printPanel(panelOf(session.machine.cpu()), out);
   out.flush();
   return exitSuccess;
 }

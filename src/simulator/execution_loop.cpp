@@ -82,9 +82,8 @@ std::int64_t prLimitOf(std::int64_t sp, int highest) {
 
 }  // namespace
 
-Simulator::Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs,
-                     RegisterPanel& panel)
-    : m_(machine), output_(output), dialogs_(dialogs), panel_(panel) {}
+Simulator::Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs)
+    : m_(machine), output_(output), dialogs_(dialogs) {}
 
 void Simulator::run() {
   startRun();
@@ -346,9 +345,7 @@ void Simulator::reportAddressError(std::int64_t eff) {
 }
 
 void Simulator::finishRun() {
-  const CpuState& cpu = m_.cpu_;
-  m_.record_.end(cpu);
-  panel_ = panelOf(cpu.memory, cpu.pr, cpu.registers, cpu.flags, cpu.sp);
+  m_.record_.end(m_.cpu_);
   appendEndOfRunDumps(m_, output_);
 }
 

@@ -13,16 +13,15 @@
 #include "comet2/instruction_set.h"
 #include "simulator/machine.h"
 #include "simulator/pass_state.h"
-#include "simulator/register_panel.h"
 #include "simulator/run_dialogs.h"
 
 namespace casl2wb {
 
 class Simulator {
  public:
-  // The run writes into `output` (the execution window's list) and sets
-  // `panel` (its CPU panel) at the end.
-  Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs, RegisterPanel& panel);
+  // The run writes into `output` (the execution window's list); the machine
+  // holds what it leaves (panelOf gives its CPU panel).
+  Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs);
 
   // The command "実行(&E)": one complete run.
   void run();
@@ -65,7 +64,6 @@ class Simulator {
   Machine& m_;
   MessageList& output_;
   RunDialogs& dialogs_;
-  RegisterPanel& panel_;
   Cp932Encoder encoder_;
   // The line that OUT is making, kept from one line to the next.
   std::string lineBuffer_;

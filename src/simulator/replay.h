@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "base/text.h"
+#include "simulator/cpu_panel.h"
 #include "simulator/machine.h"
-#include "simulator/register_panel.h"
 
 namespace casl2wb {
 
@@ -42,7 +42,7 @@ SelectionPlace selectionPlace(const Text& text, TraceRange selection);
 // One step as the replay shows it.
 struct ReplayStep {
   int slot = 0;  // the history slot: 0 for the first recorded step
-  RegisterPanel panel;
+  CpuPanel panel;
   TraceRange traceSelection;
 };
 

@@ -19,6 +19,7 @@
 #include "assembler/listing_text.h"
 #include "assembler/program_places.h"
 #include "base/messages.h"
+#include "documents/cpu_panel_texts.h"
 #include "documents/listings.h"
 #include "qtprint/font_choice.h"
 #include "qtprint/qt_printer.h"
@@ -258,7 +259,8 @@ void ExecutionWindow::run() {
     sincePublished.start();
   };
   runDialogs.onOutput = [this](const std::string& line) { programOutputModel_.add(line); };
-  Simulator(state_.machine, listModel_, runDialogs, state_.panel).run();
+  Simulator(state_.machine, listModel_, runDialogs).run();
+  state_.panel = panelOf(state_.machine.cpu());
   listModel_.publish();
   programOutputModel_.publish();
   showPanel();
@@ -498,7 +500,7 @@ void ExecutionWindow::printScreenCopy() {
 }
 
 void ExecutionWindow::showPanel() {
-  const RegisterPanel& panel = state_.panel;
+  const CpuPanelTexts panel = cpuPanelTexts(state_.panel);
   auto setValue = [this](const char* name, const std::string& value) {
     valueLabels_.at(QString::fromLatin1(name))->setText(QString::fromStdString(value));
   };

@@ -9,8 +9,8 @@
 
 #include "assembler/assembled_program.h"
 #include "assembler/assembler.h"
+#include "simulator/cpu_panel.h"
 #include "simulator/machine.h"
-#include "simulator/register_panel.h"
 #include "views/trace_text_store.h"
 
 class QPrinter;
@@ -28,7 +28,8 @@ class WorkbenchState {
   // The program of the last check, loaded into the machine.
   AssembledProgram program;
   Machine machine;
-  RegisterPanel panel;
+  // What the CPU panel shows: the end of the last run, or a replayed step.
+  CpuPanel panel;
   TraceTextStore traceText;
 
   // Whether the editor's text differs from the text of the last check (or

@@ -71,7 +71,7 @@ class PdfPrinterTest : public ::testing::Test {
     ASSERT_TRUE(program.runnable()) << ::testing::PrintToString(listingTexts(program.listing));
     machine.load(program);
   }
-  void run() { Simulator(machine, output, dialogs, panel).run(); }
+  void run() { Simulator(machine, output, dialogs).run(); }
 
   QString pdfPath(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 
@@ -79,7 +79,6 @@ class PdfPrinterTest : public ::testing::Test {
   Machine machine;
   VectorMessageList output;
   SilentRunDialogs dialogs;
-  RegisterPanel panel;
   QTemporaryDir dir;
 };
 

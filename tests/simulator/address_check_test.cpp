@@ -22,7 +22,7 @@ TEST_F(AddressCheck, IndexedLoadPastTheMemoryStopsBeforeItRuns) {
   EXPECT_EQ(runLines(), Lines{rangeError("00FF", 2, "0100", "0100")});
   EXPECT_EQ(machine.record().recordedSteps(), 1);
   EXPECT_EQ(gr(1), "0000");
-  EXPECT_EQ(panel.programRegister, "2");
+  EXPECT_EQ(panel().pr, 0x2);
 }
 
 TEST_F(AddressCheck, TheSameLoadRunsInExtendedMemory) {
@@ -112,7 +112,7 @@ TEST_F(AddressCheck, ReturnToANegativeAddressStopsAtTheNextPass) {
 TEST_F(AddressCheck, ReturnPastTheMemoryEndsWithPr255) {
   load({"PRG START", " PUSH #0101", " RET", " END"});
   run();
-  EXPECT_EQ(panel.programRegister, "FF");
+  EXPECT_EQ(panel().pr, 0xFF);
   EXPECT_EQ(machine.record().recordedSteps(), 2);
 }
 

@@ -21,11 +21,11 @@ TEST_F(SimulatorRun, EmptyMemoryEndsAtOnceWithTheInitialDisplay) {
       list.items[1],
       " 0000(    ) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
   EXPECT_EQ(list.items.back(), "  PR| GR0| GR1| GR2| GR3| GR4| GR5| GR6| GR7| FR|  SP|");
-  EXPECT_EQ(panel.programRegister, "0");
-  EXPECT_EQ(panel.stackPointer, "0100");
-  EXPECT_EQ(panel.flags, "000");
-  EXPECT_EQ(panel.mnemonic, "");
-  for (const auto& value : panel.registers) EXPECT_EQ(value, "0000");
+  EXPECT_EQ(panel().pr, 0);
+  EXPECT_EQ(panel().sp, 0x0100);
+  EXPECT_EQ(panel().flags.text(), "000");
+  EXPECT_EQ(mnemonicOf(panel()), "");
+  EXPECT_EQ(panel().registers, zeroRegisters);
 }
 
 TEST_F(SimulatorRun, LoadThenStoreRunInOnePassAndStoreThenLoadInTwo) {
@@ -43,8 +43,7 @@ TEST_F(SimulatorRun, LoadThenStoreRunInOnePassAndStoreThenLoadInTwo) {
   Machine otherMachine;
   otherMachine.load(Assembler().assemble(lines));
   VectorMessageList otherList;
-  RegisterPanel otherPanel;
-  Simulator(otherMachine, otherList, dialogs, otherPanel).run();
+  Simulator(otherMachine, otherList, dialogs).run();
   EXPECT_EQ(otherMachine.outcome().passCount, 2);
   EXPECT_EQ(otherMachine.record().recordedSteps(), 2);
   EXPECT_EQ(otherMachine.record().slot(0).pr, 0);
@@ -57,8 +56,8 @@ TEST_F(SimulatorRun, LmtOfZeroAllowsExactlyOnePass) {
   EXPECT_EQ(machine.outcome().passLimit, 0);
   EXPECT_EQ(machine.outcome().passCount, 1);
   EXPECT_EQ(machine.record().recordedSteps(), 2);  // the jump, then the NOP it reached
-  EXPECT_EQ(panel.programRegister, "3");
-  EXPECT_EQ(panel.mnemonic, "JUMP");
+  EXPECT_EQ(panel().pr, 0x3);
+  EXPECT_EQ(mnemonicOf(panel()), "JUMP");
 }
 
 TEST_F(SimulatorRun, MalformedLmtKeepsTheDefaultLimitAndSaysSo) {
@@ -139,8 +138,8 @@ TEST_F(SimulatorRun, WordsNoInstructionCarriesOutStallUntilThePassLimit) {
   run();
   EXPECT_EQ(machine.outcome().passCount, 11);
   EXPECT_EQ(machine.record().recordedSteps(), 1);
-  EXPECT_EQ(panel.programRegister, "1");
-  EXPECT_EQ(panel.mnemonic, "MDMP");
+  EXPECT_EQ(panel().pr, 0x1);
+  EXPECT_EQ(mnemonicOf(panel()), "MDMP");
 }
 
 TEST_F(SimulatorRun, ExtendedMemoryMovesTheStackAndDumpsSixtyFourLines) {
@@ -150,7 +149,7 @@ TEST_F(SimulatorRun, ExtendedMemoryMovesTheStackAndDumpsSixtyFourLines) {
   EXPECT_EQ(word(511), "0000");
   EXPECT_EQ(machine.record().slot(0).sp, 0x01FF);
   EXPECT_EQ(machine.record().slot(1).sp, 0x0200);
-  EXPECT_EQ(panel.stackPointer, "0200");
+  EXPECT_EQ(panel().sp, 0x0200);
   // The heading, then 64 memory lines before the register trace.
   const auto heading = std::find(list.items.begin(), list.items.end(), registerTraceHeading());
   ASSERT_NE(heading, list.items.end());
@@ -213,9 +212,9 @@ TEST_F(SimulatorRun, TheEndOfRunDumpListsEveryStep) {
   EXPECT_EQ(
       list.items[1],
       " 0000(1210) 0020(    ) 0040(    ) 0060(    ) 0080(    ) 00A0(    ) 00C0(    ) 00E0(    )");
-  EXPECT_EQ(panel.programRegister, "3");
-  EXPECT_EQ(panel.mnemonic, "RET");
-  EXPECT_EQ(panel.registers[2], "000A");
+  EXPECT_EQ(panel().pr, 0x3);
+  EXPECT_EQ(mnemonicOf(panel()), "RET");
+  EXPECT_EQ(panel().registers[2].text(), "000A");
 }
 
 TEST_F(SimulatorRun, TheMachineTellsHowTheRunEnded) {

@@ -15,6 +15,7 @@
 #include "assembler/assembler.h"
 #include "assembler/label_addresses.h"
 #include "assembler/listing_text.h"
+#include "simulator/cpu_panel.h"
 #include "simulator/execution_loop.h"
 #include "simulator/machine.h"
 #include "simulator/run_dialogs.h"
@@ -38,6 +39,11 @@ class ScriptedRunDialogs : public RunDialogs {
   std::vector<std::string> notices;
 };
 
+// The mnemonic a CPU panel shows: "" when the word at PR is no instruction.
+inline std::string mnemonicOf(const CpuPanel& panel) {
+  return panel.instruction != nullptr ? std::string(panel.instruction->mnemonic) : "";
+}
+
 // The items of a run's list before the end-of-run dumps.
 inline std::vector<std::string> linesBeforeDumps(const VectorMessageList& list) {
   std::vector<std::string> lines;
@@ -60,6 +66,8 @@ class RunFixture : public ::testing::Test {
     machine.load(program);
   }
   void run() { simulator.run(); }
+  // The CPU panel as the last run left the machine.
+  CpuPanel panel() const { return panelOf(machine.cpu()); }
   // Changes a word of the loaded program, where the translation would not
   // write it, and loads the program again.
   void patch(int address, Word word) {
@@ -77,8 +85,7 @@ class RunFixture : public ::testing::Test {
   Machine machine;
   VectorMessageList list;
   ScriptedRunDialogs dialogs;
-  RegisterPanel panel;
-  Simulator simulator{machine, list, dialogs, panel};
+  Simulator simulator{machine, list, dialogs};
 };
 
 // A small program as one run leaves it: the line `start`, the statements
@@ -108,7 +115,7 @@ class FinishedRun {
     }
     machine.load(program);
     dialogs.answers.assign(answers.begin(), answers.end());
-    Simulator(machine, list, dialogs, panel).run();
+    Simulator(machine, list, dialogs).run();
   }
 
   // The value `name` stands for: GR0 to GR7, FR, PR and SP as the run left
@@ -138,7 +145,6 @@ class FinishedRun {
   Machine machine;
   VectorMessageList list;
   ScriptedRunDialogs dialogs;
-  RegisterPanel panel;
 };
 
 // A row of a table of runs: what it shows, the code and data of a

@@ -68,8 +68,8 @@ TEST_F(StackAndIo, CallPushesTheReturnAddressAndRetTakesItBack) {
   EXPECT_EQ(machine.record().slot(0).sp, 0x00FF);
   EXPECT_EQ(machine.record().slot(1).pr, 3);
   EXPECT_EQ(machine.record().slot(1).sp, 0x00FF);  // recorded before the return
-  EXPECT_EQ(panel.programRegister, "2");           // the main program's RET, on an empty stack
-  EXPECT_EQ(panel.stackPointer, "0100");
+  EXPECT_EQ(panel().pr, 0x2);                      // the main program's RET, on an empty stack
+  EXPECT_EQ(panel().sp, 0x0100);
 }
 
 TEST_F(StackAndIo, MainProgramRetEndsTheRunWithoutARecord) {
@@ -77,7 +77,7 @@ TEST_F(StackAndIo, MainProgramRetEndsTheRunWithoutARecord) {
   run();
   EXPECT_EQ(machine.record().recordedSteps(), 1);
   EXPECT_EQ(gr(1), "0007");
-  EXPECT_EQ(panel.mnemonic, "RET");
+  EXPECT_EQ(mnemonicOf(panel()), "RET");
 }
 
 TEST_F(StackAndIo, RpushAndRpopRestoreEveryRegisterInOneStepEach) {
@@ -92,7 +92,7 @@ TEST_F(StackAndIo, RpushAndRpopRestoreEveryRegisterInOneStepEach) {
   EXPECT_EQ(machine.record().slot(7).sp, 0x00F9);
   EXPECT_EQ(machine.record().slot(10).pr, 33 + 7);  // the last POP word of RPOP at 33
   EXPECT_EQ(machine.record().slot(10).sp, 0x0100);
-  EXPECT_EQ(panel.programRegister, "29");  // RPOP + 8: the RET
+  EXPECT_EQ(panel().pr, 0x29);  // RPOP + 8: the RET
 }
 
 TEST_F(StackAndIo, PushWithoutIndexWarnsAndPushesTheAddress) {
