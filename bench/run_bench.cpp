@@ -13,6 +13,7 @@
 
 #include "assembler/assembler.h"
 #include "base/source_file.h"
+#include "documents/run_listing.h"
 #include "simulator/execution_loop.h"
 
 #ifndef CASL2WB_BENCH_PROGRAMS
@@ -53,7 +54,8 @@ std::uint64_t runOnce(const AssembledProgram& program) {
   Machine machine;
   machine.load(program);
   VectorMessageList list;
-  Simulator(machine, list, dialogs).run();
+  RunListing listing(list);
+  Simulator(machine, listing, dialogs).run();
   benchmark::DoNotOptimize(list.items.data());
   return machine.record().recordCount();
 }

@@ -8,9 +8,10 @@
 #include "assembler/assembler.h"
 #include "base/source_file.h"
 #include "base/text.h"
+#include "documents/run_dumps.h"
+#include "documents/run_listing.h"
 #include "simulator/execution_loop.h"
 #include "simulator/replay.h"
-#include "simulator/run_dumps.h"
 
 namespace {
 
@@ -41,8 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Machine machine;
   machine.load(program);
   VectorMessageList list;
+  RunListing listing(list);
   ScriptedAnswers answers;
-  Simulator simulator(machine, list, answers);
+  Simulator simulator(machine, listing, answers);
   simulator.run();
   simulator.run();  // a second run on the memory the first one left
 

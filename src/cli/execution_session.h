@@ -7,6 +7,7 @@
 
 #include "assembler/assembled_program.h"
 #include "base/message_list.h"
+#include "documents/run_listing.h"
 #include "simulator/cpu_panel.h"
 #include "simulator/execution_loop.h"
 #include "simulator/machine.h"
@@ -22,8 +23,9 @@ struct ExecutionSession {
   AssembledProgram program;
   Machine machine;
   VectorMessageList list;  // the execution window's list
-  CpuPanel panel;          // set from the machine after a run, or by a replayed step
-  Simulator simulator{machine, list, dialogs};
+  RunListing listing{list};
+  CpuPanel panel;  // set from the machine after a run, or by a replayed step
+  Simulator simulator{machine, listing, dialogs};
 };
 
 // The twelve lines of the CPU panel: "命令語：", "PR：", "FR：", "SP：",

@@ -6,7 +6,6 @@
 
 #include "assembler/assembler.h"
 #include "assembler/label_addresses.h"
-#include "base/message_list.h"
 #include "base/source_file.h"
 #include "simulator/execution_loop.h"
 
@@ -16,10 +15,11 @@ namespace {
 
 // The run's list: its items (warnings, dumps) are of no interest, OUT's
 // lines come through the dialogs.
-class IgnoredList : public MessageList {
+class IgnoredOutput : public RunOutput {
  public:
-  void clear() override {}
-  void add(std::string_view) override {}
+  void line(std::string_view) override {}
+  void dumped(int, const CpuState&) override {}
+  void ended(const Machine&) override {}
 };
 
 // The input box of IN answered from the case's input lines; after the last
@@ -83,9 +83,9 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
                    const TestCase& testCase) {
   Machine machine;
   machine.load(program);
-  IgnoredList list;
+  IgnoredOutput output;
   CaseDialogs dialogs(testCase.input);
-  Simulator(machine, list, dialogs).run();
+  Simulator(machine, output, dialogs).run();
 
   const CpuState& cpu = machine.cpu();
   const RunEnd end = machine.outcome().end;

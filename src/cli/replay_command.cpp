@@ -7,8 +7,8 @@
 #include "cli/command.h"
 #include "cli/execution_session.h"
 #include "cli/scripted_dialogs.h"
+#include "documents/run_dumps.h"
 #include "simulator/replay.h"
-#include "simulator/run_dumps.h"
 
 namespace casl2wb::cli {
 

@@ -22,7 +22,8 @@ int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostrea
   // The list is only ever added to during runs; its lines go out before
   // the panel.
   StreamMessageList list(out);
-  Simulator simulator(session.machine, list, dialogs);
+  RunListing listing(list);
+  Simulator simulator(session.machine, listing, dialogs);
   for (long run = 0; run < runs; ++run) simulator.run();
   list.flush();
   printPanel(panelOf(session.machine.cpu()), out);

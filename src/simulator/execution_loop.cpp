@@ -5,7 +5,6 @@
 
 #include "base/messages.h"
 #include "simulator/instructions.h"
-#include "simulator/run_dumps.h"
 #include "simulator/stack_instructions.h"
 
 namespace casl2wb {
@@ -82,7 +81,7 @@ std::int64_t prLimitOf(std::int64_t sp, int highest) {
 
 }  // namespace
 
-Simulator::Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs)
+Simulator::Simulator(Machine& machine, RunOutput& output, RunDialogs& dialogs)
     : m_(machine), output_(output), dialogs_(dialogs) {}
 
 void Simulator::run() {
@@ -106,7 +105,7 @@ void Simulator::startRun() {
 
   const RunParameters& parameters = m_.parameters_;
   if (parameters.passLimitMalformed) {
-    output_.add(formatMessage(Message::PassLimitBad));
+    output_.line(formatMessage(Message::PassLimitBad));
   } else if (parameters.passLimit) {
     outcome.passLimit = *parameters.passLimit;
   }
@@ -336,7 +335,7 @@ void Simulator::record(int advance) {
 
 void Simulator::reportAddressError(std::int64_t eff) {
   const CpuState& cpu = m_.cpu_;
-  output_.add(
+  output_.line(
       formatMessage(Message::AddressOutOfRange,
                     {hexText(static_cast<std::uint16_t>(cpu.highestAddress())),
                      std::to_string(cpu.pr), Word::of(eff).text(), Word::of(cpu.sp).text()}));
@@ -346,7 +345,7 @@ void Simulator::reportAddressError(std::int64_t eff) {
 
 void Simulator::finishRun() {
   m_.record_.end(m_.cpu_);
-  appendEndOfRunDumps(m_, output_);
+  output_.ended(m_);
 }
 
 }  // namespace casl2wb

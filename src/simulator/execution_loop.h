@@ -9,19 +9,20 @@
 #include <utility>
 
 #include "base/cp932.h"
-#include "base/message_list.h"
 #include "comet2/instruction_set.h"
 #include "simulator/machine.h"
 #include "simulator/pass_state.h"
 #include "simulator/run_dialogs.h"
+#include "simulator/run_output.h"
 
 namespace casl2wb {
 
 class Simulator {
  public:
-  // The run writes into `output` (the execution window's list); the machine
-  // holds what it leaves (panelOf gives its CPU panel).
-  Simulator(Machine& machine, MessageList& output, RunDialogs& dialogs);
+  // The run hands its lines and dumps to `output` (for the execution
+  // window's list); the machine holds what it leaves (panelOf gives its CPU
+  // panel).
+  Simulator(Machine& machine, RunOutput& output, RunDialogs& dialogs);
 
   // The command "実行(&E)": one complete run.
   void run();
@@ -62,7 +63,7 @@ class Simulator {
   void dump();
 
   Machine& m_;
-  MessageList& output_;
+  RunOutput& output_;
   RunDialogs& dialogs_;
   Cp932Encoder encoder_;
   // The line that OUT is making, kept from one line to the next.

@@ -1,6 +1,5 @@
 // OUT, IN and DMP, the instructions that talk to the user during a run.
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -54,7 +53,7 @@ void Simulator::output() {
   } else {
     line = toUtf8(decodeCp932(bytes));
   }
-  output_.add(line);
+  output_.line(line);
   dialogs_.outputWritten(line);
   record(3);
 }
@@ -74,7 +73,7 @@ void Simulator::input() {
   MemoryImage& memory = m_.cpu_.memory;
   m_.record_.write(memory, lengthAddress, Word::of(n));
   if (n > 80) {
-    output_.add(formatMessage(Message::InputTooLong));
+    output_.line(formatMessage(Message::InputTooLong));
     n = 80;
   }
   for (std::int64_t k = 1; k <= n && MemoryImage::contains(buffer + k - 1); ++k) {
@@ -84,45 +83,9 @@ void Simulator::input() {
   record(3);
 }
 
+// The output makes the dump's lines from the CPU as it is at the DMP word.
 void Simulator::dump() {
-  ++dumpCount_;
-  const CpuState& cpu = m_.cpu_;
-  // Each line made in one small buffer: a looping program may dump at every
-  // pass. The word at PR is the DMP word itself.
-  static constexpr std::string_view mnemonic = [] {
-    for (const Instruction& instruction : instructionSet) {
-      if (instruction.action == Action::Dump) return instruction.mnemonic;
-    }
-  }();
-  char text[128];
-  char* out = text;
-  const auto put = [&out](std::string_view part) {
-    out = std::copy(part.begin(), part.end(), out);
-  };
-  const auto addLine = [&] {
-    output_.add(std::string_view(text, static_cast<std::size_t>(out - text)));
-    out = text;
-  };
-  put("命令：");
-  put(mnemonic);
-  put("    実行回数：");
-  out = std::to_chars(out, text + sizeof text, dumpCount_).ptr;
-  addLine();
-
-  static constexpr std::string_view registerNames[] = {")GR0(", ")GR1(", ")GR2(", ")GR3(",
-                                                       ")GR4(", ")GR5(", ")GR6(", ")GR7("};
-  put(" PC(");
-  out = writeWordText(out, Word::of(cpu.pr));
-  for (std::size_t n = 0; n < cpu.registers.size(); ++n) {
-    put(registerNames[n]);
-    out = writeWordText(out, cpu.registers[n]);
-  }
-  put(")FR(");
-  out = cpu.flags.writeText(out);
-  put(")SP(");
-  out = writeWordText(out, Word::of(cpu.sp));
-  put(")");
-  addLine();
+  output_.dumped(++dumpCount_, m_.cpu_);
   record(1);
 }
 

@@ -6,20 +6,20 @@
 
 #include <cstdint>
 
-#include "base/message_list.h"
 #include "base/messages.h"
 #include "simulator/instructions.h"
 #include "simulator/pass_state.h"
+#include "simulator/run_output.h"
 #include "simulator/run_record.h"
 
 namespace casl2wb {
 
 // PUSH adr,x: eff onto the stack.
 [[gnu::always_inline]] inline StepEnd pushWord(CpuState& cpu, RunRecord& record, PassState& s,
-                                               Word word, std::int64_t eff, MessageList& list) {
+                                               Word word, std::int64_t eff, RunOutput& output) {
   if (cpu.sp - 1 < 0) return StepEnd::StackFull;
   --cpu.sp;
-  if (word.x() == 0) list.add(formatMessage(Message::PushWithoutIndex));
+  if (word.x() == 0) output.line(formatMessage(Message::PushWithoutIndex));
   record.write(cpu.memory, s.step(record), cpu.sp, Word::of(eff));
   s.record(cpu, s.pr);
   s.pr += 2;

@@ -21,11 +21,12 @@
 #include "base/messages.h"
 #include "documents/cpu_panel_texts.h"
 #include "documents/listings.h"
+#include "documents/run_dumps.h"
+#include "documents/run_listing.h"
 #include "qtprint/font_choice.h"
 #include "qtprint/qt_printer.h"
 #include "simulator/execution_loop.h"
 #include "simulator/replay.h"
-#include "simulator/run_dumps.h"
 #include "views/changed_cells_delegate.h"
 #include "views/execution_texts.h"
 #include "views/object_names.h"
@@ -259,7 +260,8 @@ void ExecutionWindow::run() {
     sincePublished.start();
   };
   runDialogs.onOutput = [this](const std::string& line) { programOutputModel_.add(line); };
-  Simulator(state_.machine, listModel_, runDialogs).run();
+  RunListing listing(listModel_);
+  Simulator(state_.machine, listing, runDialogs).run();
   state_.panel = panelOf(state_.machine.cpu());
   listModel_.publish();
   programOutputModel_.publish();

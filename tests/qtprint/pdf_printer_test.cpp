@@ -19,6 +19,7 @@
 #include "base/message_list.h"
 #include "base/text.h"
 #include "documents/listings.h"
+#include "documents/run_listing.h"
 #include "documents/text_printer.h"
 #include "qtprint/font_choice.h"
 #include "qtprint/pdf_printer.h"
@@ -71,7 +72,10 @@ class PdfPrinterTest : public ::testing::Test {
     ASSERT_TRUE(program.runnable()) << ::testing::PrintToString(listingTexts(program.listing));
     machine.load(program);
   }
-  void run() { Simulator(machine, output, dialogs).run(); }
+  void run() {
+    RunListing listing(output);
+    Simulator(machine, listing, dialogs).run();
+  }
 
   QString pdfPath(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 

@@ -1,7 +1,7 @@
 // Runs of whole programs: the run start, the run parameters, the pass
 // structure, the history limit and the end-of-run display.
+#include "documents/run_dumps.h"
 #include "run_fixture.h"
-#include "simulator/run_dumps.h"
 
 namespace casl2wb::runtest {
 namespace {
@@ -43,7 +43,8 @@ TEST_F(SimulatorRun, LoadThenStoreRunInOnePassAndStoreThenLoadInTwo) {
   Machine otherMachine;
   otherMachine.load(Assembler().assemble(lines));
   VectorMessageList otherList;
-  Simulator(otherMachine, otherList, dialogs).run();
+  RunListing otherListing(otherList);
+  Simulator(otherMachine, otherListing, dialogs).run();
   EXPECT_EQ(otherMachine.outcome().passCount, 2);
   EXPECT_EQ(otherMachine.record().recordedSteps(), 2);
   EXPECT_EQ(otherMachine.record().slot(0).pr, 0);
@@ -215,6 +216,29 @@ TEST_F(SimulatorRun, TheEndOfRunDumpListsEveryStep) {
   EXPECT_EQ(panel().pr, 0x3);
   EXPECT_EQ(mnemonicOf(panel()), "RET");
   EXPECT_EQ(panel().registers[2].text(), "000A");
+}
+
+// What a run hands on, in its order: each line, each DMP with its count and
+// the CPU as the DMP word finds it, and the end once, after everything.
+TEST_F(SimulatorRun, TheRunHandsOnLinesDumpsAndItsEndInOrder) {
+  class RecordingOutput : public RunOutput {
+   public:
+    void line(std::string_view text) override { events.push_back("line " + std::string(text)); }
+    void dumped(int count, const CpuState& cpu) override {
+      events.push_back("dump " + std::to_string(count) + " PR=" + Word::of(cpu.pr).text() +
+                       " GR1=" + cpu.registers[1].text());
+    }
+    void ended(const Machine& machine) override {
+      events.push_back("end steps=" + std::to_string(machine.record().recordedSteps()));
+    }
+    std::vector<std::string> events;
+  };
+  load({"P START", " LAD GR1,#41", " ST GR1,B", " DMP", " OUT B,L", " LAD GR1,1,GR1", " DMP",
+        " RET", "B DS 1", "L DS 1", " END"});
+  RecordingOutput output;
+  Simulator(machine, output, dialogs).run();
+  EXPECT_EQ(output.events, (std::vector<std::string>{"dump 1 PR=0004 GR1=0041", "line A",
+                                                     "dump 2 PR=000A GR1=0042", "end steps=6"}));
 }
 
 TEST_F(SimulatorRun, TheMachineTellsHowTheRunEnded) {

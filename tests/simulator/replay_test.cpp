@@ -3,8 +3,8 @@
 // step shows what ">>" shows there.
 #include "simulator/replay.h"
 
+#include "documents/run_dumps.h"
 #include "run_fixture.h"
-#include "simulator/run_dumps.h"
 
 namespace casl2wb::runtest {
 namespace {

@@ -15,6 +15,7 @@
 #include "assembler/assembler.h"
 #include "assembler/label_addresses.h"
 #include "assembler/listing_text.h"
+#include "documents/run_listing.h"
 #include "simulator/cpu_panel.h"
 #include "simulator/execution_loop.h"
 #include "simulator/machine.h"
@@ -84,8 +85,9 @@ class RunFixture : public ::testing::Test {
   AssembledProgram program;
   Machine machine;
   VectorMessageList list;
+  RunListing listing{list};
   ScriptedRunDialogs dialogs;
-  Simulator simulator{machine, list, dialogs};
+  Simulator simulator{machine, listing, dialogs};
 };
 
 // A small program as one run leaves it: the line `start`, the statements
@@ -115,7 +117,8 @@ class FinishedRun {
     }
     machine.load(program);
     dialogs.answers.assign(answers.begin(), answers.end());
-    Simulator(machine, list, dialogs).run();
+    RunListing listing(list);
+    Simulator(machine, listing, dialogs).run();
   }
 
   // The value `name` stands for: GR0 to GR7, FR, PR and SP as the run left

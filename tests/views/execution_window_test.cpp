@@ -12,8 +12,8 @@
 #include <set>
 
 #include "base/messages.h"
+#include "documents/run_dumps.h"
 #include "editor_fixture.h"
-#include "simulator/run_dumps.h"
 #include "views/changed_cells_delegate.h"
 #include "views/execution_texts.h"
 #include "views/execution_windows.h"

@@ -1,5 +1,6 @@
-// The dumps the execution window writes into its list: memory lines, the
-// end-of-run dumps and the memory of one replay step.
+// The texts of the dumps the execution window writes into its list: the
+// lines of a DMP, memory lines, the end-of-run dumps and the memory of one
+// replay step, made from the values the run hands on.
 #pragma once
 
 #include <span>
@@ -9,6 +10,10 @@
 #include "simulator/machine.h"
 
 namespace casl2wb {
+
+// The two lines of the `count`-th DMP of a run, with the CPU as the DMP
+// step finds it: "命令：DMP    実行回数：n" and the registers.
+void appendDumpLines(int count, const CpuState& cpu, MessageList& list);
 
 // "ｱﾄﾞﾚｽ( ﾒﾓﾘ)" eight times.
 std::string memoryDumpHeading();

@@ -1,4 +1,10 @@
-#include "simulator/run_dumps.h"
+#include "documents/run_dumps.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+#include "comet2/instruction_set.h"
 
 namespace casl2wb {
 
@@ -14,6 +20,45 @@ void addMemoryLines(const CpuState& cpu, std::span<const Word> words, MessageLis
 }
 
 }  // namespace
+
+void appendDumpLines(int count, const CpuState& cpu, MessageList& list) {
+  // Each line made in one small buffer: a looping program may dump at every
+  // pass.
+  static constexpr std::string_view mnemonic = [] {
+    for (const Instruction& instruction : instructionSet) {
+      if (instruction.action == Action::Dump) return instruction.mnemonic;
+    }
+  }();
+  char text[128];
+  char* out = text;
+  const auto put = [&out](std::string_view part) {
+    out = std::copy(part.begin(), part.end(), out);
+  };
+  const auto addLine = [&] {
+    list.add(std::string_view(text, static_cast<std::size_t>(out - text)));
+    out = text;
+  };
+  put("命令：");
+  put(mnemonic);
+  put("    実行回数：");
+  out = std::to_chars(out, text + sizeof text, count).ptr;
+  addLine();
+
+  static constexpr std::string_view registerNames[] = {")GR0(", ")GR1(", ")GR2(", ")GR3(",
+                                                       ")GR4(", ")GR5(", ")GR6(", ")GR7("};
+  put(" PC(");
+  out = writeWordText(out, Word::of(cpu.pr));
+  for (std::size_t n = 0; n < cpu.registers.size(); ++n) {
+    put(registerNames[n]);
+    out = writeWordText(out, cpu.registers[n]);
+  }
+  put(")FR(");
+  out = cpu.flags.writeText(out);
+  put(")SP(");
+  out = writeWordText(out, Word::of(cpu.sp));
+  put(")");
+  addLine();
+}
 
 std::string memoryDumpHeading() {
   std::string heading;
