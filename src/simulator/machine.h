@@ -27,6 +27,8 @@ class Machine {
   const RunOutcome& outcome() const { return outcome_; }
 
  private:
+  // A run changes every part; whoever else holds a machine only loads a
+  // program into it and reads.
   friend class Simulator;
 
   CpuState cpu_;
