@@ -123,7 +123,7 @@ TEST_F(SimulatorRun, TheNoticeComesOnceMoreThan999StepsAreRecorded) {
     load({start, "L JUMP L", " RET", " END"});
     run();
     EXPECT_EQ(dialogs.notices.size(), notices);
-    EXPECT_EQ(machine.recordedSteps, 999);
+    EXPECT_EQ(machine.record().recordedSteps(), 999);
   }
 }
 
