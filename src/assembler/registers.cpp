@@ -11,10 +11,4 @@ bool isIndexRegisterName(TextView text) { return isRegisterName(text) && text[2]
 
 int registerNumber(TextView name) { return static_cast<int>(name[2] - U'0'); }
 
-std::optional<Syntax> syntaxOf(TextView operation) {
-  const InstructionForms forms = instructionForms(operation);
-  if (forms.main == nullptr) return std::nullopt;
-  return forms.main->syntax;
-}
-
 }  // namespace casl2wb

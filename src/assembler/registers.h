@@ -1,10 +1,7 @@
-// Register names and the operand rules of the instruction groups.
+// Register names as operands write them.
 #pragma once
 
-#include <optional>
-
 #include "base/text.h"
-#include "comet2/instruction_set.h"
 
 namespace casl2wb {
 
@@ -14,8 +11,5 @@ bool isRegisterName(TextView text);
 bool isIndexRegisterName(TextView text);
 // The register number of "GR0".."GR7".
 int registerNumber(TextView name);
-
-// The operand rules of an operation that the instruction set knows.
-std::optional<Syntax> syntaxOf(TextView operation);
 
 }  // namespace casl2wb
