@@ -2,29 +2,9 @@
 
 namespace casl2wb {
 
-namespace {
+std::string Diagnostic::text() const { return formatMessage(message, arguments, true); }
 
-using Formatter = std::string (*)(Message, std::initializer_list<std::string_view>);
-
-std::string filledIn(const Diagnostic& diagnostic, Formatter format) {
-  const std::vector<std::string>& a = diagnostic.arguments;
-  switch (a.size()) {
-    case 0:
-      return format(diagnostic.message, {});
-    case 1:
-      return format(diagnostic.message, {a[0]});
-    case 2:
-      return format(diagnostic.message, {a[0], a[1]});
-    default:
-      return format(diagnostic.message, {a[0], a[1], a[2]});
-  }
-}
-
-}  // namespace
-
-std::string Diagnostic::text() const { return filledIn(*this, formatMessage); }
-
-std::string Diagnostic::plainText() const { return filledIn(*this, formatPlainMessage); }
+std::string Diagnostic::plainText() const { return formatMessage(message, arguments, false); }
 
 void DiagnosticLog::add(int n, const LineFields& row, LineField field, Diagnostic::Place place,
                         Message message, std::initializer_list<std::string_view> arguments) {

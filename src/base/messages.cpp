@@ -213,13 +213,93 @@ CatalogueEntry catalogueEntry(Message message) {
     // The help window.
     case Message::HelpTextNotFound:
       return "「{}」はヘルプにありません。";
+
+    // The check of standard CASL II.
+    case Message::StdStatementOutsideUnit:
+      return {"***** エラー ***** ", "START 命令より前か END 命令の後に命令があります。", " *****"};
+    case Message::StdNoEnd:
+      return {"***** エラー ***** ", "END 命令がないままファイルが終わっています。", " *****"};
+    case Message::StdStartWithoutLabel:
+      return {"***** エラー ***** ", "START 命令にラベルがありません。", " *****"};
+    case Message::StdLabelNotAllowed:
+      return {"***** エラー ***** ", "{} 命令にはラベルを付けられません。", " *****"};
+    case Message::StdLabelBad:
+      return {"***** エラー ***** ",
+              "ラベル {} は使えません（英大文字で始まる英大文字・数字8文字以内、GR0～GR7 以外）。",
+              " *****"};
+    case Message::StdLabelTwice:
+      return {"***** エラー ***** ", "ラベル {} が二つ以上あります。", " *****"};
+    case Message::StdLabelUndefined:
+      return {"***** エラー ***** ", "ラベル {} がありません。", " *****"};
+    case Message::StdNoOperation:
+      return {"***** エラー ***** ", "命令がありません。", " *****"};
+    case Message::StdUnknownOperation:
+      return {"***** エラー ***** ", "{} は CASL II の命令ではありません。", " *****"};
+    case Message::StdOperandCount:
+      return {"***** エラー ***** ", "{} 命令のオペランドの数または形が違います。", " *****"};
+    case Message::StdRegisterBad:
+      return {"***** エラー ***** ", "{} は汎用レジスタ（GR0～GR7）ではありません。", " *****"};
+    case Message::StdIndexBad:
+      return {"***** エラー ***** ", "{} は指標レジスタ（GR1～GR7）ではありません。", " *****"};
+    case Message::StdAddressBad:
+      return {"***** エラー ***** ",
+              "{} はアドレス（10進定数、16進定数、ラベル、リテラル）ではありません。", " *****"};
+    case Message::StdConstantBad:
+      return {"***** エラー ***** ",
+              "{} は定数（10進定数、16進定数、文字定数、ラベル）ではありません。", " *****"};
+    case Message::StdCountBad:
+      return {"***** エラー ***** ", "{} は語数（0～65535 の10進定数）ではありません。", " *****"};
+    case Message::StdQuoteUnclosed:
+      return {"***** エラー ***** ", "文字定数の ' が閉じていません。", " *****"};
+    case Message::StdEntryNotInUnit:
+      return {"***** エラー ***** ",
+              "START の実行開始番地 {} はこのプログラムのラベルではありません。", " *****"};
+    case Message::StdProgramTooLarge:
+      return {"***** エラー ***** ", "プログラムが主記憶（65536語）に入りきりません。", " *****"};
+    case Message::StdNoProgram:
+      return {"***** エラー ***** ", "START 命令と END 命令で囲まれたプログラムがありません。",
+              " *****"};
+    case Message::StdFileHeading:
+      return "ファイル：{}";
+
+    // A run of standard CASL II.
+    case Message::StdEndedAtReturn:
+      return "プログラムが終了しました。（実行ステップ数：{}）";
+    case Message::StdEndedAtStepLimit:
+      return {"***** エラー ***** ",
+              "実行ステップ数が上限の {} に達したので実行を打ち切りました。（PR=#{}）", " *****"};
+    case Message::StdEndedAtStackOverflow:
+      return {"***** エラー ***** ",
+              "スタックがあふれました。（実行ステップ数：{}、PR=#{}、SP=#{}）", " *****"};
+    case Message::StdEndedAtStackUnderflow:
+      return {"***** エラー ***** ",
+              "空のスタックから取り出そうとしました。（実行ステップ数：{}、PR=#{}）", " *****"};
+    case Message::StdEndedAtAddressError:
+      return {"***** エラー ***** ",
+              "主記憶の範囲（#0000～#FFFF）の外を参照しました。（実行ステップ数：{}、PR=#{}）",
+              " *****"};
+    case Message::StdEndedAtBadInstruction:
+      return {"***** エラー ***** ",
+              "命令ではない語を実行しようとしました。（実行ステップ数：{}、PR=#{}、語=#{}）",
+              " *****"};
+    case Message::StdEndedAtBadSupervisorCall:
+      return {"***** エラー ***** ",
+              "SVC {} はこのシステムにありません。（実行ステップ数：{}、PR=#{}）", " *****"};
+    case Message::StdInputPrompt:
+      return "IN命令の入力（1行、256文字まで）";
+    case Message::StdDialectCaption:
+      return "方言：{}";
+    case Message::StdDialectName:
+      return "CASL II 規格";
+    case Message::WorkbenchDialectName:
+      return "ワークベンチ方言";
   }
   return "";
 }
 
 // Appends the text with each "{}" replaced by the next argument.
-void appendFilledIn(std::string& result, std::string_view text,
-                    std::initializer_list<std::string_view> arguments) {
+template <typename Arguments>
+void appendFilledIn(std::string& result, std::string_view text, const Arguments& arguments) {
   auto argument = arguments.begin();
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t mark = text.find("{}", at);
@@ -239,9 +319,16 @@ std::string_view messageText(Message message) { return catalogueEntry(message).t
 
 MessageBanner messageBanner(Message message) { return catalogueEntry(message).banner; }
 
-std::string formatMessage(Message message, std::initializer_list<std::string_view> arguments) {
-  const CatalogueEntry entry = catalogueEntry(message);
+namespace {
+
+template <typename Arguments>
+std::string formatted(Message message, const Arguments& arguments, bool withBanner) {
   std::string result;
+  if (!withBanner) {
+    appendFilledIn(result, messageText(message), arguments);
+    return result;
+  }
+  const CatalogueEntry entry = catalogueEntry(message);
   result.reserve(entry.banner.opening.size() + entry.text.size() + entry.banner.closing.size() +
                  32);
   result += entry.banner.opening;
@@ -250,10 +337,19 @@ std::string formatMessage(Message message, std::initializer_list<std::string_vie
   return result;
 }
 
+}  // namespace
+
+std::string formatMessage(Message message, std::initializer_list<std::string_view> arguments) {
+  return formatted(message, arguments, true);
+}
+
 std::string formatPlainMessage(Message message, std::initializer_list<std::string_view> arguments) {
-  std::string result;
-  appendFilledIn(result, messageText(message), arguments);
-  return result;
+  return formatted(message, arguments, false);
+}
+
+std::string formatMessage(Message message, const std::vector<std::string>& arguments,
+                          bool withBanner) {
+  return formatted(message, arguments, withBanner);
 }
 
 }  // namespace casl2wb

@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace casl2wb {
 
@@ -124,6 +125,41 @@ enum class Message {
 
   // The help window's search.
   HelpTextNotFound,  // {search text}
+
+  // The check of standard CASL II.
+  StdStatementOutsideUnit,  //
+  StdNoEnd,                 //
+  StdStartWithoutLabel,     //
+  StdLabelNotAllowed,       // {operation}
+  StdLabelBad,              // {label}
+  StdLabelTwice,            // {label}
+  StdLabelUndefined,        // {label}
+  StdNoOperation,           //
+  StdUnknownOperation,      // {operation}
+  StdOperandCount,          // {operation}
+  StdRegisterBad,           // {operand}
+  StdIndexBad,              // {operand}
+  StdAddressBad,            // {operand}
+  StdConstantBad,           // {operand}
+  StdCountBad,              // {operand}
+  StdQuoteUnclosed,         //
+  StdEntryNotInUnit,        // {label}
+  StdProgramTooLarge,       //
+  StdNoProgram,             //
+  StdFileHeading,           // {file}
+
+  // A run of standard CASL II: how it ended.
+  StdEndedAtReturn,             // {steps}
+  StdEndedAtStepLimit,          // {steps}, {PR}
+  StdEndedAtStackOverflow,      // {steps}, {PR}, {SP}
+  StdEndedAtStackUnderflow,     // {steps}, {PR}
+  StdEndedAtAddressError,       // {steps}, {PR}
+  StdEndedAtBadInstruction,     // {steps}, {PR}, {word}
+  StdEndedAtBadSupervisorCall,  // {call number}, {steps}, {PR}
+  StdInputPrompt,               //
+  StdDialectCaption,            // {dialect name}
+  StdDialectName,               //
+  WorkbenchDialectName,         //
 };
 
 // The stars and the word around a message's text, spaces included:
@@ -144,5 +180,8 @@ std::string formatMessage(Message message, std::initializer_list<std::string_vie
 // The same without the banner.
 std::string formatPlainMessage(Message message,
                                std::initializer_list<std::string_view> arguments = {});
+// Either of them, for arguments kept in a list.
+std::string formatMessage(Message message, const std::vector<std::string>& arguments,
+                          bool withBanner);
 
 }  // namespace casl2wb

@@ -10,6 +10,11 @@ std::optional<std::string> CommandArguments::option(std::string_view name) const
   return found->second;
 }
 
+std::vector<std::string> CommandArguments::values(std::string_view name) const {
+  const auto found = repeated.find(name);
+  return found == repeated.end() ? std::vector<std::string>() : found->second;
+}
+
 std::optional<long> positiveNumber(std::string_view text, long largest) {
   if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos) {
     return std::nullopt;

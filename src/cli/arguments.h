@@ -17,9 +17,12 @@ struct CommandArguments {
   std::vector<std::string> positional;
   // "--input" -> its value; a flag that was given maps to the empty text.
   std::map<std::string, std::string, std::less<>> options;
+  // The values of an option that may be repeated, in their order.
+  std::map<std::string, std::vector<std::string>, std::less<>> repeated;
 
   std::optional<std::string> option(std::string_view name) const;
   bool flag(std::string_view name) const { return options.contains(name); }
+  std::vector<std::string> values(std::string_view name) const;
 };
 
 // A whole number from 1 to `largest` written in decimal digits only.

@@ -7,8 +7,10 @@
 #include "base/source_file.h"
 #include "cli/assembled_file.h"
 #include "cli/command.h"
+#include "cli/dialect_choice.h"
 #include "cli/editor_diagnostics.h"
 #include "cli/file_batch.h"
+#include "cli/standard_commands.h"
 
 namespace casl2wb::cli {
 
@@ -31,6 +33,9 @@ int printDiagnostics(const std::string& path, std::ostream& out, std::ostream& e
 
 int runCheckCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err) {
   if (parsed.positional.empty()) return usageError(err, "check needs at least one FILE");
+  const auto choice = readDialectChoice(parsed, "check", err);
+  if (!choice) return exitFailure;
+  if (choice->dialect == Dialect::Standard) return checkStandard(parsed, *choice, out, err);
   if (parsed.flag("--diagnostics")) {
     int worst = exitSuccess;
     for (const std::string& path : parsed.positional) {
@@ -49,6 +54,9 @@ int runCheckCommand(const CommandArguments& parsed, std::ostream& out, std::ostr
 
 int runTraceCommand(const CommandArguments& parsed, std::ostream& out, std::ostream& err) {
   if (parsed.positional.size() != 1) return usageError(err, "trace needs exactly one FILE");
+  const auto choice = readDialectChoice(parsed, "trace", err);
+  if (!choice) return exitFailure;
+  if (choice->dialect == Dialect::Standard) return traceStandard(parsed, *choice, out, err);
   AssembledProgram program;
   if (!assembleFile(parsed.positional[0], program, err)) return exitFailure;
   if (reportErrors(program, err)) return exitErrorsFound;

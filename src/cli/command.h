@@ -17,6 +17,8 @@ struct CommandOption {
   std::string_view name;  // "--input"
   std::string_view valueName;
   std::string_view description;
+  // Whether it may be given more than once (each value is kept).
+  bool repeatable = false;
 
   bool takesValue() const { return !valueName.empty(); }
 };

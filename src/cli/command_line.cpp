@@ -121,6 +121,10 @@ CommandLine readCommandLine(std::span<const Command> commands,
   line.arguments.positional = std::move(sub->positional);
   for (const auto& [declared, option] : sub->options) {
     if (option->count() == 0) continue;
+    if (declared->repeatable) {
+      line.arguments.repeated.emplace(declared->name, option->results());
+      continue;
+    }
     if (option->count() > 1) {
       return wrong(name + ": " + std::string(declared->name) + " is given twice");
     }

@@ -5,6 +5,7 @@
 
 #include "base/file_replacement.h"
 #include "cli/command.h"
+#include "cli/dialect_choice.h"
 #include "cli/grade_report.h"
 #include "cli/grading.h"
 #include "cli/same_file.h"
@@ -53,11 +54,17 @@ int runGradeCommand(const CommandArguments& parsed, std::ostream& out, std::ostr
     }
   }
 
-  const TestFileResult tests = readTestFile(testsPath);
+  const auto choice = readDialectChoice(parsed, "grade", err);
+  if (!choice) return exitFailure;
+  TestFileResult tests = readTestFile(testsPath);
   if (!tests.ok) {
     err << programName << ": " << tests.problem << '\n';
     return exitFailure;
   }
+  // --dialect standard reads the programs as standard ones whatever the
+  // test file says; --link adds files after the test file's.
+  if (parsed.option("--dialect")) tests.suite.dialect = choice->dialect;
+  tests.suite.links.insert(tests.suite.links.end(), choice->links.begin(), choice->links.end());
   const std::vector<FileResult> results = gradeFiles(files, tests.suite, jobs);
 
   int status = exitSuccess;

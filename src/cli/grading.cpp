@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <atomic>
+#include <sstream>
 #include <thread>
 
 #include "assembler/assembler.h"
 #include "assembler/label_addresses.h"
 #include "base/source_file.h"
+#include "cli/dialect_choice.h"
+#include "cli/front_end.h"
 #include "simulator/execution_loop.h"
+#include "simulator/standard_machine.h"
 
 namespace casl2wb::cli {
 
@@ -90,9 +94,8 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
   const CpuState& cpu = machine.cpu();
   const RunEnd end = machine.outcome().end;
   CaseResult result;
-  if (testCase.ends && *testCase.ends != end) {
-    result.differences.push_back(
-        {Difference::Kind::End, "", "", runEndName(*testCase.ends), runEndName(end)});
+  if (testCase.ends && *testCase.ends != runEndName(end)) {
+    result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, runEndName(end)});
   }
   if (testCase.output) compareOutput(*testCase.output, dialogs.outputLines, result);
   for (const auto& [name, expected] : testCase.registers) {
@@ -117,6 +120,94 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
   return result;
 }
 
+// IN of a standard program answered from the case's input lines (none after
+// the last); OUT's lines kept.
+class CaseTerminal : public standard::Terminal {
+ public:
+  explicit CaseTerminal(const std::vector<std::string>& input) : input_(input) {}
+  std::optional<std::string> readLine() override {
+    if (next_ >= input_.size()) return std::nullopt;
+    return input_[next_++];
+  }
+  void writeLine(const std::string& utf8) override { outputLines.push_back(utf8); }
+
+  std::vector<std::string> outputLines;
+
+ private:
+  const std::vector<std::string>& input_;
+  std::size_t next_ = 0;
+};
+
+std::string standardRegisterText(const standard::Cpu& cpu, const std::string& name) {
+  if (name == "FR") return cpu.flags.text();
+  if (name == "PR") return hexText(cpu.pr);
+  if (name == "SP") return hexText(static_cast<std::uint16_t>(cpu.sp));
+  return hexText(cpu.registers[static_cast<std::size_t>(name[2] - '0')]);
+}
+
+CaseResult runStandardCase(const standard::Program& program, std::int64_t stepLimit,
+                           const TestCase& testCase) {
+  standard::Cpu cpu = standard::loadedCpu(program);
+  CaseTerminal terminal(testCase.input);
+  const standard::RunEnd end = standard::run(cpu, terminal, stepLimit);
+  CaseResult result;
+  const std::string endName = standardEndName(end.end);
+  if (testCase.ends && *testCase.ends != endName) {
+    result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, endName});
+  }
+  if (testCase.output) compareOutput(*testCase.output, terminal.outputLines, result);
+  for (const auto& [name, expected] : testCase.registers) {
+    const std::string actual = standardRegisterText(cpu, name);
+    if (actual != expected) {
+      result.differences.push_back({Difference::Kind::Register, name, "", expected, actual});
+    }
+  }
+  for (const auto& [label, expected] : testCase.memory) {
+    const auto address = program.addressOf(fromUtf8(label));
+    if (!address) {
+      result.differences.push_back({Difference::Kind::Memory, label, "", expected, std::nullopt});
+      continue;
+    }
+    const std::string actual = hexText(cpu.memory[*address]);
+    if (actual != expected) {
+      result.differences.push_back(
+          {Difference::Kind::Memory, label, hexText(*address), expected, actual});
+    }
+  }
+  return result;
+}
+
+// A standard program: the file with the suite's linked files after it.
+FileResult gradeStandardFile(const std::string& path, const TestSuite& suite) {
+  FileResult result;
+  result.path = path;
+  result.cases.resize(suite.cases.size());
+  std::ostringstream readProblem;
+  standard::Program program;
+  if (!assembleStandardFiles(path, suite.links, program, readProblem)) {
+    result.status = FileResult::Status::Unreadable;
+    // The reason as a read error of the file shows it: a linked file that
+    // cannot be read is named.
+    std::string reason = readProblem.str();
+    for (const std::string& prefix : {std::string(programName) + ": ", path + ": "}) {
+      if (reason.starts_with(prefix)) reason.erase(0, prefix.size());
+    }
+    if (!reason.empty() && reason.back() == '\n') reason.pop_back();
+    result.readError = reason;
+    return result;
+  }
+  if (!program.runnable()) {
+    result.status = FileResult::Status::CheckErrors;
+    result.errorCount = static_cast<int>(program.diagnostics.size());
+    return result;
+  }
+  const std::int64_t stepLimit = suite.passLimit.value_or(standard::defaultStepLimit);
+  for (std::size_t k = 0; k < suite.cases.size(); ++k) {
+    result.cases[k] = runStandardCase(program, stepLimit, suite.cases[k]);
+  }
+  return result;
+}
+
 }  // namespace
 
 int FileResult::passedCases() const {
@@ -126,6 +217,7 @@ int FileResult::passedCases() const {
 }
 
 FileResult gradeFile(const std::string& path, const TestSuite& suite) {
+  if (suite.dialect == Dialect::Standard) return gradeStandardFile(path, suite);
   FileResult result;
   result.path = path;
   result.cases.resize(suite.cases.size());

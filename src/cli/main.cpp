@@ -14,6 +14,7 @@
 #include "cli/checked_output.h"
 #include "cli/command.h"
 #include "cli/command_line.h"
+#include "cli/dialect_choice.h"
 #include "cli/grade_command.h"
 #include "cli/print_command.h"
 #include "cli/replay_command.h"
@@ -33,13 +34,15 @@ const std::array commands = {
     Command{"check",
             {"FILE...", "[--diagnostics]"},
             "check a CASL II program and print its listing and messages",
-            {{"--diagnostics", "", "print only the errors as FILE:LINE:COLUMN: エラー: MESSAGE"}},
+            {{"--diagnostics", "", "print only the errors as FILE:LINE:COLUMN: エラー: MESSAGE"},
+             dialectOption,
+             linkOption},
             {},
             runCheckCommand},
     Command{"trace",
             {"FILE"},
             "check and translate a program and print its program-trace text",
-            {},
+            {dialectOption, linkOption},
             {},
             runTraceCommand},
     Command{"run",
@@ -48,20 +51,31 @@ const std::array commands = {
             {inputOption,
              {"--runs", "N",
               "run N times in a row (1 to 999999, default 1), each run on the memory the one "
-              "before left"}},
+              "before left"},
+             dialectOption,
+             linkOption,
+             stepsOption},
             {},
             runRunCommand},
     Command{"replay",
             {"FILE", "[--input INFILE]", "[--presses N]"},
             "run a program once, then press \">>\" N times (default: once through the run) and "
             "print the panel, the trace selection and the list after each press",
-            {inputOption, {"--presses", "N", "press \">>\" N times (default: once per step)"}},
+            {inputOption,
+             {"--presses", "N", "press \">>\" N times (default: once per step)"},
+             dialectOption,
+             linkOption,
+             stepsOption},
             {},
             runReplayCommand},
     Command{"print",
             {"KIND", "FILE", "[--input INFILE]", "[--pdf OUT.pdf]"},
             "print a listing as text or into a PDF file; KIND list, program, run or cpu",
-            {inputOption, {"--pdf", "OUT.pdf", "write an A4 PDF file instead of text"}},
+            {inputOption,
+             {"--pdf", "OUT.pdf", "write an A4 PDF file instead of text"},
+             dialectOption,
+             linkOption,
+             stepsOption},
             {},
             runPrintCommand},
     Command{
@@ -71,7 +85,9 @@ const std::array commands = {
         "pass",
         {{"--csv", "OUT.csv", "also write the results as CSV (UTF-8) for spreadsheets"},
          {"--json", "OUT.json", "also write the results as JSON"},
-         {"--jobs", "N", "grade N files at a time (default: one per core)"}},
+         {"--jobs", "N", "grade N files at a time (default: one per core)"},
+         dialectOption,
+         linkOption},
         "0 every case of every file passed, 1 a case failed, 2 wrong arguments, a bad test file, "
         "or a file that cannot be read or written.",
         runGradeCommand},

@@ -5,11 +5,14 @@
 #include "cli/arguments.h"
 #include "cli/assembled_file.h"
 #include "cli/command.h"
+#include "cli/dialect_choice.h"
 #include "cli/execution_session.h"
 #include "cli/pdf_output.h"
 #include "cli/same_file.h"
 #include "cli/scripted_dialogs.h"
+#include "cli/standard_commands.h"
 #include "documents/listings.h"
+#include "documents/standard_texts.h"
 #include "documents/text_printer.h"
 
 namespace casl2wb::cli {
@@ -61,8 +64,27 @@ int runPrintCommand(const CommandArguments& parsed, std::ostream& out, std::ostr
     return exitFailure;
   }
 
+  const auto choice = readDialectChoice(parsed, "print", err);
+  if (!choice) return exitFailure;
+
   InputSource input;
   if (!input.open(parsed.option("--input"), err)) return exitFailure;
+  if (choice->dialect == Dialect::Standard) {
+    std::vector<std::string> lines;
+    const int status =
+        standardDocumentLines(parsed.positional[0], source, *choice, input.stream(), lines, err);
+    if (status == exitFailure || (status == exitErrorsFound && runsTheProgram(*kind))) {
+      return status;
+    }
+    const auto printLines = [&](Printer& printer) { standard::printLines(printer, lines); };
+    if (pdfFile) {
+      if (!writePdf(*pdfFile, printLines, err)) return exitFailure;
+    } else {
+      TextPrinter printer(out);
+      printLines(printer);
+    }
+    return status;
+  }
   ScriptedDialogs dialogs(input.stream(), err);
   ExecutionSession session(dialogs);
   if (!assembleFile(source, session.program, err)) return exitFailure;

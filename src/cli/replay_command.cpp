@@ -5,8 +5,10 @@
 #include "cli/arguments.h"
 #include "cli/assembled_file.h"
 #include "cli/command.h"
+#include "cli/dialect_choice.h"
 #include "cli/execution_session.h"
 #include "cli/scripted_dialogs.h"
+#include "cli/standard_commands.h"
 #include "documents/run_dumps.h"
 #include "simulator/replay.h"
 
@@ -32,6 +34,10 @@ int runReplayCommand(const CommandArguments& parsed, std::ostream& out, std::ost
     presses = positiveNumber(*value, 999999999);
     if (!presses) return usageError(err, "replay: --presses takes a positive whole number");
   }
+  const auto choice = readDialectChoice(parsed, "replay", err);
+  if (!choice) return exitFailure;
+  if (choice->dialect == Dialect::Standard)
+    return replayStandard(parsed, *choice, presses, out, err);
 
   InputSource input;
   if (!input.open(parsed.option("--input"), err)) return exitFailure;

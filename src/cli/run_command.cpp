@@ -3,9 +3,11 @@
 #include "cli/arguments.h"
 #include "cli/assembled_file.h"
 #include "cli/command.h"
+#include "cli/dialect_choice.h"
 #include "cli/execution_session.h"
 #include "cli/file_batch.h"
 #include "cli/scripted_dialogs.h"
+#include "cli/standard_commands.h"
 
 namespace casl2wb::cli {
 
@@ -41,6 +43,9 @@ int runRunCommand(const CommandArguments& parsed, std::ostream& out, std::ostrea
     if (!number) return usageError(err, "run: --runs takes a whole number from 1 to 999999");
     runs = *number;
   }
+  const auto choice = readDialectChoice(parsed, "run", err);
+  if (!choice) return exitFailure;
+  if (choice->dialect == Dialect::Standard) return runStandard(parsed, *choice, runs, out, err);
 
   InputSource input;
   if (!input.open(parsed.option("--input"), err)) return exitFailure;

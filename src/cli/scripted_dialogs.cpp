@@ -22,15 +22,23 @@ bool InputSource::open(const std::optional<std::string>& path, std::ostream& err
 
 std::istream& InputSource::stream() { return fromFile_ ? file_ : std::cin; }
 
-std::string ScriptedDialogs::inputBox(const std::string&, const std::string&, const std::string&) {
-  // At the end of input every later box is cancelled too: no reading.
-  if (!input_) return "";
+std::optional<std::string> nextInputLine(std::istream& input) {
+  // At the end of input every later line is missing too: no reading.
+  if (!input) return std::nullopt;
   std::string line;
-  if (!std::getline(input_, line)) return "";
+  if (!std::getline(input, line)) return std::nullopt;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   // Input files may be UTF-8 or CP932, like source files.
   return toUtf8(decodeSourceBytes(line));
 }
+
+std::string ScriptedDialogs::inputBox(const std::string&, const std::string&, const std::string&) {
+  return nextInputLine(input_).value_or("");
+}
+
+std::optional<std::string> ScriptedTerminal::readLine() { return nextInputLine(input_); }
+
+void ScriptedTerminal::writeLine(const std::string& utf8) { out_ << utf8 << '\n'; }
 
 void ScriptedDialogs::errorBox(const std::string& text) { notices_ << text << '\n'; }
 

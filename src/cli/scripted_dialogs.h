@@ -9,6 +9,7 @@
 #include <string>
 
 #include "simulator/run_dialogs.h"
+#include "simulator/standard_machine.h"
 
 namespace casl2wb::cli {
 
@@ -23,6 +24,23 @@ class InputSource {
  private:
   std::ifstream file_;
   bool fromFile_ = false;
+};
+
+// The next line of input without its line end, decoded as source files
+// are; none at the end of input.
+std::optional<std::string> nextInputLine(std::istream& input);
+
+// IN and OUT of a standard program: IN takes the next input line (none at
+// the end of input), OUT writes its line on `out`.
+class ScriptedTerminal : public standard::Terminal {
+ public:
+  ScriptedTerminal(std::istream& input, std::ostream& out) : input_(input), out_(out) {}
+  std::optional<std::string> readLine() override;
+  void writeLine(const std::string& utf8) override;
+
+ private:
+  std::istream& input_;
+  std::ostream& out_;
 };
 
 class ScriptedDialogs : public RunDialogs {

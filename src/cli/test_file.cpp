@@ -3,6 +3,7 @@
 #include <toml++/toml.h>
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string_view>
 
 #include "base/source_file.h"
@@ -16,6 +17,16 @@ constexpr std::array<std::pair<RunEnd, std::string_view>, 4> runEndNames = {{
     {RunEnd::PassLimit, "pass-limit"},
     {RunEnd::AddressError, "range-error"},
     {RunEnd::BlankWord, "blank-word"},
+}};
+
+constexpr std::array<std::pair<standard::End, std::string_view>, 7> standardEndNames = {{
+    {standard::End::Return, "RET"},
+    {standard::End::StepLimit, "step-limit"},
+    {standard::End::StackOverflow, "stack-overflow"},
+    {standard::End::StackUnderflow, "stack-underflow"},
+    {standard::End::AddressError, "range-error"},
+    {standard::End::BadInstruction, "bad-instruction"},
+    {standard::End::BadSupervisorCall, "bad-svc"},
 }};
 
 // The registers a case may name, in the order the report shows them.
@@ -51,13 +62,28 @@ class SuiteReader {
   explicit SuiteReader(std::string path) : path_(std::move(path)) {}
 
   bool read(const toml::table& document, TestSuite& suite) {
+    // The dialect first: what the other keys may hold depends on it.
+    if (const toml::node* node = document.get("dialect")) {
+      const auto text = node->value<std::string>();
+      if (!node->is_string() || !text || (*text != "standard" && *text != "workbench")) {
+        return fail(*node, "dialect takes \"standard\" or \"workbench\"");
+      }
+      suite.dialect = *text == "standard" ? Dialect::Standard : Dialect::Workbench;
+    }
+    standard_ = suite.dialect == Dialect::Standard;
     for (const auto& [key, node] : document) {
       if (key.str() == "passes") {
+        const std::int64_t largest = standard_ ? 2000000000 : 99999;
         const auto passes = node.value<std::int64_t>();
-        if (!node.is_integer() || !passes || *passes < 1 || *passes > 99999) {
-          return fail(node, "passes takes a whole number from 1 to 99999");
+        if (!node.is_integer() || !passes || *passes < 1 || *passes > largest) {
+          return fail(node, "passes takes a whole number from 1 to " + std::to_string(largest));
         }
         suite.passLimit = *passes;
+      } else if (key.str() == "dialect") {
+        continue;
+      } else if (key.str() == "link") {
+        if (!standard_) return fail(node, "link needs dialect = \"standard\"");
+        if (!readLines(node, "link", suite.links)) return false;
       } else if (key.str() == "case") {
         const toml::array* cases = node.as_array();
         if (cases == nullptr) return fail(node, "case must be written as [[case]] tables");
@@ -156,15 +182,25 @@ class SuiteReader {
     return true;
   }
 
+  static bool knownEnd(const std::string& text, bool standard) {
+    const auto named = [&](const auto& names) {
+      return std::any_of(names.begin(), names.end(),
+                         [&](const auto& entry) { return entry.second == text; });
+    };
+    return standard ? named(standardEndNames) : named(runEndNames);
+  }
+
   bool readEnd(const toml::node& node, TestCase& testCase) {
     const auto text = node.value<std::string>();
-    for (const auto& [end, name] : runEndNames) {
-      if (node.is_string() && text && *text == name) {
-        testCase.ends = end;
-        return true;
-      }
+    if (!node.is_string() || !text || !knownEnd(*text, standard_)) {
+      return fail(node, standard_ ? "ends takes \"RET\", \"step-limit\", \"stack-overflow\", "
+                                    "\"stack-underflow\", \"range-error\", \"bad-instruction\" "
+                                    "or \"bad-svc\""
+                                  : "ends takes \"RET\", \"pass-limit\", \"range-error\" or "
+                                    "\"blank-word\"");
     }
-    return fail(node, "ends takes \"RET\", \"pass-limit\", \"range-error\" or \"blank-word\"");
+    testCase.ends = *text;
+    return true;
   }
 
   bool readCase(const toml::table& table, TestCase& testCase, const TestSuite& suite) {
@@ -212,12 +248,20 @@ class SuiteReader {
 
   std::string path_;
   std::string problem_;
+  bool standard_ = false;  // the test file is of the standard dialect
 };
 
 }  // namespace
 
 std::string runEndName(RunEnd end) {
   for (const auto& [known, name] : runEndNames) {
+    if (known == end) return std::string(name);
+  }
+  return "none";
+}
+
+std::string standardEndName(standard::End end) {
+  for (const auto& [known, name] : standardEndNames) {
     if (known == end) return std::string(name);
   }
   return "none";
@@ -247,6 +291,11 @@ TestFileResult readTestFile(const std::string& path) {
   SuiteReader reader(path);
   result.ok = reader.read(document, result.suite);
   result.problem = reader.problem();
+  // Linked files are named relative to the test file.
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  for (std::string& link : result.suite.links) {
+    if (std::filesystem::path(link).is_relative()) link = (folder / link).string();
+  }
   return result;
 }
 

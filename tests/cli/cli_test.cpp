@@ -95,6 +95,16 @@ TEST(Cli, WrongArgumentsAreReportedInOneLine) {
       {{"grade", "t.toml", "a.txt", "--jobs", "many"},
        "grade: --jobs takes a whole number from 1 to 1024"},
       {{"grade", "t.toml", "a.txt", "--input", "i"}, "grade: unknown option --input"},
+      {{"check", "a.txt", "--dialect", "ansi"}, "check: --dialect takes standard or workbench"},
+      {{"trace", "a.txt", "--dialect"}, "trace: --dialect needs a value"},
+      {{"run", "a.txt", "--link", "b.txt"}, "run: --link needs --dialect standard"},
+      {{"replay", "a.txt", "--dialect", "workbench", "--steps", "10"},
+       "replay: --steps needs --dialect standard"},
+      {{"print", "cpu", "a.txt", "--dialect", "standard", "--steps", "0"},
+       "print: --steps takes a whole number from 1 to 2000000000"},
+      {{"run", "a.txt", "--dialect", "standard", "--dialect", "standard"},
+       "run: --dialect is given twice"},
+      {{"check", "a.txt", "--steps", "5"}, "check: unknown option --steps"},
   };
   for (const Case& c : cases) {
     const ProcessResult result = runCli(c.arguments);

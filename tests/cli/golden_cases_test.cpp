@@ -1,4 +1,4 @@
-// Every expected output in the data folders golden/ and grade/, NAME.out,
+// Every expected output in the data folders golden/, grade/ and standard/, NAME.out,
 // compared with what the text front end prints for the case NAME.cmd beside
 // it. A case file holds comment lines (#), the arguments of casl2wb-cli on
 // one line, separated by spaces ($examples stands for the examples folder),
@@ -34,7 +34,7 @@ void PrintTo(const GoldenCase& c, std::ostream* out) { *out << c.expected; }
 
 std::vector<GoldenCase> goldenCases() {
   std::vector<GoldenCase> cases;
-  for (const char* folder : {"golden", "grade"}) {
+  for (const char* folder : {"golden", "grade", "standard"}) {
     for (const auto& entry :
          std::filesystem::directory_iterator(std::filesystem::path(CASL2WB_TEST_DATA) / folder)) {
       if (entry.path().extension() != ".out") continue;

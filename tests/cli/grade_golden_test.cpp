@@ -114,6 +114,25 @@ TEST(GradeTestFile, BadTestFilesAreReportedWithTheirLine) {
        "tests.toml:3: memory: ANS takes a word of hex digits in quotes, such as \"0005\""},
       {kase + "ends = \"return\"\n",
        "tests.toml:3: ends takes \"RET\", \"pass-limit\", \"range-error\" or \"blank-word\""},
+      {kase + "ends = \"step-limit\"\n",
+       "tests.toml:3: ends takes \"RET\", \"pass-limit\", \"range-error\" or \"blank-word\""},
+      // The keys of the standard dialect; the dialect is known before the
+      // keys that depend on it, wherever it stands.
+      {"link = [\"lib.cas\"]\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:1: link needs dialect = \"standard\""},
+      {"dialect = \"ansi\"\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:1: dialect takes \"standard\" or \"workbench\""},
+      {"passes = 100000\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:1: passes takes a whole number from 1 to 99999"},
+      {"link = \"lib.cas\"\ndialect = \"standard\"\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:1: link takes a list of strings"},
+      {"dialect = \"standard\"\npasses = 2000000001\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:2: passes takes a whole number from 1 to 2000000000"},
+      {kase + "ends = \"pass-limit\"\n[dialect]\n",
+       "tests.toml:4: dialect takes \"standard\" or \"workbench\""},
+      {"dialect = \"standard\"\n" + kase + "ends = \"pass-limit\"\n",
+       "tests.toml:4: ends takes \"RET\", \"step-limit\", \"stack-overflow\", "
+       "\"stack-underflow\", \"range-error\", \"bad-instruction\" or \"bad-svc\""},
   };
   TempDir dir;
   const std::string program = gradeData + "/good.txt";

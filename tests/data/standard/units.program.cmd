@@ -1,0 +1,2 @@
+# The printed translation.
+print program --dialect standard units.cas
