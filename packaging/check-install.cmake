@@ -27,7 +27,7 @@ endif()
 set(expected ${BINDIR}/casl2wb-cli ${MANDIR}/man1/casl2wb-cli.1.gz
     ${COMPLETIONS_DIR}/casl2wb-cli)
 file(GLOB source_examples RELATIVE ${SOURCE_EXAMPLES} ${SOURCE_EXAMPLES}/*.txt
-     ${SOURCE_EXAMPLES}/*.toml)
+     ${SOURCE_EXAMPLES}/*.toml ${SOURCE_EXAMPLES}/*.cas)
 if(NOT source_examples)
   fail("no examples in ${SOURCE_EXAMPLES}")
 endif()

@@ -53,7 +53,7 @@ if(TARGET casl2wb)
 endif()
 
 file(GLOB CASL2WB_EXAMPLE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.txt
-     ${PROJECT_SOURCE_DIR}/examples/*.toml)
+     ${PROJECT_SOURCE_DIR}/examples/*.toml ${PROJECT_SOURCE_DIR}/examples/*.cas)
 install(FILES ${CASL2WB_EXAMPLE_FILES} DESTINATION ${CASL2WB_EXAMPLES_INSTALL_DIR})
 
 # The package: casl2wb_VERSION_ARCH.deb. The library dependencies come from

@@ -284,6 +284,12 @@ void StandardAssembler::endUnit(SourcePlace place, const Text& endLabel) {
 bool StandardAssembler::statementWords(SourcePlace place, const CutLine& cut,
                                        Statement& statement) {
   const Text& operation = cut.operation.text;
+  for (const Field& operand : cut.operands) {
+    if (operand.text.empty()) {
+      error(place, operand.column, Message::StdOperandCount, {utf8(operation)});
+      return false;
+    }
+  }
   if (operation == U"DC") return constantWords(place, cut, statement);
   if (operation == U"DS") {
     const std::optional<std::uint16_t> count = cut.operands.size() == 1 &&
@@ -519,9 +525,6 @@ void StandardAssembler::secondPass() {
       const auto at = static_cast<std::size_t>(statement.address) + k;
       p_.words[at] = statement.words[k];
       p_.origins[at] = statement.place;
-    }
-    if (!statement.words.empty()) {
-      p_.statementStarts.emplace(static_cast<std::uint16_t>(statement.address), statement.place);
     }
   }
   for (const UnitDraft& draft : units_) {

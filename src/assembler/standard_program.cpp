@@ -18,10 +18,8 @@ std::optional<std::uint16_t> Program::addressOf(TextView label) const {
 }
 
 std::optional<SourcePlace> Program::lineAt(std::int64_t address) const {
-  if (address < 0 || address >= memoryWords) return std::nullopt;
-  const auto found = statementStarts.find(static_cast<std::uint16_t>(address));
-  if (found == statementStarts.end()) return std::nullopt;
-  return found->second;
+  if (address < 0 || address >= static_cast<std::int64_t>(origins.size())) return std::nullopt;
+  return origins[static_cast<std::size_t>(address)];
 }
 
 }  // namespace casl2wb::standard

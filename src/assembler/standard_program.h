@@ -92,8 +92,6 @@ struct Program {
   // The words from address 0, and the line each came from.
   std::vector<std::uint16_t> words;
   std::vector<SourcePlace> origins;
-  // The line of every statement by the address of its first word.
-  std::map<std::uint16_t, SourcePlace> statementStarts;
   // Where a run begins: the entry of the first unit.
   std::uint16_t entry = 0;
 
@@ -101,7 +99,8 @@ struct Program {
   // The address a label stands for: a label of the first unit, or any
   // unit's name.
   std::optional<std::uint16_t> addressOf(TextView label) const;
-  // The line whose statement starts at `address`, if any.
+  // The line the word at `address` came from (a macro's every instruction
+  // is its line's), if the program has a word there.
   std::optional<SourcePlace> lineAt(std::int64_t address) const;
 };
 

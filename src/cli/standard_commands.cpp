@@ -36,13 +36,6 @@ class KeptLines : public standard::Terminal {
   std::vector<std::string>& lines_;
 };
 
-void appendPanel(const CpuPanel& panel, std::vector<std::string>& lines) {
-  std::ostringstream text;
-  printPanel(panel, text);
-  std::istringstream split(text.str());
-  for (std::string line; std::getline(split, line);) lines.push_back(line);
-}
-
 }  // namespace
 
 int checkStandard(const CommandArguments& parsed, const DialectChoice& choice, std::ostream& out,
@@ -53,13 +46,9 @@ int checkStandard(const CommandArguments& parsed, const DialectChoice& choice, s
     if (!assembleStandardFiles(path, choice.links, program, err))
       return static_cast<int>(exitFailure);
     if (onlyErrors) {
-      for (const standard::Diagnostic& diagnostic : program.diagnostics) {
-        const auto& file = program.files[static_cast<std::size_t>(diagnostic.place.file)];
-        const int line = diagnostic.place.line > 0
-                             ? diagnostic.place.line
-                             : std::max<int>(1, static_cast<int>(file.lines.size()));
-        out << file.name << ':' << line << ':' << diagnostic.column
-            << ": エラー: " << diagnostic.plainText() << '\n';
+      for (const standard::LocatedError& error : standard::locatedErrors(program)) {
+        out << error.file << ':' << error.line << ':' << error.column
+            << ": エラー: " << error.message << '\n';
       }
     } else {
       for (const std::string& line : standard::listingTexts(program)) out << line << '\n';
@@ -166,20 +155,8 @@ int standardDocumentLines(const std::string& kind, const std::string& path,
   KeptLines terminal(input, outputLines);
   standard::StepRecord record;
   const standard::RunEnd end = standard::run(cpu, terminal, choice.stepLimit, &record);
-  if (kind == "run") {
-    lines = standard::codeListingTexts(program);
-    lines.emplace_back();
-    lines.insert(lines.end(), outputLines.begin(), outputLines.end());
-    lines.push_back(standard::runEndText(end));
-    appendPanel(standard::panelOf(cpu), lines);
-    return exitSuccess;
-  }
-  // The CPU trace: the register row of every recorded step.
-  lines = standard::codeListingTexts(program);
-  lines.emplace_back();
-  lines.push_back(standard::stepRowHeading());
-  for (const standard::Step& step : record.steps) lines.push_back(standard::stepRowText(step));
-  lines.push_back(standard::runEndText(end));
+  lines = kind == "run" ? standard::runDocumentLines(program, outputLines, end, cpu)
+                        : standard::cpuTraceLines(program, record, end);
   return exitSuccess;
 }
 

@@ -1,8 +1,11 @@
 #include "documents/standard_texts.h"
 
+#include <algorithm>
 #include <map>
+#include <tuple>
 
 #include "comet2/word.h"
+#include "documents/cpu_panel_texts.h"
 #include "documents/listings.h"
 
 namespace casl2wb::standard {
@@ -30,6 +33,12 @@ std::string listingLine(const ListedLine& line) {
 }  // namespace
 
 std::vector<std::string> listingTexts(const Program& program) {
+  std::vector<std::string> texts;
+  for (ListingEntry& entry : listingEntries(program)) texts.push_back(std::move(entry.text));
+  return texts;
+}
+
+std::vector<ListingEntry> listingEntries(const Program& program) {
   std::map<std::pair<int, int>, std::vector<const Diagnostic*>> ofLine;
   std::vector<const Diagnostic*> ofNoLine;
   for (const Diagnostic& diagnostic : program.diagnostics) {
@@ -39,25 +48,35 @@ std::vector<std::string> listingTexts(const Program& program) {
       ofNoLine.push_back(&diagnostic);
     }
   }
-  std::vector<std::string> texts;
+  std::vector<ListingEntry> texts;
   int file = -1;
   for (const ListedLine& line : program.lines) {
     if (line.place.file != file) {
       file = line.place.file;
       if (program.files.size() > 1) {
-        texts.push_back(formatPlainMessage(Message::StdFileHeading,
-                                           {program.files[static_cast<std::size_t>(file)].name}));
+        texts.push_back({formatPlainMessage(Message::StdFileHeading,
+                                            {program.files[static_cast<std::size_t>(file)].name}),
+                         {file, 0}});
       }
     }
-    texts.push_back(listingLine(line));
+    texts.push_back({listingLine(line), line.place});
     if (const auto found = ofLine.find({line.place.file, line.place.line}); found != ofLine.end()) {
-      for (const Diagnostic* diagnostic : found->second) texts.push_back(diagnostic->text());
+      for (const Diagnostic* diagnostic : found->second) {
+        texts.push_back({diagnostic->text(), line.place});
+      }
     }
   }
-  for (const Diagnostic* diagnostic : ofNoLine) texts.push_back(diagnostic->text());
+  // An error of no line belongs to the last line of its file.
+  for (const Diagnostic* diagnostic : ofNoLine) {
+    const auto own = static_cast<std::size_t>(diagnostic->place.file);
+    const int lastLine =
+        own < program.files.size() ? static_cast<int>(program.files[own].lines.size()) : 0;
+    texts.push_back({diagnostic->text(), {diagnostic->place.file, lastLine}});
+  }
   const auto errors = program.diagnostics.size();
-  texts.push_back(errors == 0 ? formatMessage(Message::NoErrors)
-                              : formatMessage(Message::ErrorTotal, {std::to_string(errors)}));
+  texts.push_back({errors == 0 ? formatMessage(Message::NoErrors)
+                               : formatMessage(Message::ErrorTotal, {std::to_string(errors)}),
+                   {}});
   if (!program.runnable()) return texts;
   for (std::size_t row = 0; row < program.words.size(); row += 8) {
     std::string text;
@@ -65,7 +84,7 @@ std::vector<std::string> listingTexts(const Program& program) {
       if (k > row) text += "  ";
       text += hex(static_cast<std::int64_t>(k)) + "  " + hexText(program.words[k]);
     }
-    texts.push_back(text);
+    texts.push_back({text, {}});
   }
   return texts;
 }
@@ -94,6 +113,29 @@ void appendMoreWords(const Program& program, std::size_t first, int count,
 }
 
 }  // namespace
+
+std::vector<LocatedError> locatedErrors(const Program& program) {
+  struct Located {
+    int file;
+    LocatedError error;
+  };
+  std::vector<Located> located;
+  for (const Diagnostic& diagnostic : program.diagnostics) {
+    const SourceFile& file = program.files[static_cast<std::size_t>(diagnostic.place.file)];
+    const int line = diagnostic.place.line > 0
+                         ? diagnostic.place.line
+                         : std::max<int>(1, static_cast<int>(file.lines.size()));
+    located.push_back(
+        {diagnostic.place.file, {file.name, line, diagnostic.column, diagnostic.plainText()}});
+  }
+  std::stable_sort(located.begin(), located.end(), [](const Located& a, const Located& b) {
+    return std::tie(a.file, a.error.line, a.error.column) <
+           std::tie(b.file, b.error.line, b.error.column);
+  });
+  std::vector<LocatedError> errors;
+  for (Located& item : located) errors.push_back(std::move(item.error));
+  return errors;
+}
 
 std::vector<std::string> codeListingTexts(const Program& program) {
   std::vector<std::string> texts;
@@ -178,6 +220,51 @@ std::string placeText(const Program& program, SourcePlace place) {
   const auto file = static_cast<std::size_t>(place.file);
   const std::string name = file < program.files.size() ? program.files[file].name : "";
   return name + ':' + std::to_string(place.line);
+}
+
+std::vector<std::string> runDocumentLines(const Program& program,
+                                          const std::vector<std::string>& outputLines,
+                                          const RunEnd& end, const Cpu& cpu) {
+  std::vector<std::string> lines = codeListingTexts(program);
+  lines.emplace_back();
+  lines.insert(lines.end(), outputLines.begin(), outputLines.end());
+  lines.push_back(runEndText(end));
+  for (std::string& line : panelLines(panelOf(cpu))) lines.push_back(std::move(line));
+  return lines;
+}
+
+std::vector<std::string> cpuTraceLines(const Program& program, const StepRecord& record,
+                                       const RunEnd& end) {
+  std::vector<std::string> lines = codeListingTexts(program);
+  lines.emplace_back();
+  lines.push_back(stepRowHeading());
+  for (const Step& step : record.steps) lines.push_back(stepRowText(step));
+  lines.push_back(runEndText(end));
+  return lines;
+}
+
+std::vector<std::string> memoryRowTexts(const std::vector<std::uint16_t>& memory, std::int64_t from,
+                                        int rows) {
+  std::vector<std::string> texts;
+  const auto size = static_cast<std::int64_t>(memory.size());
+  for (std::int64_t row = from; row < size && static_cast<int>(texts.size()) < rows; row += 8) {
+    std::string text = hex(row) + ':';
+    for (std::int64_t k = row; k < row + 8 && k < size; ++k) {
+      text += ' ' + hexText(memory[static_cast<std::size_t>(k)]);
+    }
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+std::vector<std::string> panelLines(const CpuPanel& panel) {
+  const CpuPanelTexts texts = cpuPanelTexts(panel);
+  std::vector<std::string> lines = {"命令語：" + texts.mnemonic, "PR：" + texts.programRegister,
+                                    "FR：" + texts.flags, "SP：" + texts.stackPointer};
+  for (std::size_t n = 0; n < texts.registers.size(); ++n) {
+    lines.push_back("GR" + std::to_string(n) + "：" + texts.registers[n]);
+  }
+  return lines;
 }
 
 void printLines(Printer& printer, const std::vector<std::string>& lines) {

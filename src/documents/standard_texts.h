@@ -19,6 +19,26 @@ namespace casl2wb::standard {
 // program of several files has a heading before each file's lines.
 std::vector<std::string> listingTexts(const Program& program);
 
+// The same texts, each with the line it belongs to (line 0 for none; an
+// error of no line belongs to the last line of its file): the editor goes
+// there from its list.
+struct ListingEntry {
+  std::string text;
+  SourcePlace place;
+};
+std::vector<ListingEntry> listingEntries(const Program& program);
+
+// The errors as editors read them: the file, line and display column of
+// each, in the order of files, lines and columns (in the order found where
+// these are the same); an error of no line on the last line of its file.
+struct LocatedError {
+  std::string file;
+  int line = 1;
+  int column = 1;
+  std::string message;  // without its banner
+};
+std::vector<LocatedError> locatedErrors(const Program& program);
+
 // The translation: each line with the address and the words of its
 // statement (two a line; the rest on lines of their own below it).
 std::vector<std::string> codeListingTexts(const Program& program);
@@ -34,6 +54,25 @@ std::string stepRowText(const Step& step);
 // "file:line" of a line of the program (the file as named on the command
 // line or in the window).
 std::string placeText(const Program& program, SourcePlace place);
+
+// The printed run: the translation, the OUT lines, how the run ended and
+// the CPU panel it left.
+std::vector<std::string> runDocumentLines(const Program& program,
+                                          const std::vector<std::string>& outputLines,
+                                          const RunEnd& end, const Cpu& cpu);
+// The printed CPU trace: the translation, the row of every recorded step and
+// how the run ended.
+std::vector<std::string> cpuTraceLines(const Program& program, const StepRecord& record,
+                                       const RunEnd& end);
+
+// Rows of eight words from `from` ("AAAA: WWWW WWWW ..."), `rows` of them
+// or up to the end of the memory.
+std::vector<std::string> memoryRowTexts(const std::vector<std::uint16_t>& memory, std::int64_t from,
+                                        int rows);
+
+// The twelve lines of the CPU panel ("命令語：", "PR：", "FR：", "SP：",
+// "GR0：" to "GR7："), as the text front end prints them.
+std::vector<std::string> panelLines(const CpuPanel& panel);
 
 // Prints the lines as one document in the listings' font at size 10.
 void printLines(Printer& printer, const std::vector<std::string>& lines);

@@ -1,6 +1,7 @@
 // The menu bar, the toolbar and the keys of the editor window, and the
 // commands that only keys reach.
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include <QToolBar>
 #include <array>
 #include <iterator>
+#include <tuple>
 
 #include "base/messages.h"
 #include "views/dialogs.h"
@@ -101,9 +103,26 @@ void EditorWindow::buildMenus() {
   connect(addTopLevel(bar, names::clearAction, texts::clearAction), &QAction::triggered, this,
           &EditorWindow::clearScreen);
 
+  buildDialectMenu();
+
   QMenu* help = addMenu(bar, names::helpMenu, texts::helpMenu);
   connect(addItem(help, names::helpAction, texts::helpAction), &QAction::triggered, this,
           &EditorWindow::showHelp);
+}
+
+// The two dialects, one of them checked.
+void EditorWindow::buildDialectMenu() {
+  QMenu* menu = addMenu(menuBar(), names::dialectMenu, texts::dialectMenu);
+  auto* group = new QActionGroup(menu);
+  for (const auto& [name, caption, dialect] :
+       {std::tuple{names::standardDialectAction, texts::standardDialectAction, Dialect::Standard},
+        std::tuple{names::workbenchDialectAction, texts::workbenchDialectAction,
+                   Dialect::Workbench}}) {
+    QAction* action = addItem(menu, name, caption);
+    action->setCheckable(true);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, dialect] { chooseDialect(dialect); });
+  }
 }
 
 // Keys of the whole window that have no menu item.

@@ -41,7 +41,8 @@ void EditorWindow::textStateChanged() {
   }
   unsaved_ = !sameLines(text, fileText_);
   state_.sourceChangedSinceCheck = !checkedText_ || !sameLines(text, *checkedText_);
-  const bool tabs = text.contains(QLatin1Char('\t'));
+  // Tabs separate fields in standard CASL II.
+  const bool tabs = state_.dialect == Dialect::Workbench && text.contains(QLatin1Char('\t'));
   tabNotice_->setVisible(tabs);
   convertTabsButton_->setVisible(tabs);
   updateCaption();

@@ -21,6 +21,9 @@ inline constexpr const char* checkAction = "エラーチェック(&O)";
 inline constexpr const char* executionWindowsAction = "実行画面(&E)";
 inline constexpr const char* clearAction = "画面消去(&C)";
 inline constexpr const char* helpMenu = "ヘルプ（&Ｈ）";
+inline constexpr const char* dialectMenu = "方言(&D)";
+inline constexpr const char* standardDialectAction = "CASL II 規格";
+inline constexpr const char* workbenchDialectAction = "ワークベンチ方言";
 inline constexpr const char* helpAction = "ヘルプ表示";
 
 // Shortcut keys of the edit menu.

@@ -21,6 +21,7 @@
 #include "base/messages.h"
 #include "base/source_file.h"
 #include "documents/listings.h"
+#include "documents/standard_texts.h"
 #include "qtprint/font_choice.h"
 #include "views/busy_cursor.h"
 #include "views/dialogs.h"
@@ -69,6 +70,7 @@ EditorWindow::EditorWindow(WorkbenchState& state, Dialogs& dialogs, QWidget* par
   buildKeys();
   buildToolbar();
   buildStatusLine();
+  showDialect();
   recovery_ = new EditorRecovery(*this, state_.workFolder);
   resize(960, 720);
 }
@@ -85,6 +87,9 @@ void EditorWindow::buildStatusLine() {
   connect(convertTabsButton_, &QPushButton::clicked, sourceEdit_, &SourceEdit::convertTabsToSpaces);
   statusBar()->addWidget(tabNotice_);
   statusBar()->addWidget(convertTabsButton_);
+  dialectStatus_ = new QLabel;
+  dialectStatus_->setObjectName(QString::fromLatin1(object_names::dialectStatus));
+  statusBar()->addPermanentWidget(dialectStatus_);
   tabNotice_->hide();
   convertTabsButton_->hide();
 }
@@ -124,25 +129,34 @@ void EditorWindow::showFileText(const QString& text) {
 }
 
 void EditorWindow::checkLines(const std::vector<Text>& lines) {
+  if (state_.dialect == Dialect::Standard) {
+    checkStandardLines(lines);
+    return;
+  }
   state_.program = state_.assembler.assemble(lines, state_.machine.cpu().memory);
   state_.machine.load(state_.program);
   QStringList items;
   items.reserve(static_cast<qsizetype>(state_.program.listing.size()));
   for (const ListingItem& item : state_.program.listing) items.append(fromStd(listingText(item)));
-  messageList_->clear();
-  messageList_->addItems(items);
-  messageLines_ = messageListLines(state_.program);
   std::map<int, QStringList> errors;
   for (const auto& [line, texts] : messagesByLine(state_.program)) {
     for (const std::string& message : texts) errors[line].append(fromStd(message));
   }
-  sourceEdit_->showCheck(state_.program.linesRead, errors);
-  if (!errors.empty()) sourceEdit_->goToLine(errors.begin()->first);
-  checkedText_ = sourceText();
-  textStateChanged();
+  showCheckResult(items, messageListLines(state_.program), errors, state_.program.linesRead);
   // A check that finds errors translates nothing and leaves the trace text.
   if (state_.program.traceText) state_.traceText.setText(*state_.program.traceText);
   emit programChecked();
+}
+
+void EditorWindow::showCheckResult(const QStringList& items, std::vector<int> lines,
+                                   const std::map<int, QStringList>& errors, int linesRead) {
+  messageList_->clear();
+  messageList_->addItems(items);
+  messageLines_ = std::move(lines);
+  sourceEdit_->showCheck(linesRead, errors);
+  if (!errors.empty()) sourceEdit_->goToLine(errors.begin()->first);
+  checkedText_ = sourceText();
+  textStateChanged();
 }
 
 FileWindow& EditorWindow::fileWindow() {
@@ -286,12 +300,24 @@ void EditorWindow::setUpPrinter() { dialogs_.setUpPrinter(this, state_.printer()
 // The program list followed by the memory as the last translation or run
 // left it.
 void EditorWindow::printProgramAndMemory() {
+  if (state_.dialect == Dialect::Standard) {
+    printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+      standard::printLines(printer, standard::listingTexts(state_.standard.program));
+    });
+    return;
+  }
   printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
     casl2wb::printProgramAndMemory(printer, state_.program.source, state_.machine.cpu().memory);
   });
 }
 
 void EditorWindow::printProgramList() {
+  if (state_.dialect == Dialect::Standard) {
+    printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+      standard::printLines(printer, standard::codeListingTexts(state_.standard.program));
+    });
+    return;
+  }
   printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
     casl2wb::printProgramList(printer, state_.program.source);
   });

@@ -4,10 +4,13 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "assembler/dialect.h"
 #include "base/source_file.h"
 #include "base/text.h"
 #include "views/edited_text.h"
@@ -89,6 +92,9 @@ class EditorWindow : public QMainWindow, public EditedText {
   void executionWindowsRequested();
   // A check has made a new program (its listing is in the message list).
   void programChecked();
+  // The user chose the other dialect: the last check's program is no
+  // longer the text's.
+  void dialectChanged();
 
  public slots:
   void openFileWindow();
@@ -121,6 +127,9 @@ class EditorWindow : public QMainWindow, public EditedText {
   void goToLine();
   // F9: sets or clears the breakpoint of the caret's line.
   void toggleBreakpoint();
+  // "CASL II 規格" and "ワークベンチ方言": the language of the text from now
+  // on, remembered; the text must be checked again before it runs.
+  void chooseDialect(Dialect dialect);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -131,6 +140,14 @@ class EditorWindow : public QMainWindow, public EditedText {
   void buildKeys();
   void buildToolbar();
   void buildStatusLine();
+  void buildDialectMenu();
+  // The dialect's part of the status line and its menu's check marks.
+  void showDialect();
+  // checkLines for a text in standard CASL II (editor_dialect.cpp).
+  void checkStandardLines(const std::vector<Text>& lines);
+  // The message list and the error marks of a check.
+  void showCheckResult(const QStringList& items, std::vector<int> lines,
+                       const std::map<int, QStringList>& errors, int linesRead);
   // The text changed, or the file it is the text of: the enable rules, the
   // caption, the recovery file, the tab notice and whether the program of
   // the last check is still the text's.
@@ -148,6 +165,7 @@ class EditorWindow : public QMainWindow, public EditedText {
   QToolBar* toolbar_ = nullptr;
   QLabel* tabNotice_ = nullptr;
   QPushButton* convertTabsButton_ = nullptr;
+  QLabel* dialectStatus_ = nullptr;
   QPointer<FileWindow> fileWindow_;
   QPointer<FindDialog> findDialog_;
   QPointer<ReplaceDialog> replaceDialog_;

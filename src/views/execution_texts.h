@@ -53,6 +53,8 @@ inline constexpr const char* stepBackArrowKey = "Left";
 inline constexpr const char* firstStepKey = "Home";
 inline constexpr const char* lastStepKey = "End";
 inline constexpr const char* goToStepLabel = "ステップ";
+// A standard program: the address the memory list starts at.
+inline constexpr const char* addressBoxLabel = "番地(&A)";
 inline constexpr const char* nextBreakButton = "次のブレーク";
 inline constexpr const char* previousBreakButton = "前のブレーク";
 

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -23,6 +24,7 @@
 #include "documents/listings.h"
 #include "documents/run_dumps.h"
 #include "documents/run_listing.h"
+#include "documents/standard_texts.h"
 #include "qtprint/font_choice.h"
 #include "qtprint/qt_printer.h"
 #include "simulator/execution_loop.h"
@@ -131,6 +133,24 @@ QWidget* ExecutionWindow::makeLists() {
   runLayout->addWidget(namedLabel(names::outputHeading, text(texts::outputHeading), runPane));
   outputList_ = makeList(names::outputList, listModel_);
   runLayout->addWidget(outputList_, 1);
+  // A standard program's memory is too large for the list: it shows the
+  // rows from the address asked for.
+  addressRow_ = new QWidget(runPane);
+  auto* addressLayout = new QHBoxLayout(addressRow_);
+  addressLayout->setContentsMargins(0, 0, 0, 0);
+  auto* addressLabel =
+      namedLabel(names::addressBoxLabel, text(texts::addressBoxLabel), addressRow_);
+  auto* addressBox = new QLineEdit(addressRow_);
+  addressBox->setObjectName(QString::fromLatin1(names::addressBox));
+  addressBox->setMaxLength(5);
+  addressLabel->setBuddy(addressBox);
+  connect(addressBox, &QLineEdit::returnPressed, this,
+          [this, addressBox] { showMemoryAt(addressBox->text()); });
+  addressLayout->addWidget(addressLabel);
+  addressLayout->addWidget(addressBox);
+  addressLayout->addStretch();
+  runLayout->addWidget(addressRow_);
+  addressRow_->setVisible(showsStandard());
   auto* outputPane = new QWidget(splitter);
   auto* outputLayout = new QVBoxLayout(outputPane);
   outputLayout->setContentsMargins(0, 0, 0, 0);
@@ -228,6 +248,10 @@ QWidget* ExecutionWindow::makePanel() {
 }
 
 void ExecutionWindow::run() {
+  if (showsStandard()) {
+    runStandard();
+    return;
+  }
   const AssembledProgram& program = state_.program;
   if (!program.runnable()) {
     // The machine holds the image of a program that was not translated
@@ -244,6 +268,7 @@ void ExecutionWindow::run() {
     return;
   }
   hasRun_ = true;
+  runDialect_ = Dialect::Workbench;
   runStartMemory_ = currentMemoryRow(state_.machine);
   ++runCount_;
   programOutputModel_.add(formatMessage(Message::RunHeading, {std::to_string(runCount_)}));
@@ -287,6 +312,10 @@ void ExecutionWindow::run() {
 
 void ExecutionWindow::stepForward() {
   if (!canReplay()) return;
+  if (runDialect_ == Dialect::Standard) {
+    if (shownStep_ < recordedSteps()) showSlot(shownStep_);
+    return;
+  }
   if (const auto step = replay_.forward(trace_.text(), trace_.selection())) showReplayStep(*step);
 }
 
@@ -304,9 +333,18 @@ void ExecutionWindow::goToFirstStep() { goToStep(1); }
 
 void ExecutionWindow::goToLastStep() { goToStep(recordedSteps()); }
 
-int ExecutionWindow::recordedSteps() const { return state_.machine.record().recordedSteps(); }
+int ExecutionWindow::recordedSteps() const {
+  if (runDialect_ == Dialect::Standard) {
+    return static_cast<int>(state_.standard.record.steps.size());
+  }
+  return state_.machine.record().recordedSteps();
+}
 
 void ExecutionWindow::showSlot(int slot) {
+  if (runDialect_ == Dialect::Standard) {
+    showStandardSlot(slot);
+    return;
+  }
   showReplayStep(replay_.show(slot, trace_.text(), trace_.selection()));
 }
 
@@ -324,6 +362,7 @@ void ExecutionWindow::setBreakpointLines(std::function<std::vector<int>()> lines
 }
 
 int ExecutionWindow::lineOfSlot(int slot) const {
+  if (runDialect_ == Dialect::Standard) return standardLineOfSlot(slot);
   return lineAtAddress(runWordOrigins_, state_.machine.record().slot(slot).pr);
 }
 
@@ -352,8 +391,13 @@ void ExecutionWindow::goToBreak(bool forward) {
 }
 
 void ExecutionWindow::followCheck() {
-  if (runReplayable_ &&
-      (!state_.program.runnable() || listingTexts(state_.program.listing) != runMessages_)) {
+  const bool sameProgram =
+      runDialect_ == state_.dialect &&
+      (runDialect_ == Dialect::Standard
+           ? state_.standard.program.runnable() &&
+                 standard::listingTexts(state_.standard.program) == runMessages_
+           : state_.program.runnable() && listingTexts(state_.program.listing) == runMessages_);
+  if (runReplayable_ && !sameProgram) {
     // The last run was made by another program: its steps are no longer
     // the steps of the program the trace window shows.
     runReplayable_ = false;
@@ -363,6 +407,7 @@ void ExecutionWindow::followCheck() {
     clearMarks();
     emit stepLineShown(0);
   }
+  addressRow_->setVisible(showsStandard());
   updateReplayControls();
 }
 
@@ -451,6 +496,10 @@ void ExecutionWindow::updateReplayControls() {
 }
 
 void ExecutionWindow::showRunEnd() {
+  if (runDialect_ == Dialect::Standard) {
+    runEndStatus_->setText(fromStd(standardRunEndText()));
+    return;
+  }
   const RunOutcome& outcome = state_.machine.outcome();
   std::string line;
   switch (outcome.end) {
@@ -482,6 +531,14 @@ bool ExecutionWindow::hasSomethingToPrint() {
 
 void ExecutionWindow::printRunResult() {
   if (!hasSomethingToPrint()) return;
+  if (runDialect_ == Dialect::Standard) {
+    printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+      const standard::Session& session = state_.standard;
+      standard::printLines(printer, standard::runDocumentLines(session.program, session.outputLines,
+                                                               session.end, session.cpu));
+    });
+    return;
+  }
   printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
     casl2wb::printRunResult(printer, state_.program.source, state_.machine);
   });
@@ -489,6 +546,14 @@ void ExecutionWindow::printRunResult() {
 
 void ExecutionWindow::printCpuTrace() {
   if (!hasSomethingToPrint()) return;
+  if (runDialect_ == Dialect::Standard) {
+    printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
+      const standard::Session& session = state_.standard;
+      standard::printLines(printer,
+                           standard::cpuTraceLines(session.program, session.record, session.end));
+    });
+    return;
+  }
   printOnChosenPrinter(this, state_, dialogs_, [this](Printer& printer) {
     casl2wb::printCpuTrace(printer, state_.program.source, state_.machine);
   });

@@ -73,6 +73,9 @@ class ExecutionWindow : public QMainWindow {
   void followCheck();
   // The step the replay shows (1 for the first), 0 for none.
   int shownStep() const { return shownStep_; }
+  // A standard program: the list shows the memory from this address (hex
+  // digits, "#" allowed) as the step shown, or the run, left it.
+  void showMemoryAt(const QString& addressText);
 
   // The print menu "印刷メニュー(&M)": the program list with the final
   // registers and the memory, the CPU trace, and an image of this window.
@@ -116,6 +119,17 @@ class ExecutionWindow : public QMainWindow {
   int lineOfSlot(int slot) const;
   void goToBreak(bool forward);
 
+  // The same for a standard program (execution_window_standard.cpp).
+  bool showsStandard() const { return state_.dialect == Dialect::Standard; }
+  void runStandard();
+  void showStandardSlot(int slot);
+  int standardLineOfSlot(int slot) const;
+  // The memory as the step shown (or the end of the run) left it.
+  std::vector<std::uint16_t> standardShownMemory() const;
+  // The list: the run's lines and then rows of the memory from `from`.
+  void showStandardList(const std::vector<std::uint16_t>& memory, std::int64_t from);
+  std::string standardRunEndText() const;
+
   WorkbenchState& state_;
   Dialogs& dialogs_;
   TraceWindow& trace_;
@@ -131,6 +145,7 @@ class ExecutionWindow : public QMainWindow {
   QSpinBox* stepBox_;
   QLabel* stepCounter_;
   QLabel* runEndStatus_;
+  QWidget* addressRow_;
   std::map<QString, QLabel*> valueLabels_;
   std::function<std::vector<int>()> breakpointLines_;
 
@@ -146,6 +161,8 @@ class ExecutionWindow : public QMainWindow {
   std::map<std::int64_t, std::vector<std::string>> runLabels_;
   // The step shown (0: none).
   int shownStep_ = 0;
+  // The dialect of the last run.
+  Dialect runDialect_ = Dialect::Workbench;
   // Whether the list keeps its last line in view (after a run).
   bool listFollowsEnd_ = false;
 };

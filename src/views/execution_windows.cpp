@@ -11,8 +11,12 @@ ExecutionWindows::ExecutionWindows(EditorWindow& editor, WorkbenchState& state, 
   // The trace window shows the trace text only while the program of the
   // last check can be run; the text of an earlier program is not shown as
   // if it were this one's.
-  state_.traceText.showOnlyWhile([&program = state_.program] { return program.runnable(); });
+  state_.traceText.showOnlyWhile([&state = state_] {
+    return state.dialect == Dialect::Standard ? state.standard.program.runnable()
+                                              : state.program.runnable();
+  });
   connect(&editor_, &EditorWindow::programChecked, this, &ExecutionWindows::followCheck);
+  connect(&editor_, &EditorWindow::dialectChanged, this, &ExecutionWindows::followCheck);
 }
 
 ExecutionWindows::~ExecutionWindows() {

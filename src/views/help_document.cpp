@@ -6,6 +6,7 @@
 #include "assembler/assembled_program.h"
 #include "assembler/line_splitter.h"
 #include "assembler/source_table.h"
+#include "views/dialect_help.h"
 #include "views/editor_texts.h"
 #include "views/execution_texts.h"
 #include "views/file_window_texts.h"
@@ -291,13 +292,14 @@ QString helpHtml() {
   QString html = fillNames(
       QStringLiteral("<h1>{title} ヘルプ</h1>"
                      "<p>目次：<a href=\"#usage\">使い方</a>　<a href=\"#rules\">このワークベンチの"
-                     "規則</a>　<a href=\"#keys\">キー操作</a>　<a href=\"#instructions\">命令</a>"
+                     "規則</a>　<a href=\"#dialects\">CASL II 規格とワークベンチ方言</a>"
+                     "　<a href=\"#keys\">キー操作</a>　<a href=\"#instructions\">命令</a>"
                      "　<a href=\"#own-instructions\">マクロ命令とダンプ命令</a>"
                      "　<a href=\"#pseudo-instructions\">擬似命令とリテラル</a></p>"),
       {{"title", productTitle().toHtmlEscaped()}});
   html += QStringLiteral("<p>命令：%1</p><p>マクロ命令とダンプ命令：%2</p><p>擬似命令：%3</p>")
               .arg(topicLinks(machine), topicLinks(own), topicLinks(pseudo));
-  html += usageHelpHtml() + rulesHelpHtml() + keysHelpHtml();
+  html += usageHelpHtml() + rulesHelpHtml() + dialectHelpHtml() + keysHelpHtml();
   html += QStringLiteral(
       "<h2><a name=\"instructions\"></a>命令</h2>"
       "<p>r、r1、r2 は GR0～GR7、x は指標レジスタ GR1～GR7（書かなければ指標なし）、"

@@ -49,6 +49,12 @@ inline constexpr const char* checkAction = "checkAction";
 inline constexpr const char* executionWindowsAction = "executionWindowsAction";
 inline constexpr const char* clearAction = "clearAction";
 inline constexpr const char* helpMenu = "helpMenu";
+inline constexpr const char* dialectMenu = "dialectMenu";
+inline constexpr const char* standardDialectAction = "standardDialectAction";
+inline constexpr const char* workbenchDialectAction = "workbenchDialectAction";
+inline constexpr const char* dialectStatus = "dialectStatus";
+inline constexpr const char* addressBox = "addressBox";
+inline constexpr const char* addressBoxLabel = "addressBoxLabel";
 inline constexpr const char* helpAction = "helpAction";
 
 // The file window.

@@ -9,8 +9,10 @@
 
 #include "assembler/assembled_program.h"
 #include "assembler/assembler.h"
+#include "assembler/dialect.h"
 #include "simulator/cpu_panel.h"
 #include "simulator/machine.h"
+#include "simulator/standard_session.h"
 #include "views/trace_text_store.h"
 
 class QPrinter;
@@ -25,6 +27,12 @@ class WorkbenchState {
   WorkbenchState& operator=(const WorkbenchState&) = delete;
 
   Assembler assembler;
+  // The language the editor's text is read in, remembered in the work
+  // folder from one session to the next (setDialect).
+  Dialect dialect = Dialect::Workbench;
+  void setDialect(Dialect chosen);
+  // A standard program of the last check and its last run.
+  standard::Session standard;
   // The program of the last check, loaded into the machine.
   AssembledProgram program;
   Machine machine;

@@ -51,6 +51,7 @@ TEST_F(EditorWindowTest, MenuBarHasTheMenusAndCommandsInOrder) {
                               entry(names::checkAction, texts::checkAction),
                               entry(names::executionWindowsAction, texts::executionWindowsAction),
                               entry(names::clearAction, texts::clearAction),
+                              entry(names::dialectMenu, texts::dialectMenu),
                               entry(names::helpMenu, texts::helpMenu)}));
 
   auto items = [this](const char* menu) {
@@ -75,6 +76,9 @@ TEST_F(EditorWindowTest, MenuBarHasTheMenusAndCommandsInOrder) {
                    entry(names::pasteAction, texts::pasteAction), entry(names::editMenuSeparator),
                    entry(names::findAction, texts::findAction),
                    entry(names::replaceAction, texts::replaceAction)}));
+  EXPECT_EQ(items(names::dialectMenu),
+            QStringList({entry(names::standardDialectAction, texts::standardDialectAction),
+                         entry(names::workbenchDialectAction, texts::workbenchDialectAction)}));
   EXPECT_EQ(items(names::helpMenu), QStringList({entry(names::helpAction, texts::helpAction)}));
 }
 
