@@ -51,13 +51,15 @@ bool save(QWidget* window, const QString& path) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: casl2wb-screenshots PROGRAM.txt FOLDER\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: casl2wb-screenshots PROGRAM.txt STANDARD.cas FOLDER\n");
     return 2;
   }
   QFile program(QString::fromLocal8Bit(argv[1]));
   if (!program.open(QIODevice::ReadOnly)) return 2;
-  const QDir folder(QString::fromLocal8Bit(argv[2]));
+  QFile standardProgram(QString::fromLocal8Bit(argv[2]));
+  if (!standardProgram.open(QIODevice::ReadOnly)) return 2;
+  const QDir folder(QString::fromLocal8Bit(argv[3]));
   QDir().mkpath(folder.path());
 
   WorkbenchState state(QDir::tempPath().toStdString());
@@ -111,5 +113,18 @@ int main(int argc, char** argv) {
   help->resize(720, 560);
   help->showTopic(QStringLiteral("LD"));
   ok = save(help, folder.filePath(QStringLiteral("help.png"))) && ok;
+  help->close();
+
+  // A program in standard CASL II: two units, tabs, comment lines; checked
+  // and run, and the replay at the ADDA of its second unit.
+  editor.sourceEdit().toggleBreakpoint(adda);
+  editor.chooseDialect(Dialect::Standard);
+  editor.sourceEdit().setPlainText(QString::fromUtf8(standardProgram.readAll()));
+  editor.checkProgram();
+  windows.execution()->run();
+  for (int step = 0; step < 5; ++step) windows.execution()->stepForward();
+  ok = save(&editor, folder.filePath(QStringLiteral("standard_editor.png"))) && ok;
+  ok = save(windows.execution(), folder.filePath(QStringLiteral("standard_execution.png"))) && ok;
+  editor.chooseDialect(Dialect::Workbench);
   return ok ? 0 : 1;
 }

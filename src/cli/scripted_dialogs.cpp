@@ -38,7 +38,9 @@ std::string ScriptedDialogs::inputBox(const std::string&, const std::string&, co
 
 std::optional<std::string> ScriptedTerminal::readLine() { return nextInputLine(input_); }
 
-void ScriptedTerminal::writeLine(const std::string& utf8) { out_ << utf8 << '\n'; }
+void ScriptedTerminal::writeLine(const std::string& utf8) {
+  if (out_ != nullptr) *out_ << utf8 << '\n';
+}
 
 void ScriptedDialogs::errorBox(const std::string& text) { notices_ << text << '\n'; }
 

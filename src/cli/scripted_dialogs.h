@@ -31,16 +31,16 @@ class InputSource {
 std::optional<std::string> nextInputLine(std::istream& input);
 
 // IN and OUT of a standard program: IN takes the next input line (none at
-// the end of input), OUT writes its line on `out`.
+// the end of input), OUT writes its line on `out` (none: nowhere).
 class ScriptedTerminal : public standard::Terminal {
  public:
-  ScriptedTerminal(std::istream& input, std::ostream& out) : input_(input), out_(out) {}
+  ScriptedTerminal(std::istream& input, std::ostream* out) : input_(input), out_(out) {}
   std::optional<std::string> readLine() override;
   void writeLine(const std::string& utf8) override;
 
  private:
   std::istream& input_;
-  std::ostream& out_;
+  std::ostream* out_;
 };
 
 class ScriptedDialogs : public RunDialogs {

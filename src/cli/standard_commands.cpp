@@ -9,6 +9,7 @@
 #include "cli/front_end.h"
 #include "cli/scripted_dialogs.h"
 #include "documents/standard_texts.h"
+#include "simulator/standard_session.h"
 
 namespace casl2wb::cli {
 
@@ -23,18 +24,6 @@ std::optional<int> notRunnable(const std::string& path, const DialectChoice& cho
   for (const std::string& line : standard::listingTexts(program)) err << line << '\n';
   return exitErrorsFound;
 }
-
-// The terminal of a run whose OUT lines are kept rather than written.
-class KeptLines : public standard::Terminal {
- public:
-  KeptLines(std::istream& input, std::vector<std::string>& lines) : input_(input), lines_(lines) {}
-  std::optional<std::string> readLine() override { return nextInputLine(input_); }
-  void writeLine(const std::string& utf8) override { lines_.push_back(utf8); }
-
- private:
-  std::istream& input_;
-  std::vector<std::string>& lines_;
-};
 
 }  // namespace
 
@@ -81,7 +70,7 @@ int runStandard(const CommandArguments& parsed, const DialectChoice& choice, lon
     standard::Program program;
     if (const auto status = notRunnable(path, choice, program, err)) return *status;
     standard::Cpu cpu = standard::loadedCpu(program);
-    ScriptedTerminal terminal(input.stream(), out);
+    ScriptedTerminal terminal(input.stream(), &out);
     for (long k = 0; k < runs; ++k) {
       // A further run starts again at the entry with an empty stack, on the
       // memory and registers the one before left.
@@ -99,19 +88,19 @@ int replayStandard(const CommandArguments& parsed, const DialectChoice& choice,
                    std::optional<long> presses, std::ostream& out, std::ostream& err) {
   InputSource input;
   if (!input.open(parsed.option("--input"), err)) return exitFailure;
-  standard::Program program;
-  if (const auto status = notRunnable(parsed.positional[0], choice, program, err)) return *status;
-  standard::Cpu cpu = standard::loadedCpu(program);
-  const std::vector<std::uint16_t> loaded = cpu.memory;
-  std::vector<std::string> outputLines;
-  KeptLines terminal(input.stream(), outputLines);
-  standard::StepRecord record;
-  const standard::RunEnd end = standard::run(cpu, terminal, choice.stepLimit, &record);
-  for (const std::string& line : outputLines) out << line << '\n';
-  out << standard::runEndText(end) << '\n';
+  standard::Session session;
+  const standard::Program& program = session.program;
+  if (const auto status = notRunnable(parsed.positional[0], choice, session.program, err)) {
+    return *status;
+  }
+  ScriptedTerminal terminal(input.stream(), &out);
+  session.run(terminal, choice.stepLimit);
+  out << standard::runEndText(session.end) << '\n';
 
-  // The memory as each step leaves it, made again from the loaded program.
-  std::vector<std::uint16_t> memory = loaded;
+  // The memory as each step leaves it, made again from the loaded program
+  // one step after the other.
+  const standard::StepRecord& record = session.record;
+  std::vector<std::uint16_t> memory = session.startMemory;
   const long count = presses.value_or(static_cast<long>(record.steps.size()));
   std::size_t write = 0;
   for (long press = 1; press <= count; ++press) {
@@ -149,14 +138,13 @@ int standardDocumentLines(const std::string& kind, const std::string& path,
     lines = kind == "list" ? standard::listingTexts(program) : standard::codeListingTexts(program);
     return program.runnable() ? exitSuccess : exitErrorsFound;
   }
-  if (const auto status = notRunnable(path, choice, program, err)) return *status;
-  standard::Cpu cpu = standard::loadedCpu(program);
-  std::vector<std::string> outputLines;
-  KeptLines terminal(input, outputLines);
-  standard::StepRecord record;
-  const standard::RunEnd end = standard::run(cpu, terminal, choice.stepLimit, &record);
-  lines = kind == "run" ? standard::runDocumentLines(program, outputLines, end, cpu)
-                        : standard::cpuTraceLines(program, record, end);
+  standard::Session session;
+  if (const auto status = notRunnable(path, choice, session.program, err)) return *status;
+  ScriptedTerminal terminal(input, nullptr);
+  session.run(terminal, choice.stepLimit);
+  lines = kind == "run" ? standard::runDocumentLines(session.program, session.outputLines,
+                                                     session.end, session.cpu)
+                        : standard::cpuTraceLines(session.program, session.record, session.end);
   return exitSuccess;
 }
 

@@ -25,7 +25,9 @@ class KeepingTerminal : public Terminal {
 void Session::run(Terminal& terminal, std::int64_t stepLimit) {
   cpu = loadedCpu(program);
   startMemory = cpu.memory;
+  const std::size_t limit = record.limit;
   record = StepRecord();
+  record.limit = limit;
   outputLines.clear();
   KeepingTerminal keeping(terminal, outputLines);
   end = standard::run(cpu, keeping, stepLimit, &record);

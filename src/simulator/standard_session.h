@@ -20,8 +20,9 @@ struct Session {
   std::vector<std::uint16_t> startMemory;
   std::vector<std::string> outputLines;
 
-  // Runs the program afresh from its loaded words, recording its steps;
-  // OUT's lines go to the terminal and are kept.
+  // Runs the program afresh from its loaded words, recording its steps (up
+  // to the record's limit, which stays); OUT's lines go to the terminal and
+  // are kept.
   void run(Terminal& terminal, std::int64_t stepLimit);
   // The memory after the first `steps` recorded steps.
   std::vector<std::uint16_t> memoryAfter(std::size_t steps) const;

@@ -126,8 +126,10 @@ class ExecutionWindow : public QMainWindow {
   int standardLineOfSlot(int slot) const;
   // The memory as the step shown (or the end of the run) left it.
   std::vector<std::uint16_t> standardShownMemory() const;
-  // The list: the run's lines and then rows of the memory from `from`.
-  void showStandardList(const std::vector<std::uint16_t>& memory, std::int64_t from);
+  // The list: the run's lines and then rows of the memory from `from`; the
+  // memory rows in view, or the run's last lines.
+  void showStandardList(const std::vector<std::uint16_t>& memory, std::int64_t from,
+                        bool memoryInView);
   std::string standardRunEndText() const;
 
   WorkbenchState& state_;

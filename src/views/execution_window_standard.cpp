@@ -67,7 +67,7 @@ void ExecutionWindow::runStandard() {
   WindowTerminal terminal(dialogs_, *this, listModel_, programOutputModel_);
   session.run(terminal, standard::defaultStepLimit);
   state_.panel = standard::panelOf(session.cpu);
-  showStandardList(session.cpu.memory, 0);
+  showStandardList(session.cpu.memory, 0, false);
   programOutputModel_.publish();
   showPanel();
   programOutputList_->scrollToBottom();
@@ -81,8 +81,8 @@ void ExecutionWindow::runStandard() {
   emit stepLineShown(0);
 }
 
-void ExecutionWindow::showStandardList(const std::vector<std::uint16_t>& memory,
-                                       std::int64_t from) {
+void ExecutionWindow::showStandardList(const std::vector<std::uint16_t>& memory, std::int64_t from,
+                                       bool memoryInView) {
   const standard::Session& session = state_.standard;
   listModel_.clear();
   for (const std::string& line : session.outputLines) listModel_.add(line);
@@ -91,7 +91,15 @@ void ExecutionWindow::showStandardList(const std::vector<std::uint16_t>& memory,
     listModel_.add(row);
   }
   listModel_.publish();
-  outputList_->scrollToBottom();
+  // After a run the last lines it wrote and how it ended are in view; after
+  // a step or an address the memory rows are.
+  listFollowsEnd_ = false;
+  const auto endLine = static_cast<int>(session.outputLines.size());
+  if (!memoryInView) {
+    outputList_->scrollTo(listModel_.index(endLine), QAbstractItemView::PositionAtBottom);
+  } else {
+    outputList_->scrollTo(listModel_.index(endLine + 1), QAbstractItemView::PositionAtTop);
+  }
 }
 
 std::vector<std::uint16_t> ExecutionWindow::standardShownMemory() const {
@@ -107,8 +115,7 @@ void ExecutionWindow::showMemoryAt(const QString& addressText) {
   bool ok = false;
   const uint address = digits.toUInt(&ok, 16);
   if (!ok || address >= standard::memoryWords || !state_.standard.hasRun) return;
-  showStandardList(standardShownMemory(), address);
-  outputList_->scrollToBottom();
+  showStandardList(standardShownMemory(), address, true);
 }
 
 void ExecutionWindow::showStandardSlot(int slot) {
@@ -122,7 +129,7 @@ void ExecutionWindow::showStandardSlot(int slot) {
   const std::size_t firstWrite = slot == 0 ? 0 : session.record.steps[steps - 2].writesEnd;
   const std::int64_t from =
       step.writesEnd > firstWrite ? session.record.writes[step.writesEnd - 1].address : 0;
-  showStandardList(memory, from);
+  showStandardList(memory, from, true);
   showPanel();
   emit stepLineShown(standardLineOfSlot(slot));
   updateReplayControls();
