@@ -253,20 +253,7 @@ void ExecutionWindow::run() {
     return;
   }
   const AssembledProgram& program = state_.program;
-  if (!program.runnable()) {
-    // The machine holds the image of a program that was not translated
-    // whole (or nothing at all): there is nothing sound to run.
-    dialogs_.message(this, Dialogs::Icon::Warning, windowTitle(),
-                     shownMessage(program.errorCount > 0 ? Message::RunAfterErrors
-                                                         : Message::RunWithoutProgram));
-    return;
-  }
-  // A text edited since its check would run as the older program.
-  if (state_.sourceChangedSinceCheck) {
-    dialogs_.message(this, Dialogs::Icon::Warning, windowTitle(),
-                     shownMessage(Message::ProgramChangedSinceCheck));
-    return;
-  }
+  if (refusesRun(program.runnable(), program.errorCount > 0)) return;
   hasRun_ = true;
   runDialect_ = Dialect::Workbench;
   runStartMemory_ = currentMemoryRow(state_.machine);
@@ -308,6 +295,24 @@ void ExecutionWindow::run() {
   updateReplayControls();
   showRunEnd();
   emit stepLineShown(0);
+}
+
+bool ExecutionWindow::refusesRun(bool runnable, bool checkFoundErrors) {
+  if (!runnable) {
+    // The machine holds the image of a program that was not translated
+    // whole (or nothing at all): there is nothing sound to run.
+    dialogs_.message(
+        this, Dialogs::Icon::Warning, windowTitle(),
+        shownMessage(checkFoundErrors ? Message::RunAfterErrors : Message::RunWithoutProgram));
+    return true;
+  }
+  // A text edited since its check would run as the older program.
+  if (state_.sourceChangedSinceCheck) {
+    dialogs_.message(this, Dialogs::Icon::Warning, windowTitle(),
+                     shownMessage(Message::ProgramChangedSinceCheck));
+    return true;
+  }
+  return false;
 }
 
 void ExecutionWindow::stepForward() {

@@ -92,6 +92,10 @@ class ExecutionWindow : public QMainWindow {
 
  private:
   QWidget* makePanel();
+  // Whether the program of the last check may not run: it is not runnable
+  // (the check found errors, or there is none) or its text changed since;
+  // a message box says why.
+  bool refusesRun(bool runnable, bool checkFoundErrors);
   QWidget* makeLists();
   void makeKeys();
   void showPanel();

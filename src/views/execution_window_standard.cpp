@@ -48,17 +48,7 @@ constexpr int memoryRows = 32;
 
 void ExecutionWindow::runStandard() {
   standard::Session& session = state_.standard;
-  if (!session.program.runnable()) {
-    dialogs_.message(this, Dialogs::Icon::Warning, windowTitle(),
-                     shownMessage(session.program.diagnostics.empty() ? Message::RunWithoutProgram
-                                                                      : Message::RunAfterErrors));
-    return;
-  }
-  if (state_.sourceChangedSinceCheck) {
-    dialogs_.message(this, Dialogs::Icon::Warning, windowTitle(),
-                     shownMessage(Message::ProgramChangedSinceCheck));
-    return;
-  }
+  if (refusesRun(session.program.runnable(), !session.program.diagnostics.empty())) return;
   hasRun_ = true;
   runDialect_ = Dialect::Standard;
   ++runCount_;

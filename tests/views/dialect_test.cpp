@@ -104,6 +104,21 @@ TEST_F(DialectTest, TheChoiceIsShownCheckedAndRemembered) {
   EXPECT_TRUE(action(names::standardDialectAction)->isChecked());
 }
 
+TEST_F(DialectTest, OnlyAProgramWithoutErrorsRuns) {
+  trigger(names::standardDialectAction);
+  trigger(names::executionWindowsAction);
+  execution = windows->execution();
+  QAction* run = execution->findChild<QAction*>(QString::fromLatin1(names::runAction));
+  run->trigger();  // nothing checked yet
+  sourceEdit()->setPlainText(QStringLiteral("P START\n LD GR9,1\n END\n"));
+  trigger(names::checkAction);
+  run->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[0].text, shownMessage(Message::RunWithoutProgram));
+  EXPECT_EQ(dialogs.messages[1].text, shownMessage(Message::RunAfterErrors));
+  EXPECT_EQ(static_cast<SourceEdit*>(sourceEdit())->textCursor().blockNumber(), 1);
+}
+
 TEST_F(DialectTest, AProgramCheckedInTheOtherDialectMustBeCheckedAgain) {
   checkAndRun(standardProgram, {QStringLiteral("AB")});
   ASSERT_TRUE(dialogs.messages.empty());
