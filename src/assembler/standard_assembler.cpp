@@ -94,6 +94,21 @@ std::optional<std::uint16_t> numberValue(TextView text) {
   return static_cast<std::uint16_t>(value);
 }
 
+// A constant of DC: a decimal constant of any size keeps its lower 16 bits
+// (70000 is 1170, -32769 is 7FFF); hex constants as for addresses.
+std::optional<std::uint16_t> constantValue(TextView text) {
+  if (const auto value = numberValue(text)) return value;
+  const bool negative = !text.empty() && text[0] == U'-';
+  const TextView digits = negative ? text.substr(1) : text;
+  if (digits.empty() || digits.size() > 18) return std::nullopt;
+  std::int64_t value = 0;
+  for (char32_t c : digits) {
+    if (c < U'0' || c > U'9') return std::nullopt;
+    value = value * 10 + static_cast<std::int64_t>(c - U'0');
+  }
+  return static_cast<std::uint16_t>(negative ? -value : value);
+}
+
 // A character constant: the characters between the quotes, "''" standing
 // for one quote, a word for each byte of their codes (a double-byte
 // character takes two). None for an empty or badly quoted one.
@@ -219,7 +234,7 @@ void StandardAssembler::readLine(SourcePlace place, const CutLine& cut) {
 
 void StandardAssembler::startUnit(SourcePlace place, const CutLine& cut) {
   if (open_) {
-    error(place, cut.operation.column, Message::StdNoEnd);
+    error(place, cut.operation.column, Message::StdStartBeforeEnd);
     endUnit(place);
   }
   UnitDraft draft;
@@ -469,7 +484,7 @@ bool StandardAssembler::constantWords(SourcePlace place, const CutLine& cut, Sta
   }
   bool ok = true;
   for (const Field& field : cut.operands) {
-    if (const auto value = numberValue(field.text)) {
+    if (const auto value = constantValue(field.text)) {
       statement.words.push_back(*value);
     } else if (const auto words = stringWords(field.text, encoder_)) {
       statement.words.insert(statement.words.end(), words->begin(), words->end());

@@ -219,6 +219,9 @@ CatalogueEntry catalogueEntry(Message message) {
       return {"***** エラー ***** ", "START 命令より前か END 命令の後に命令があります。", " *****"};
     case Message::StdNoEnd:
       return {"***** エラー ***** ", "END 命令がないままファイルが終わっています。", " *****"};
+    case Message::StdStartBeforeEnd:
+      return {"***** エラー ***** ", "前のプログラムの END 命令より前に START 命令があります。",
+              " *****"};
     case Message::StdStartWithoutLabel:
       return {"***** エラー ***** ", "START 命令にラベルがありません。", " *****"};
     case Message::StdLabelNotAllowed:

@@ -129,6 +129,7 @@ enum class Message {
   // The check of standard CASL II.
   StdStatementOutsideUnit,  //
   StdNoEnd,                 //
+  StdStartBeforeEnd,        //
   StdStartWithoutLabel,     //
   StdLabelNotAllowed,       // {operation}
   StdLabelBad,              // {label}

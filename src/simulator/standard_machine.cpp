@@ -265,7 +265,15 @@ Registers wordsOf(const std::array<std::uint16_t, 8>& registers) {
 
 const Instruction* instructionOf(std::uint16_t word) {
   const Instruction* row = rowsByCode()[word >> 8];
-  if (row == nullptr || ((word >> 4) & 0xF) > 7 || (word & 0xF) > 7) return nullptr;
+  if (row == nullptr) return nullptr;
+  // Only the fields the form uses must name registers: NOP is any 00xx.
+  const bool usesR = row->form == OperandForm::RegisterAddress ||
+                     row->form == OperandForm::RegisterRegister ||
+                     row->form == OperandForm::Register;
+  const bool usesX = row->form == OperandForm::RegisterAddress ||
+                     row->form == OperandForm::RegisterRegister ||
+                     row->form == OperandForm::Address;
+  if ((usesR && ((word >> 4) & 0xF) > 7) || (usesX && (word & 0xF) > 7)) return nullptr;
   return row;
 }
 

@@ -73,6 +73,10 @@ TEST(StandardMachine, RunsEndAsTheirLastInstructionSays) {
       {"JUMP #FFFF", End::AddressError, 1, 0xFFFF, 0},
       {"DC #1080", End::BadInstruction, 0, 0, 0x1080},
       {"DC #9000", End::BadInstruction, 0, 0, 0x9000},
+      {"DC #008F\nDC #7180\nRET", End::BadInstruction, 1, 1, 0x7180},  // NOP is any 00xx
+      {"DC #1480", End::BadInstruction, 0, 0, 0x1480},
+      {"DC #6408,0", End::BadInstruction, 0, 0, 0x6408},
+      {"DC #64F0,3\nNOP\nRET", End::Return, 2, 3, 0},  // JUMP has no r
       {"SVC 0", End::BadSupervisorCall, 0, 0, 0},
       {"L: JUMP L", End::StepLimit, 1000, 0, 0},
   };
