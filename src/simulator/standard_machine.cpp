@@ -91,8 +91,9 @@ RunEnd Execution::run(std::int64_t stepLimit) {
 std::optional<End> Execution::step() {
   const std::uint16_t word = cpu_.memory[cpu_.pr];
   const Instruction* row = instructionOf(word);
-  const int r = (word >> 4) & 0xF;
-  const int x = word & 0xF;
+  // A field the form does not use may hold anything: it stands for GR0.
+  const int r = ((word >> 4) & 0xF) > 7 ? 0 : (word >> 4) & 0xF;
+  const int x = (word & 0xF) > 7 ? 0 : word & 0xF;
   if (row == nullptr) {
     faultDetail_ = word;
     return End::BadInstruction;
