@@ -4,13 +4,15 @@
 #include <nlohmann/json.hpp>
 
 #include "base/display_width.h"
+#include "cli/report_text.h"
 
 namespace casl2wb::cli {
 
 namespace {
 
+// A text of the program in quotes, escaped; `none` when there is none.
 std::string quoted(const std::optional<std::string>& text, const char* none) {
-  return text ? '"' + *text + '"' : std::string(none);
+  return text ? '"' + escapedText(*text) + '"' : std::string(none);
 }
 
 std::string padded(const std::string& text, std::size_t width) {
@@ -111,7 +113,9 @@ void printGradeTable(const TestSuite& suite, const std::vector<FileResult>& file
   const std::string resultHeading = "RESULT";
   std::size_t fileWidth = fileHeading.size();
   std::size_t caseWidth = caseHeading.size();
-  for (const FileResult& file : files) fileWidth = std::max(fileWidth, displayWidth(file.path));
+  for (const FileResult& file : files) {
+    fileWidth = std::max(fileWidth, displayWidth(shownFileName(file.path)));
+  }
   for (const TestCase& testCase : suite.cases) {
     caseWidth = std::max(caseWidth, displayWidth(testCase.name));
   }
@@ -135,14 +139,19 @@ void printGradeTable(const TestSuite& suite, const std::vector<FileResult>& file
   for (const FileResult& file : files) {
     for (std::size_t k = 0; k < suite.cases.size(); ++k) {
       std::vector<std::string> details;
+      const CaseResult& result = file.cases[k];
       if (file.status == FileResult::Status::Graded) {
-        for (const Difference& difference : file.cases[k].differences) {
+        for (const Difference& difference : result.differences) {
           details.push_back(describe(difference));
         }
+        // A failing case says how its run ended.
+        if (!result.passed()) details.push_back("ended: " + result.run.text());
       } else {
         details.push_back(resultDetails(file, k));
+        // The check's errors once, under the file's first case.
+        if (k == 0) details.insert(details.end(), file.checkErrors.begin(), file.checkErrors.end());
       }
-      row(file.path, suite.cases[k].name, resultWord(file, k), details);
+      row(shownFileName(file.path), suite.cases[k].name, resultWord(file, k), details);
     }
     passed += file.passedCases();
     if (file.passedCases() == static_cast<int>(suite.cases.size())) ++filesPassed;
@@ -155,11 +164,16 @@ void printGradeTable(const TestSuite& suite, const std::vector<FileResult>& file
 std::string gradeCsv(const TestSuite& suite, const std::vector<FileResult>& files) {
   std::string csv =
       "\xEF\xBB\xBF"
-      "file,case,result,details\r\n";
+      "file,case,result,ends,steps,details\r\n";
   for (const FileResult& file : files) {
     for (std::size_t k = 0; k < suite.cases.size(); ++k) {
-      csv += csvField(file.path) + ',' + csvField(suite.cases[k].name) + ',' + resultWord(file, k) +
-             ',' + csvField(resultDetails(file, k)) + "\r\n";
+      const RunSummary& run = file.cases[k].run;
+      const bool ran = file.status == FileResult::Status::Graded;
+      csv += csvField(shownFileName(file.path)) + ',' + csvField(suite.cases[k].name) + ',' +
+             resultWord(file, k) + ',' +
+             csvField(ran ? run.end + (run.detail.empty() ? "" : ' ' + run.detail) : "") + ',' +
+             (ran ? std::to_string(run.steps) : "") + ',' + csvField(resultDetails(file, k)) +
+             "\r\n";
     }
   }
   return csv;
@@ -178,9 +192,12 @@ std::string gradeJson(const std::string& testsPath, const TestSuite& suite,
   int filesPassed = 0;
   for (const FileResult& file : files) {
     Json entry;
-    entry["file"] = file.path;
+    entry["file"] = shownFileName(file.path);
     entry["status"] = statusName(file.status);
-    if (file.status == FileResult::Status::CheckErrors) entry["errors"] = file.errorCount;
+    if (file.status == FileResult::Status::CheckErrors) {
+      entry["errors"] = file.errorCount;
+      entry["checkErrors"] = file.checkErrors;
+    }
     if (file.status == FileResult::Status::Unreadable) entry["reason"] = file.readError;
     entry["passed"] = file.passedCases();
     Json caseList = Json::array();
@@ -188,6 +205,12 @@ std::string gradeJson(const std::string& testsPath, const TestSuite& suite,
       Json item;
       item["name"] = suite.cases[k].name;
       item["result"] = resultWord(file, k);
+      if (file.status == FileResult::Status::Graded) {
+        const RunSummary& run = file.cases[k].run;
+        item["ends"] = run.end;
+        if (!run.detail.empty()) item["endDetail"] = run.detail;
+        item["steps"] = run.steps;
+      }
       item["details"] = resultDetails(file, k);
       Json differences = Json::array();
       for (const Difference& difference : file.cases[k].differences) {

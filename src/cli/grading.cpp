@@ -9,7 +9,10 @@
 #include "assembler/label_addresses.h"
 #include "base/source_file.h"
 #include "cli/dialect_choice.h"
+#include "cli/editor_diagnostics.h"
 #include "cli/front_end.h"
+#include "cli/report_text.h"
+#include "documents/standard_texts.h"
 #include "simulator/execution_loop.h"
 #include "simulator/standard_machine.h"
 
@@ -94,6 +97,7 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
   const CpuState& cpu = machine.cpu();
   const RunEnd end = machine.outcome().end;
   CaseResult result;
+  result.run = summaryOf(machine);
   if (testCase.ends && *testCase.ends != runEndName(end)) {
     result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, runEndName(end)});
   }
@@ -151,6 +155,7 @@ CaseResult runStandardCase(const standard::Program& program, std::int64_t stepLi
   CaseTerminal terminal(testCase.input);
   const standard::RunEnd end = standard::run(cpu, terminal, stepLimit);
   CaseResult result;
+  result.run = summaryOf(end);
   const std::string endName = standardEndName(end.end);
   if (testCase.ends && *testCase.ends != endName) {
     result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, endName});
@@ -199,6 +204,11 @@ FileResult gradeStandardFile(const std::string& path, const TestSuite& suite) {
   if (!program.runnable()) {
     result.status = FileResult::Status::CheckErrors;
     result.errorCount = static_cast<int>(program.diagnostics.size());
+    for (const standard::LocatedError& error : standard::locatedErrors(program)) {
+      // The graded file is named by the row; a linked one by its name.
+      const std::string file = error.file == path ? "" : shownFileName(error.file) + ':';
+      result.checkErrors.push_back(file + std::to_string(error.line) + ": " + error.message);
+    }
     return result;
   }
   const std::int64_t stepLimit = suite.passLimit.value_or(standard::defaultStepLimit);
@@ -231,6 +241,9 @@ FileResult gradeFile(const std::string& path, const TestSuite& suite) {
   if (!program.runnable()) {
     result.status = FileResult::Status::CheckErrors;
     result.errorCount = program.errorCount;
+    for (const EditorDiagnostic& error : editorDiagnostics(program)) {
+      result.checkErrors.push_back(std::to_string(error.line) + ": " + error.message);
+    }
     return result;
   }
   // The test file may only lower the program's own pass limit (LMT, or the

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/run_summary.h"
 #include "cli/test_file.h"
 
 namespace casl2wb::cli {
@@ -32,6 +33,8 @@ struct Difference {
 
 struct CaseResult {
   std::vector<Difference> differences;
+  // How the run ended and after how many steps (none when nothing ran).
+  RunSummary run;
   bool passed() const { return differences.empty(); }
 };
 
@@ -43,7 +46,10 @@ struct FileResult {
   };
   std::string path;
   Status status = Status::Graded;
-  int errorCount = 0;     // CheckErrors
+  int errorCount = 0;  // CheckErrors
+  // CheckErrors: each error as "LINE: MESSAGE" (a linked file's as
+  // "FILE:LINE: MESSAGE"), in the order of their lines.
+  std::vector<std::string> checkErrors;
   std::string readError;  // Unreadable: the system's reason
   // One result per case of the suite, in its order (all failed unless Graded).
   std::vector<CaseResult> cases;

@@ -46,12 +46,15 @@ const std::array commands = {
             {},
             runTraceCommand},
     Command{"run",
-            {"FILE...", "[--input INFILE]", "[--runs N]"},
+            {"FILE...", "[--input INFILE]", "[--runs N]", "[--status]"},
             "check, translate and run a program; print the execution list and the CPU panel",
             {inputOption,
              {"--runs", "N",
               "run N times in a row (1 to 999999, default 1), each run on the memory the one "
               "before left"},
+             {"--status", "",
+              "after the runs of each FILE write how the last run ended and "
+              "after how many steps on standard error"},
              dialectOption,
              linkOption,
              stepsOption},

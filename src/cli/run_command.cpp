@@ -6,6 +6,7 @@
 #include "cli/dialect_choice.h"
 #include "cli/execution_session.h"
 #include "cli/file_batch.h"
+#include "cli/run_summary.h"
 #include "cli/scripted_dialogs.h"
 #include "cli/standard_commands.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 // Checks, translates and runs one file `runs` times; prints the execution
 // list and the panel, or the message list on err when there are errors.
-int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostream& out,
+int runFile(const std::string& path, long runs, bool status, RunDialogs& dialogs, std::ostream& out,
             std::ostream& err) {
   ExecutionSession session(dialogs);
   if (!assembleFile(path, session.program, err)) return exitFailure;
@@ -30,6 +31,7 @@ int runFile(const std::string& path, long runs, RunDialogs& dialogs, std::ostrea
   list.flush();
   printPanel(panelOf(session.machine.cpu()), out);
   out.flush();
+  if (status) printRunStatus(path, summaryOf(session.machine), err);
   return exitSuccess;
 }
 
@@ -51,7 +53,7 @@ int runRunCommand(const CommandArguments& parsed, std::ostream& out, std::ostrea
   if (!input.open(parsed.option("--input"), err)) return exitFailure;
   ScriptedDialogs dialogs(input.stream(), err);
   return forEachFile(parsed.positional, out, [&](const std::string& path) {
-    return runFile(path, runs, dialogs, out, err);
+    return runFile(path, runs, parsed.flag("--status"), dialogs, out, err);
   });
 }
 

@@ -7,6 +7,7 @@
 #include "cli/execution_session.h"
 #include "cli/file_batch.h"
 #include "cli/front_end.h"
+#include "cli/run_summary.h"
 #include "cli/scripted_dialogs.h"
 #include "documents/standard_texts.h"
 #include "simulator/standard_session.h"
@@ -71,15 +72,18 @@ int runStandard(const CommandArguments& parsed, const DialectChoice& choice, lon
     if (const auto status = notRunnable(path, choice, program, err)) return *status;
     standard::Cpu cpu = standard::loadedCpu(program);
     ScriptedTerminal terminal(input.stream(), &out);
+    standard::RunEnd end;
     for (long k = 0; k < runs; ++k) {
       // A further run starts again at the entry with an empty stack, on the
       // memory and registers the one before left.
       cpu.pr = program.entry;
       cpu.sp = standard::memoryWords;
-      out << standard::runEndText(standard::run(cpu, terminal, choice.stepLimit)) << '\n';
+      end = standard::run(cpu, terminal, choice.stepLimit);
+      out << standard::runEndText(end) << '\n';
     }
     printPanel(standard::panelOf(cpu), out);
     out.flush();
+    if (parsed.flag("--status")) printRunStatus(path, summaryOf(end), err);
     return static_cast<int>(exitSuccess);
   });
 }

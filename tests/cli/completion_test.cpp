@@ -59,7 +59,7 @@ TEST(Completion, CommandsOptionsKindsAndFiles) {
       {{"casl2wb-cli", "check", "--"}, {"--diagnostics", "--dialect", "--help", "--link"}},
       {{"casl2wb-cli", "check", "--dialect", ""}, {"standard", "workbench"}},
       {{"casl2wb-cli", "run", "a.txt", "--"},
-       {"--dialect", "--help", "--input", "--link", "--runs", "--steps"}},
+       {"--dialect", "--help", "--input", "--link", "--runs", "--status", "--steps"}},
       {{"casl2wb-cli", "replay", "--p"}, {"--presses"}},
       {{"casl2wb-cli", "grade", "--"},
        {"--csv", "--dialect", "--help", "--jobs", "--json", "--link"}},

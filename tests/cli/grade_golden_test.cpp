@@ -61,6 +61,24 @@ TEST(GradeGolden, EveryWayACasePassesOrFailsInTableCsvAndJson) {
   }
 }
 
+// A file name from a Windows archive: its bytes are CP932. The table, the
+// CSV and the JSON show it decoded, as the desktop does.
+TEST(GradeGolden, FileNamesThatAreNotUtf8AreShownAsCp932) {
+  TempDir dir;
+  const std::string name = "\x83\x65\x83\x58\x83\x67.txt";  // テスト.txt
+  writeBytes(dir.file(name), readFile(gradeData + "/check_errors.txt"));
+  writeBytes(dir.file("tests.toml"), "[[case]]\nname = \"x\"\nends = \"RET\"\n");
+  const ProcessResult result =
+      grade({"tests.toml", name, "--csv", "r.csv", "--json", "r.json"}, dir.path().string());
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.out.substr(0, result.out.find('\n') + 1), "FILE        CASE  RESULT  DETAILS\n");
+  EXPECT_NE(result.out.find("\nテスト.txt  x     fail    the check found 6 errors\n"),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(readFile(dir.file("r.csv")).find("\r\nテスト.txt,x,fail,"), std::string::npos);
+  EXPECT_NE(readFile(dir.file("r.json")).find("\"file\": \"テスト.txt\""), std::string::npos);
+}
+
 TEST(GradeGolden, TheExampleTestFilePassesItsExample) {
   const std::string examples = CASL2WB_EXAMPLES;
   const ProcessResult result = grade({"echo.toml", "echo.txt"}, examples);
