@@ -156,6 +156,12 @@ void printGradeTable(const TestSuite& suite, const std::vector<FileResult>& file
     passed += file.passedCases();
     if (file.passedCases() == static_cast<int>(suite.cases.size())) ++filesPassed;
   }
+  // The score of every file: the points of the cases it passed.
+  out << '\n';
+  out << padded(fileHeading, fileWidth + 2) << "SCORE\n";
+  for (const FileResult& file : files) {
+    out << padded(shownFileName(file.path), fileWidth + 2) << scoreOf(suite, file).text() << '\n';
+  }
   out << '\n'
       << passed << " of " << files.size() * suite.cases.size() << " cases passed; " << filesPassed
       << " of " << files.size() << " files passed every case\n";
@@ -164,13 +170,17 @@ void printGradeTable(const TestSuite& suite, const std::vector<FileResult>& file
 std::string gradeCsv(const TestSuite& suite, const std::vector<FileResult>& files) {
   std::string csv =
       "\xEF\xBB\xBF"
-      "file,case,result,ends,steps,details\r\n";
+      "file,case,result,points,score,ends,steps,details\r\n";
   for (const FileResult& file : files) {
+    const std::string score = scoreOf(suite, file).text();
     for (std::size_t k = 0; k < suite.cases.size(); ++k) {
+      const int points = suite.cases[k].points;
+      const std::string earned =
+          std::to_string(resultWord(file, k) == "pass" ? points : 0) + '/' + std::to_string(points);
       const RunSummary& run = file.cases[k].run;
       const bool ran = file.status == FileResult::Status::Graded;
       csv += csvField(shownFileName(file.path)) + ',' + csvField(suite.cases[k].name) + ',' +
-             resultWord(file, k) + ',' +
+             resultWord(file, k) + ',' + earned + ',' + score + ',' +
              csvField(ran ? run.end + (run.detail.empty() ? "" : ' ' + run.detail) : "") + ',' +
              (ran ? std::to_string(run.steps) : "") + ',' + csvField(resultDetails(file, k)) +
              "\r\n";
@@ -200,11 +210,15 @@ std::string gradeJson(const std::string& testsPath, const TestSuite& suite,
     }
     if (file.status == FileResult::Status::Unreadable) entry["reason"] = file.readError;
     entry["passed"] = file.passedCases();
+    const Score score = scoreOf(suite, file);
+    entry["score"] = {{"got", score.got}, {"total", score.total}};
     Json caseList = Json::array();
     for (std::size_t k = 0; k < suite.cases.size(); ++k) {
       Json item;
       item["name"] = suite.cases[k].name;
       item["result"] = resultWord(file, k);
+      item["points"] = suite.cases[k].points;
+      item["hidden"] = suite.cases[k].hidden;
       if (file.status == FileResult::Status::Graded) {
         const RunSummary& run = file.cases[k].run;
         item["ends"] = run.end;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -70,15 +71,34 @@ std::string registerText(const CpuState& cpu, const std::string& name) {
   return wordText(cpu.registers[static_cast<std::size_t>(name[2] - '0')]);
 }
 
-void compareOutput(const std::vector<std::string>& expected, const std::vector<std::string>& actual,
+std::string_view withoutTrailingSpaces(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+bool linesMatch(const std::string& expected, const std::string& actual, OutputMatch match) {
+  switch (match) {
+    case OutputMatch::Exact:
+      break;
+    case OutputMatch::Trim:
+      return withoutTrailingSpaces(expected) == withoutTrailingSpaces(actual);
+    case OutputMatch::Regex:
+      // The test file's reader has made sure the expression compiles.
+      return std::regex_match(actual, std::regex(expected, std::regex::ECMAScript));
+  }
+  return expected == actual;
+}
+
+void compareOutput(const TestCase& testCase, const std::vector<std::string>& actual,
                    CaseResult& result) {
+  const std::vector<std::string>& expected = *testCase.output;
   const std::size_t lines = std::max(expected.size(), actual.size());
   for (std::size_t k = 0; k < lines; ++k) {
     std::optional<std::string> want;
     std::optional<std::string> got;
     if (k < expected.size()) want = expected[k];
     if (k < actual.size()) got = actual[k];
-    if (want != got) {
+    if (!want || !got || !linesMatch(*want, *got, testCase.outputMatch)) {
       result.differences.push_back(
           {Difference::Kind::Output, std::to_string(k + 1), "", want, got});
       return;
@@ -87,9 +107,20 @@ void compareOutput(const std::vector<std::string>& expected, const std::vector<s
 }
 
 CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels,
-                   const TestCase& testCase) {
+                   const TestSuite& suite, const TestCase& testCase) {
+  // The test file may only lower the program's own pass limit (LMT, or the
+  // usual 5000); a malformed LMT keeps the usual one. A case's own limit
+  // goes before the file's.
+  RunParameters run = program.run;
+  if (const auto limit = testCase.passLimit ? testCase.passLimit : suite.passLimit) {
+    const std::int64_t own = run.passLimitMalformed
+                                 ? RunParameters::defaultPassLimit
+                                 : run.passLimit.value_or(RunParameters::defaultPassLimit);
+    run.passLimit = std::min(own, *limit);
+    run.passLimitMalformed = false;
+  }
   Machine machine;
-  machine.load(program);
+  machine.load(program, run);
   IgnoredOutput output;
   CaseDialogs dialogs(testCase.input);
   Simulator(machine, output, dialogs).run();
@@ -101,23 +132,25 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
   if (testCase.ends && *testCase.ends != runEndName(end)) {
     result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, runEndName(end)});
   }
-  if (testCase.output) compareOutput(*testCase.output, dialogs.outputLines, result);
+  if (testCase.output) compareOutput(testCase, dialogs.outputLines, result);
   for (const auto& [name, expected] : testCase.registers) {
     const std::string actual = registerText(cpu, name);
     if (actual != expected) {
       result.differences.push_back({Difference::Kind::Register, name, "", expected, actual});
     }
   }
-  for (const auto& [label, expected] : testCase.memory) {
-    const auto address = labels.addressOf(fromUtf8(label));
-    if (!address || !MemoryImage::contains(*address)) {
-      result.differences.push_back({Difference::Kind::Memory, label, "", expected, std::nullopt});
+  for (const MemoryCheck& check : testCase.memory) {
+    const auto labelAddress = labels.addressOf(fromUtf8(check.label));
+    const std::int64_t address = labelAddress.value_or(0) + check.offset;
+    if (!labelAddress || !MemoryImage::contains(address)) {
+      result.differences.push_back(
+          {Difference::Kind::Memory, check.name, "", check.word, std::nullopt});
       continue;
     }
-    const std::string actual = wordText(cpu.memory[*address]);
-    if (actual != expected) {
-      result.differences.push_back({Difference::Kind::Memory, label,
-                                    hexText(static_cast<std::uint16_t>(*address)), expected,
+    const std::string actual = wordText(cpu.memory[address]);
+    if (actual != check.word) {
+      result.differences.push_back({Difference::Kind::Memory, check.name,
+                                    hexText(static_cast<std::uint16_t>(address)), check.word,
                                     actual});
     }
   }
@@ -160,23 +193,25 @@ CaseResult runStandardCase(const standard::Program& program, std::int64_t stepLi
   if (testCase.ends && *testCase.ends != endName) {
     result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, endName});
   }
-  if (testCase.output) compareOutput(*testCase.output, terminal.outputLines, result);
+  if (testCase.output) compareOutput(testCase, terminal.outputLines, result);
   for (const auto& [name, expected] : testCase.registers) {
     const std::string actual = standardRegisterText(cpu, name);
     if (actual != expected) {
       result.differences.push_back({Difference::Kind::Register, name, "", expected, actual});
     }
   }
-  for (const auto& [label, expected] : testCase.memory) {
-    const auto address = program.addressOf(fromUtf8(label));
-    if (!address) {
-      result.differences.push_back({Difference::Kind::Memory, label, "", expected, std::nullopt});
+  for (const MemoryCheck& check : testCase.memory) {
+    const auto labelAddress = program.addressOf(fromUtf8(check.label));
+    if (!labelAddress) {
+      result.differences.push_back(
+          {Difference::Kind::Memory, check.name, "", check.word, std::nullopt});
       continue;
     }
-    const std::string actual = hexText(cpu.memory[*address]);
-    if (actual != expected) {
+    const auto address = static_cast<std::uint16_t>(*labelAddress + check.offset);
+    const std::string actual = hexText(cpu.memory[address]);
+    if (actual != check.word) {
       result.differences.push_back(
-          {Difference::Kind::Memory, label, hexText(*address), expected, actual});
+          {Difference::Kind::Memory, check.name, hexText(address), check.word, actual});
     }
   }
   return result;
@@ -211,14 +246,27 @@ FileResult gradeStandardFile(const std::string& path, const TestSuite& suite) {
     }
     return result;
   }
-  const std::int64_t stepLimit = suite.passLimit.value_or(standard::defaultStepLimit);
   for (std::size_t k = 0; k < suite.cases.size(); ++k) {
-    result.cases[k] = runStandardCase(program, stepLimit, suite.cases[k]);
+    const TestCase& testCase = suite.cases[k];
+    const std::int64_t stepLimit =
+        testCase.passLimit.value_or(suite.passLimit.value_or(standard::defaultStepLimit));
+    result.cases[k] = runStandardCase(program, stepLimit, testCase);
   }
   return result;
 }
 
 }  // namespace
+
+Score scoreOf(const TestSuite& suite, const FileResult& file) {
+  Score score;
+  for (std::size_t k = 0; k < suite.cases.size(); ++k) {
+    score.total += suite.cases[k].points;
+    if (file.status == FileResult::Status::Graded && file.cases[k].passed()) {
+      score.got += suite.cases[k].points;
+    }
+  }
+  return score;
+}
 
 int FileResult::passedCases() const {
   if (status != Status::Graded) return 0;
@@ -246,18 +294,9 @@ FileResult gradeFile(const std::string& path, const TestSuite& suite) {
     }
     return result;
   }
-  // The test file may only lower the program's own pass limit (LMT, or the
-  // usual 5000); a malformed LMT keeps the usual one.
-  if (suite.passLimit) {
-    const std::int64_t own = program.run.passLimitMalformed
-                                 ? RunParameters::defaultPassLimit
-                                 : program.run.passLimit.value_or(RunParameters::defaultPassLimit);
-    program.run.passLimit = std::min(own, *suite.passLimit);
-    program.run.passLimitMalformed = false;
-  }
   const LabelAddresses labels(program.source);
   for (std::size_t k = 0; k < suite.cases.size(); ++k) {
-    result.cases[k] = runCase(program, labels, suite.cases[k]);
+    result.cases[k] = runCase(program, labels, suite, suite.cases[k]);
   }
   return result;
 }

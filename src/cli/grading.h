@@ -57,6 +57,14 @@ struct FileResult {
   int passedCases() const;
 };
 
+// The points a file earned of all the suite's points.
+struct Score {
+  int got = 0;
+  int total = 0;
+  std::string text() const { return std::to_string(got) + '/' + std::to_string(total); }
+};
+Score scoreOf(const TestSuite& suite, const FileResult& file);
+
 // Checks, translates and runs one file against every case.
 FileResult gradeFile(const std::string& path, const TestSuite& suite);
 

@@ -4,9 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <map>
+#include <regex>
 #include <string_view>
 
 #include "base/source_file.h"
+#include "cli/arguments.h"
+#include "comet2/word.h"
 
 namespace casl2wb::cli {
 
@@ -49,6 +53,17 @@ std::optional<std::string> wordText(std::string_view text) {
   return word;
 }
 
+// A word as a test file may also write it: an integer from -32768 to 65535.
+std::optional<std::string> wordOfNode(const toml::node& node) {
+  if (node.is_integer()) {
+    const std::int64_t value = *node.value<std::int64_t>();
+    if (value < -32768 || value > 65535) return std::nullopt;
+    return hexText(static_cast<std::uint16_t>(value));
+  }
+  const auto text = node.is_string() ? node.value<std::string>() : std::nullopt;
+  return text ? wordText(*text) : std::nullopt;
+}
+
 // A label as the check accepts it: one to eight of A-Z and 0-9.
 bool isLabel(std::string_view text) {
   return !text.empty() && text.size() <= 8 && std::all_of(text.begin(), text.end(), [](char c) {
@@ -71,6 +86,16 @@ class SuiteReader {
       suite.dialect = *text == "standard" ? Dialect::Standard : Dialect::Workbench;
     }
     standard_ = suite.dialect == Dialect::Standard;
+    // [defaults] before the cases, which the keys come before in the
+    // order they are read in.
+    const toml::table* defaults = nullptr;
+    if (const toml::node* node = document.get("defaults")) {
+      defaults = node->as_table();
+      if (defaults == nullptr) return fail(*node, "defaults must be written as a [defaults] table");
+      if (const toml::node* name = defaults->get("name")) {
+        return fail(*name, "defaults: name belongs to each case");
+      }
+    }
     for (const auto& [key, node] : document) {
       if (key.str() == "passes") {
         const std::int64_t largest = standard_ ? 2000000000 : 99999;
@@ -79,7 +104,7 @@ class SuiteReader {
           return fail(node, "passes takes a whole number from 1 to " + std::to_string(largest));
         }
         suite.passLimit = *passes;
-      } else if (key.str() == "dialect") {
+      } else if (key.str() == "dialect" || key.str() == "defaults") {
         continue;
       } else if (key.str() == "link") {
         if (!standard_) return fail(node, "link needs dialect = \"standard\"");
@@ -91,12 +116,14 @@ class SuiteReader {
           const toml::table* table = item.as_table();
           if (table == nullptr) return fail(item, "case must be written as [[case]] tables");
           TestCase testCase;
-          if (!readCase(*table, testCase, suite)) return false;
+          if (!readCase(*table, defaults, testCase, suite)) return false;
           suite.cases.push_back(std::move(testCase));
         }
       } else {
-        return fail(key.source(), "unknown key \"" + std::string(key.str()) +
-                                      "\" (a test file holds passes and [[case]] tables)");
+        return fail(key.source(),
+                    "unknown key \"" + std::string(key.str()) +
+                        "\" (a test file holds dialect, link, passes, [defaults] and [[case]] "
+                        "tables)");
       }
     }
     if (suite.cases.empty()) return fail(1, "no [[case]] in the test file");
@@ -147,10 +174,11 @@ class SuiteReader {
         }
         found.emplace_back(name, *text);
       } else {
-        const auto word = text ? wordText(*text) : std::nullopt;
+        const auto word = wordOfNode(value);
         if (!word) {
           return fail(value, "registers: " + name +
-                                 " takes a word of hex digits in quotes, such as \"000A\"");
+                                 " takes a word of hex digits in quotes, such as \"000A\", or "
+                                 "a whole number from -32768 to 65535");
         }
         found.emplace_back(name, *word);
       }
@@ -167,17 +195,39 @@ class SuiteReader {
     const toml::table* table = node.as_table();
     if (table == nullptr) return fail(node, "memory takes a table such as { ANS = \"0005\" }");
     for (const auto& [key, value] : *table) {
-      const std::string label(key.str());
-      if (!isLabel(label)) {
-        return fail(key.source(), "memory: \"" + label + "\" is no label (1 to 8 of A-Z and 0-9)");
+      // LABEL, or LABEL+N for the word N cells after it.
+      const std::string name(key.str());
+      const std::size_t plus = name.find('+');
+      const std::string label = name.substr(0, plus);
+      std::optional<long> offset = 0;
+      if (plus != std::string::npos) {
+        offset = name.size() > plus + 1 && name[plus + 1] != '0'
+                     ? positiveNumber(std::string_view(name).substr(plus + 1), 65535)
+                     : std::nullopt;
       }
-      const auto text = value.value<std::string>();
-      const auto word = text && value.is_string() ? wordText(*text) : std::nullopt;
-      if (!word) {
-        return fail(value,
-                    "memory: " + label + " takes a word of hex digits in quotes, such as \"0005\"");
+      if (!isLabel(label) || !offset) {
+        return fail(key.source(),
+                    "memory: \"" + name + "\" is no label (1 to 8 of A-Z and 0-9), nor LABEL+N");
       }
-      testCase.memory.emplace_back(label, *word);
+      const auto problem = [&](const toml::node& at) {
+        return fail(at, "memory: " + name +
+                            " takes a word of hex digits in quotes, such as \"0005\", a whole "
+                            "number from -32768 to 65535, or a list of them");
+      };
+      std::vector<const toml::node*> words;
+      if (const toml::array* list = value.as_array()) {
+        if (list->empty()) return problem(value);
+        for (const toml::node& item : *list) words.push_back(&item);
+      } else {
+        words.push_back(&value);
+      }
+      for (std::size_t k = 0; k < words.size(); ++k) {
+        const auto word = wordOfNode(*words[k]);
+        if (!word) return problem(*words[k]);
+        const int cell = static_cast<int>(*offset + static_cast<long>(k));
+        testCase.memory.push_back(
+            {cell == 0 ? label : label + '+' + std::to_string(cell), label, cell, *word});
+      }
     }
     return true;
   }
@@ -203,10 +253,23 @@ class SuiteReader {
     return true;
   }
 
-  bool readCase(const toml::table& table, TestCase& testCase, const TestSuite& suite) {
+  std::int64_t largestPasses() const { return standard_ ? 2000000000 : 99999; }
+
+  // A case: its own keys over those of [defaults]; `table` is where the
+  // case stands in the file.
+  bool readCase(const toml::table& table, const toml::table* defaults, TestCase& testCase,
+                const TestSuite& suite) {
+    // The keys in the order of their names, each where it is written, so
+    // that a problem names its own line.
+    std::map<std::string_view, std::pair<const toml::key*, const toml::node*>> keys;
+    if (defaults != nullptr) {
+      for (const auto& [key, node] : *defaults) keys[key.str()] = {&key, &node};
+    }
+    for (const auto& [key, node] : table) keys[key.str()] = {&key, &node};
     bool named = false;
-    for (const auto& [key, node] : table) {
-      const std::string_view name = key.str();
+    for (const auto& [name, where] : keys) {
+      const toml::key& key = *where.first;
+      const toml::node& node = *where.second;
       bool ok = true;
       if (name == "name") {
         const auto text = node.value<std::string>();
@@ -225,10 +288,37 @@ class SuiteReader {
         ok = readMemory(node, testCase);
       } else if (name == "ends") {
         ok = readEnd(node, testCase);
+      } else if (name == "passes") {
+        const auto passes = node.is_integer() ? node.value<std::int64_t>() : std::nullopt;
+        if (!passes || *passes < 1 || *passes > largestPasses()) {
+          return fail(node,
+                      "passes takes a whole number from 1 to " + std::to_string(largestPasses()));
+        }
+        testCase.passLimit = *passes;
+      } else if (name == "points") {
+        const auto points = node.is_integer() ? node.value<std::int64_t>() : std::nullopt;
+        if (!points || *points < 0 || *points > 10000) {
+          return fail(node, "points takes a whole number from 0 to 10000");
+        }
+        testCase.points = static_cast<int>(*points);
+      } else if (name == "hidden") {
+        if (!node.is_boolean()) return fail(node, "hidden takes true or false");
+        testCase.hidden = *node.value<bool>();
+      } else if (name == "output_match") {
+        const auto text = node.is_string() ? node.value<std::string>() : std::nullopt;
+        if (text == "exact") {
+          testCase.outputMatch = OutputMatch::Exact;
+        } else if (text == "trim") {
+          testCase.outputMatch = OutputMatch::Trim;
+        } else if (text == "regex") {
+          testCase.outputMatch = OutputMatch::Regex;
+        } else {
+          return fail(node, "output_match takes \"exact\", \"trim\" or \"regex\"");
+        }
       } else {
-        return fail(key.source(),
-                    "unknown key \"" + std::string(name) +
-                        "\" in a case (name, input, output, registers, memory, ends)");
+        return fail(key.source(), "unknown key \"" + std::string(name) +
+                                      "\" in a case (name, input, output, output_match, "
+                                      "registers, memory, ends, passes, points, hidden)");
       }
       if (!ok) return false;
     }
@@ -242,6 +332,16 @@ class SuiteReader {
         !testCase.ends) {
       return fail(table, "case \"" + testCase.name +
                              "\" checks nothing (give output, registers, memory or ends)");
+    }
+    if (testCase.outputMatch == OutputMatch::Regex && testCase.output) {
+      for (const std::string& line : *testCase.output) {
+        try {
+          std::regex expression(line, std::regex::ECMAScript);
+        } catch (const std::regex_error&) {
+          return fail(table, "case \"" + testCase.name + "\": output line \"" + line +
+                                 "\" is no regular expression");
+        }
+      }
     }
     return true;
   }

@@ -10,6 +10,15 @@
 //   registers = { GR1 = "002A", FR = "000" }
 //   memory = { SUM = "002A" }     # the word at the label's address
 //   ends = "RET"                  # or "pass-limit", "range-error", "blank-word"
+//   passes = 200                  # this case's own lower pass limit
+//   points = 2                    # what passing earns (default 1)
+//   hidden = true                 # a student's report shows only pass or fail
+//   output_match = "trim"         # or "exact" (default), "regex"
+//
+// Values of registers and memory may be integers (decimal, negative too);
+// a memory key may be LABEL+N, and a list of words checks cells one after
+// another (BUF = ["0041", "0042"]). A table [defaults] gives any case key
+// but the name once for all cases; a case's own key wins.
 //
 // A test file of standard CASL II programs says so at the top, and may name
 // further source files (relative to the test file) that every graded file
@@ -32,18 +41,40 @@
 
 namespace casl2wb::cli {
 
+// How the lines OUT writes are compared with the expected ones.
+enum class OutputMatch {
+  Exact,  // the same text
+  Trim,   // the same text but for trailing spaces
+  Regex,  // the expected line is a regular expression the whole line matches
+};
+
+// A word of memory a case expects: at a label's address plus an offset.
+struct MemoryCheck {
+  std::string name;  // "LABEL" or "LABEL+N", as reports show it
+  std::string label;
+  int offset = 0;
+  std::string word;  // four hex digits
+};
+
 struct TestCase {
   std::string name;
   std::vector<std::string> input;
   std::optional<std::vector<std::string>> output;
+  OutputMatch outputMatch = OutputMatch::Exact;
   // GR0 to GR7, PR and SP as four hex digits, FR as three binary digits;
   // in this order.
   std::vector<std::pair<std::string, std::string>> registers;
-  // Label and the word as four hex digits, in the order of the labels.
-  std::vector<std::pair<std::string, std::string>> memory;
+  // In the order of the test file (a list of words: one check a cell).
+  std::vector<MemoryCheck> memory;
   // How the run must end, by its name (runEndName, or standardEndName in
   // the standard dialect).
   std::optional<std::string> ends;
+  // The case's own pass limit (step limit), lower than the program's.
+  std::optional<std::int64_t> passLimit;
+  // What passing the case earns, and whether a student's own report shows
+  // only whether it passed.
+  int points = 1;
+  bool hidden = false;
 };
 
 struct TestSuite {

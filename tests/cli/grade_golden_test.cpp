@@ -96,7 +96,8 @@ TEST(GradeTestFile, BadTestFilesAreReportedWithTheirLine) {
   const std::string kase = "[[case]]\nname = \"x\"\n";
   const std::vector<Case> cases = {
       {"name = \"x\"\n",
-       "tests.toml:1: unknown key \"name\" (a test file holds passes and [[case]] tables)"},
+       "tests.toml:1: unknown key \"name\" (a test file holds dialect, link, passes, [defaults] "
+       "and [[case]] tables)"},
       {"passes = 0\n" + kase + "ends = \"RET\"\n",
        "tests.toml:1: passes takes a whole number from 1 to 99999"},
       {"passes = \"10\"\n" + kase + "ends = \"RET\"\n",
@@ -111,8 +112,8 @@ TEST(GradeTestFile, BadTestFilesAreReportedWithTheirLine) {
       {kase + "input = [\"A\"]\n",
        "tests.toml:1: case \"x\" checks nothing (give output, registers, memory or ends)"},
       {kase + "outputs = [\"A\"]\n",
-       "tests.toml:3: unknown key \"outputs\" in a case (name, input, output, registers, memory, "
-       "ends)"},
+       "tests.toml:3: unknown key \"outputs\" in a case (name, input, output, output_match, "
+       "registers, memory, ends, passes, points, hidden)"},
       {kase + "input = \"ABC\"\nends = \"RET\"\n", "tests.toml:3: input takes a list of strings"},
       {kase + "output = [\"A\", 1]\n", "tests.toml:3: output takes a list of strings"},
       {kase + "registers = { GR8 = \"0001\" }\n",
@@ -120,16 +121,37 @@ TEST(GradeTestFile, BadTestFilesAreReportedWithTheirLine) {
       {kase + "[case.registers]\nGR1 = \"1\"\nsp = \"0100\"\n",
        "tests.toml:5: registers: sp is no register (GR0 to GR7, PR, SP and FR)"},
       {kase + "registers = { GR1 = \"12345\" }\n",
-       "tests.toml:3: registers: GR1 takes a word of hex digits in quotes, such as \"000A\""},
-      {kase + "registers = { GR1 = 10 }\n",
-       "tests.toml:3: registers: GR1 takes a word of hex digits in quotes, such as \"000A\""},
+       "tests.toml:3: registers: GR1 takes a word of hex digits in quotes, such as \"000A\", or a "
+       "whole number from -32768 to 65535"},
+      {kase + "registers = { GR1 = 65536 }\n",
+       "tests.toml:3: registers: GR1 takes a word of hex digits in quotes, such as \"000A\", or a "
+       "whole number from -32768 to 65535"},
       {kase + "registers = { FR = \"2\" }\n",
        "tests.toml:3: registers: FR takes three binary digits (OF, SF, ZF) in quotes, such as "
        "\"010\""},
       {kase + "memory = { ans = \"0001\" }\n",
-       "tests.toml:3: memory: \"ans\" is no label (1 to 8 of A-Z and 0-9)"},
+       "tests.toml:3: memory: \"ans\" is no label (1 to 8 of A-Z and 0-9), nor LABEL+N"},
+      {kase + "memory = { \"ANS+0\" = 1 }\n",
+       "tests.toml:3: memory: \"ANS+0\" is no label (1 to 8 of A-Z and 0-9), nor LABEL+N"},
       {kase + "memory = { ANS = \"G\" }\n",
-       "tests.toml:3: memory: ANS takes a word of hex digits in quotes, such as \"0005\""},
+       "tests.toml:3: memory: ANS takes a word of hex digits in quotes, such as \"0005\", a whole "
+       "number from -32768 to 65535, or a list of them"},
+      {kase + "memory = { ANS = [1, \"X\"] }\n",
+       "tests.toml:3: memory: ANS takes a word of hex digits in quotes, such as \"0005\", a whole "
+       "number from -32768 to 65535, or a list of them"},
+      {kase + "points = -1\n", "tests.toml:3: points takes a whole number from 0 to 10000"},
+      {kase + "hidden = 1\n", "tests.toml:3: hidden takes true or false"},
+      {kase + "passes = 100000\n", "tests.toml:3: passes takes a whole number from 1 to 99999"},
+      {kase + "output_match = \"fuzzy\"\n",
+       "tests.toml:3: output_match takes \"exact\", \"trim\" or \"regex\""},
+      {kase + "output = [\"(\"]\noutput_match = \"regex\"\n",
+       "tests.toml:1: case \"x\": output line \"(\" is no regular expression"},
+      {"[defaults]\nname = \"y\"\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:2: defaults: name belongs to each case"},
+      {"defaults = 3\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:1: defaults must be written as a [defaults] table"},
+      {"[defaults]\nends = \"crash\"\n" + kase,
+       "tests.toml:2: ends takes \"RET\", \"pass-limit\", \"range-error\" or \"blank-word\""},
       {kase + "ends = \"return\"\n",
        "tests.toml:3: ends takes \"RET\", \"pass-limit\", \"range-error\" or \"blank-word\""},
       {kase + "ends = \"step-limit\"\n",
