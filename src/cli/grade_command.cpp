@@ -1,6 +1,8 @@
 #include "cli/grade_command.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <set>
 #include <thread>
 
 #include "base/file_replacement.h"
@@ -8,6 +10,7 @@
 #include "cli/dialect_choice.h"
 #include "cli/grade_report.h"
 #include "cli/grading.h"
+#include "cli/report_text.h"
 #include "cli/same_file.h"
 #include "cli/test_file.h"
 
@@ -21,6 +24,28 @@ bool writeReport(const std::string& path, const std::string& content, std::ostre
   if (file.begin() && file.write(content) && file.commit()) return true;
   err << programName << ": " << path << ": " << file.error() << '\n';
   return false;
+}
+
+// One report per graded file in `folder` (made when missing), named after
+// the file: NAME.txt, or NAME-2.txt and on for a second file of that name.
+bool writeStudentReports(const std::string& folder, const TestSuite& suite,
+                         const std::vector<FileResult>& files, std::ostream& err) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) {
+    err << programName << ": " << folder << ": " << error.message() << '\n';
+    return false;
+  }
+  std::set<std::string> taken;
+  for (const FileResult& file : files) {
+    const std::string base = std::filesystem::path(shownFileName(file.path)).filename().string();
+    std::string name = base + ".txt";
+    for (int n = 2; taken.contains(name); ++n) name = base + '-' + std::to_string(n) + ".txt";
+    taken.insert(name);
+    const std::string path = (std::filesystem::path(folder) / name).string();
+    if (!writeReport(path, studentReport(suite, file), err)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -38,13 +63,23 @@ int runGradeCommand(const CommandArguments& parsed, std::ostream& out, std::ostr
   const std::string& testsPath = parsed.positional[0];
   const std::vector<std::string> files(parsed.positional.begin() + 1, parsed.positional.end());
 
-  // A report never takes the place of a file that is read, nor of the other.
+  // A report never takes the place of a file that is read, nor of another.
   const std::optional<std::string> csvPath = parsed.option("--csv");
   const std::optional<std::string> jsonPath = parsed.option("--json");
-  if (csvPath && jsonPath && (*csvPath == *jsonPath || sameFile(*csvPath, *jsonPath))) {
-    return usageError(err, "grade: --csv and --json name the same file");
+  const std::optional<std::string> junitPath = parsed.option("--junit");
+  const std::vector<std::pair<const char*, std::optional<std::string>>> reports = {
+      {"--csv", csvPath}, {"--json", jsonPath}, {"--junit", junitPath}};
+  for (std::size_t a = 0; a < reports.size(); ++a) {
+    for (std::size_t b = a + 1; b < reports.size(); ++b) {
+      const auto& [nameA, pathA] = reports[a];
+      const auto& [nameB, pathB] = reports[b];
+      if (pathA && pathB && (*pathA == *pathB || sameFile(*pathA, *pathB))) {
+        return usageError(err,
+                          std::string("grade: ") + nameA + " and " + nameB + " name the same file");
+      }
+    }
   }
-  for (const auto& report : {csvPath, jsonPath}) {
+  for (const auto& report : {csvPath, jsonPath, junitPath}) {
     if (!report) continue;
     for (const std::string& read : parsed.positional) {
       if (sameFile(*report, read)) {
@@ -81,6 +116,12 @@ int runGradeCommand(const CommandArguments& parsed, std::ostream& out, std::ostr
   if (csvPath && !writeReport(*csvPath, gradeCsv(tests.suite, results), err)) return exitFailure;
   if (jsonPath && !writeReport(*jsonPath, gradeJson(testsPath, tests.suite, results), err)) {
     return exitFailure;
+  }
+  if (junitPath && !writeReport(*junitPath, gradeJunit(testsPath, tests.suite, results), err)) {
+    return exitFailure;
+  }
+  if (const auto folder = parsed.option("--reports")) {
+    if (!writeStudentReports(*folder, tests.suite, results, err)) return exitFailure;
   }
   return status;
 }

@@ -243,6 +243,9 @@ std::string gradeJson(const std::string& testsPath, const TestSuite& suite,
         differences.push_back(d);
       }
       item["differences"] = differences;
+      if (!file.cases[k].outputDifference.empty()) {
+        item["outputDifference"] = file.cases[k].outputDifference;
+      }
       caseList.push_back(item);
     }
     entry["cases"] = caseList;

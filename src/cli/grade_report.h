@@ -40,4 +40,17 @@ std::string gradeCsv(const TestSuite& suite, const std::vector<FileResult>& file
 std::string gradeJson(const std::string& testsPath, const TestSuite& suite,
                       const std::vector<FileResult>& files);
 
+// The results as JUnit XML (grade_junit.cpp), for CI servers and learning-
+// management systems: a testsuite per file with its score, a testcase per
+// case with a failure (or, for a file that cannot be read, an error)
+// holding the reason, and how its run ended.
+std::string gradeJunit(const std::string& testsPath, const TestSuite& suite,
+                       const std::vector<FileResult>& files);
+
+// A report for the student of one graded file (student_reports.cpp): the
+// file and its score, each case with its result and reason, how its run
+// ended and the whole difference of the OUT lines; of a hidden case only
+// whether it passed.
+std::string studentReport(const TestSuite& suite, const FileResult& file);
+
 }  // namespace casl2wb::cli

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <thread>
@@ -12,6 +13,7 @@
 #include "cli/dialect_choice.h"
 #include "cli/editor_diagnostics.h"
 #include "cli/front_end.h"
+#include "cli/output_difference.h"
 #include "cli/report_text.h"
 #include "documents/standard_texts.h"
 #include "simulator/execution_loop.h"
@@ -99,6 +101,19 @@ void compareOutput(const TestCase& testCase, const std::vector<std::string>& act
     if (k < expected.size()) want = expected[k];
     if (k < actual.size()) got = actual[k];
     if (!want || !got || !linesMatch(*want, *got, testCase.outputMatch)) {
+      // Each expression is made once for the whole difference.
+      std::map<std::string, std::regex> expressions;
+      result.outputDifference =
+          cli::outputDifference(expected, actual, [&](const std::string& a, const std::string& b) {
+            if (testCase.outputMatch != OutputMatch::Regex) {
+              return linesMatch(a, b, testCase.outputMatch);
+            }
+            auto found = expressions.find(a);
+            if (found == expressions.end()) {
+              found = expressions.emplace(a, std::regex(a, std::regex::ECMAScript)).first;
+            }
+            return std::regex_match(b, found->second);
+          });
       result.differences.push_back(
           {Difference::Kind::Output, std::to_string(k + 1), "", want, got});
       return;

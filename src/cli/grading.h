@@ -35,6 +35,8 @@ struct CaseResult {
   std::vector<Difference> differences;
   // How the run ended and after how many steps (none when nothing ran).
   RunSummary run;
+  // When the OUT lines differ: their whole difference (outputDifference).
+  std::vector<std::string> outputDifference;
   bool passed() const { return differences.empty(); }
 };
 

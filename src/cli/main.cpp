@@ -83,11 +83,16 @@ const std::array commands = {
             runPrintCommand},
     Command{
         "grade",
-        {"TESTS", "FILE...", "[--csv OUT.csv]", "[--json OUT.json]", "[--jobs N]"},
+        {"TESTS", "FILE...", "[--csv OUT.csv]", "[--json OUT.json]", "[--junit OUT.xml]",
+         "[--reports DIR]", "[--jobs N]"},
         "run every FILE against every case of the test file TESTS (TOML) and report which "
         "pass",
         {{"--csv", "OUT.csv", "also write the results as CSV (UTF-8) for spreadsheets"},
          {"--json", "OUT.json", "also write the results as JSON"},
+         {"--junit", "OUT.xml", "also write the results as JUnit XML"},
+         {"--reports", "DIR",
+          "also write one UTF-8 text report per graded file into DIR, for handing back (hidden "
+          "cases show only whether they passed)"},
          {"--jobs", "N", "grade N files at a time (default: one per core)"},
          dialectOption,
          linkOption},

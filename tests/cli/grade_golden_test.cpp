@@ -79,6 +79,31 @@ TEST(GradeGolden, FileNamesThatAreNotUtf8AreShownAsCp932) {
   EXPECT_NE(readFile(dir.file("r.json")).find("\"file\": \"テスト.txt\""), std::string::npos);
 }
 
+// The keys of a case in every report: JUnit XML, JSON with the whole
+// difference of the OUT lines, and one report per student in which a hidden
+// case shows only whether it passed.
+TEST(GradeGolden, JunitJsonAndStudentReports) {
+  const std::vector<std::string> files = {"good.txt", "wrong_output.txt", "endless.txt",
+                                          "check_errors.txt"};
+  for (const std::string jobs : {"1", "3"}) {
+    TempDir dir;
+    std::vector<std::string> arguments = {"keys.toml"};
+    arguments.insert(arguments.end(), files.begin(), files.end());
+    arguments.insert(arguments.end(), {"--jobs", jobs, "--junit", dir.file("keys.xml"), "--json",
+                                       dir.file("keys.json"), "--reports", dir.file("reports")});
+    const ProcessResult result = grade(arguments);
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(readFile(dir.file("keys.xml")), readFile(gradeData + "/keys.xml"));
+    EXPECT_EQ(readFile(dir.file("keys.json")), readFile(gradeData + "/keys.json"));
+    for (const std::string& file : files) {
+      EXPECT_EQ(readFile(dir.file("reports/" + file + ".txt")),
+                readFile(gradeData + "/keys_reports/" + file + ".txt"))
+          << file;
+    }
+  }
+}
+
 TEST(GradeGolden, TheExampleTestFilePassesItsExample) {
   const std::string examples = CASL2WB_EXAMPLES;
   const ProcessResult result = grade({"echo.toml", "echo.txt"}, examples);
