@@ -39,9 +39,14 @@ std::optional<DialectChoice> readDialectChoice(const CommandArguments& arguments
 
 bool assembleStandardFiles(const std::string& path, const std::vector<std::string>& links,
                            standard::Program& program, std::ostream& err) {
-  std::vector<standard::SourceFile> files;
   std::vector<std::string> paths{path};
   paths.insert(paths.end(), links.begin(), links.end());
+  return assembleStandardFiles(paths, program, err);
+}
+
+bool assembleStandardFiles(const std::vector<std::string>& paths, standard::Program& program,
+                           std::ostream& err) {
+  std::vector<standard::SourceFile> files;
   for (const std::string& file : paths) {
     SourceReadResult source = readSourceFile(file);
     if (!source.ok) {

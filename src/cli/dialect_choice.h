@@ -43,5 +43,8 @@ std::optional<DialectChoice> readDialectChoice(const CommandArguments& arguments
 // it; false, with the reason on err, when a file cannot be read.
 bool assembleStandardFiles(const std::string& path, const std::vector<std::string>& links,
                            standard::Program& program, std::ostream& err);
+// The same for the files in the order given.
+bool assembleStandardFiles(const std::vector<std::string>& paths, standard::Program& program,
+                           std::ostream& err);
 
 }  // namespace casl2wb::cli

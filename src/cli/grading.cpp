@@ -239,7 +239,12 @@ FileResult gradeStandardFile(const std::string& path, const TestSuite& suite) {
   result.cases.resize(suite.cases.size());
   std::ostringstream readProblem;
   standard::Program program;
-  if (!assembleStandardFiles(path, suite.links, program, readProblem)) {
+  // The teacher's driver first, then the graded file and the linked ones.
+  std::vector<std::string> paths;
+  if (suite.driver) paths.push_back(*suite.driver);
+  paths.push_back(path);
+  paths.insert(paths.end(), suite.links.begin(), suite.links.end());
+  if (!assembleStandardFiles(paths, program, readProblem)) {
     result.status = FileResult::Status::Unreadable;
     // The reason as a read error of the file shows it: a linked file that
     // cannot be read is named.

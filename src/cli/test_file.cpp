@@ -109,6 +109,16 @@ class SuiteReader {
       } else if (key.str() == "link") {
         if (!standard_) return fail(node, "link needs dialect = \"standard\"");
         if (!readLines(node, "link", suite.links)) return false;
+      } else if (key.str() == "driver") {
+        // A main program and a graded subroutine need units of their own.
+        if (!standard_) {
+          return fail(node,
+                      "driver needs dialect = \"standard\": the workbench dialect has one "
+                      "program a file");
+        }
+        const auto text = node.is_string() ? node.value<std::string>() : std::nullopt;
+        if (!text || text->empty()) return fail(node, "driver takes the name of a source file");
+        suite.driver = *text;
       } else if (key.str() == "case") {
         const toml::array* cases = node.as_array();
         if (cases == nullptr) return fail(node, "case must be written as [[case]] tables");
@@ -122,8 +132,8 @@ class SuiteReader {
       } else {
         return fail(key.source(),
                     "unknown key \"" + std::string(key.str()) +
-                        "\" (a test file holds dialect, link, passes, [defaults] and [[case]] "
-                        "tables)");
+                        "\" (a test file holds dialect, link, driver, passes, [defaults] and "
+                        "[[case]] tables)");
       }
     }
     if (suite.cases.empty()) return fail(1, "no [[case]] in the test file");
@@ -393,9 +403,11 @@ TestFileResult readTestFile(const std::string& path) {
   result.problem = reader.problem();
   // Linked files are named relative to the test file.
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  for (std::string& link : result.suite.links) {
-    if (std::filesystem::path(link).is_relative()) link = (folder / link).string();
-  }
+  const auto fromTestFile = [&folder](std::string& name) {
+    if (std::filesystem::path(name).is_relative()) name = (folder / name).string();
+  };
+  for (std::string& link : result.suite.links) fromTestFile(link);
+  if (result.suite.driver) fromTestFile(*result.suite.driver);
   return result;
 }
 

@@ -26,6 +26,7 @@
 //
 //   dialect = "standard"
 //   link = ["lib.cas"]
+//   driver = "main.cas"           # the teacher's main program, before the graded file
 //   passes = 100000               # the step limit
 #pragma once
 
@@ -84,6 +85,9 @@ struct TestSuite {
   Dialect dialect = Dialect::Workbench;
   // Standard dialect: further source files linked after the graded one.
   std::vector<std::string> links;
+  // Standard dialect: the teacher's main program, its units before the
+  // graded file's (whose subroutines it calls).
+  std::optional<std::string> driver;
   std::vector<TestCase> cases;
 };
 

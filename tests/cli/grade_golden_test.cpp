@@ -121,8 +121,8 @@ TEST(GradeTestFile, BadTestFilesAreReportedWithTheirLine) {
   const std::string kase = "[[case]]\nname = \"x\"\n";
   const std::vector<Case> cases = {
       {"name = \"x\"\n",
-       "tests.toml:1: unknown key \"name\" (a test file holds dialect, link, passes, [defaults] "
-       "and [[case]] tables)"},
+       "tests.toml:1: unknown key \"name\" (a test file holds dialect, link, driver, passes, "
+       "[defaults] and [[case]] tables)"},
       {"passes = 0\n" + kase + "ends = \"RET\"\n",
        "tests.toml:1: passes takes a whole number from 1 to 99999"},
       {"passes = \"10\"\n" + kase + "ends = \"RET\"\n",
@@ -173,6 +173,11 @@ TEST(GradeTestFile, BadTestFilesAreReportedWithTheirLine) {
        "tests.toml:1: case \"x\": output line \"(\" is no regular expression"},
       {"[defaults]\nname = \"y\"\n" + kase + "ends = \"RET\"\n",
        "tests.toml:2: defaults: name belongs to each case"},
+      {"driver = \"main.cas\"\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:1: driver needs dialect = \"standard\": the workbench dialect has one program "
+       "a file"},
+      {"dialect = \"standard\"\ndriver = 5\n" + kase + "ends = \"RET\"\n",
+       "tests.toml:2: driver takes the name of a source file"},
       {"defaults = 3\n" + kase + "ends = \"RET\"\n",
        "tests.toml:1: defaults must be written as a [defaults] table"},
       {"[defaults]\nends = \"crash\"\n" + kase,
