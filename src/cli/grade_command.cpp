@@ -105,7 +105,7 @@ int runGradeCommand(const CommandArguments& parsed, std::ostream& out, std::ostr
   int status = exitSuccess;
   for (const FileResult& file : results) {
     if (file.status == FileResult::Status::Unreadable) {
-      err << programName << ": " << file.path << ": " << file.readError << '\n';
+      err << programName << ": " << shownFileName(file.path) << ": " << file.readError << '\n';
       status = exitFailure;
     } else if (file.passedCases() != static_cast<int>(tests.suite.cases.size())) {
       status = std::max<int>(status, exitErrorsFound);
