@@ -267,6 +267,19 @@ std::vector<std::string> panelLines(const CpuPanel& panel) {
   return lines;
 }
 
+TraceRange traceSelection(TextView text, std::uint16_t address) {
+  const Text wanted = fromUtf8(hexText(address) + ' ');
+  for (std::size_t at = 0; at < text.size();) {
+    if (text.substr(at, wanted.size()) == wanted) {
+      return {static_cast<int>(at), static_cast<int>(wanted.size())};
+    }
+    const std::size_t end = text.find(U'\n', at);
+    if (end == TextView::npos) break;
+    at = end + 1;
+  }
+  return {};
+}
+
 void printLines(Printer& printer, const std::vector<std::string>& lines) {
   printer.setFont(std::string(listingFontName), 10);
   for (const std::string& line : lines) printer.printLine({PrintItem::text(line)});

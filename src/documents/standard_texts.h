@@ -8,6 +8,7 @@
 
 #include "assembler/standard_program.h"
 #include "documents/printer.h"
+#include "simulator/replay.h"
 #include "simulator/standard_machine.h"
 
 namespace casl2wb::standard {
@@ -73,6 +74,12 @@ std::vector<std::string> memoryRowTexts(const std::vector<std::uint16_t>& memory
 // The twelve lines of the CPU panel ("命令語：", "PR：", "FR：", "SP：",
 // "GR0：" to "GR7："), as the text front end prints them.
 std::vector<std::string> panelLines(const CpuPanel& panel);
+
+// Where the replay selects the instruction at `address` in the
+// translation's text (codeListingTexts, lines joined): the address and the
+// space after it at the start of the first line that begins with them; an
+// empty range at 0 when no line does.
+TraceRange traceSelection(TextView text, std::uint16_t address);
 
 // Prints the lines as one document in the listings' font at size 10.
 void printLines(Printer& printer, const std::vector<std::string>& lines);

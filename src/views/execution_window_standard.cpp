@@ -8,6 +8,7 @@
 #include "documents/standard_texts.h"
 #include "views/execution_window.h"
 #include "views/text_conversion.h"
+#include "views/trace_window.h"
 
 namespace casl2wb {
 
@@ -115,6 +116,9 @@ void ExecutionWindow::showStandardSlot(int slot) {
   const standard::Step& step = session.record.steps[static_cast<std::size_t>(slot)];
   state_.panel = standard::panelOf(step, memory);
   shownStep_ = slot + 1;
+  // The trace window shows the translation: its line of the instruction.
+  trace_.select(standard::traceSelection(trace_.text(), step.pr));
+  trace_.focus();
   // The memory from the row of the word the step wrote last, or the program.
   const std::size_t firstWrite = slot == 0 ? 0 : session.record.steps[steps - 2].writesEnd;
   const std::int64_t from =

@@ -10,6 +10,7 @@
 #include "views/execution_windows.h"
 #include "views/source_edit.h"
 #include "views/text_conversion.h"
+#include "views/trace_window.h"
 
 namespace casl2wb::testing {
 namespace {
@@ -165,12 +166,19 @@ TEST_F(DialectTest, TheReplayShowsEachStepsLineInTheEditor) {
   ASSERT_TRUE(forward->isEnabled());
   // IN is seven steps at line 3; then LD at 4, JMI at 5, CALL at 6, ADDA in
   // the second unit at 14.
+  // The trace window selects the address of the step's instruction in the
+  // translation.
   std::vector<int> lines;
+  QStringList selected;
   for (int k = 0; k < 11; ++k) {
     forward->click();
     lines.push_back(box->stepLine());
+    selected << windows->trace()->textBox()->textCursor().selectedText();
   }
   EXPECT_EQ(lines, (std::vector<int>{3, 3, 3, 3, 3, 3, 3, 4, 5, 6, 14}));
+  EXPECT_EQ(selected.mid(0, 3), (QStringList{QStringLiteral("0000 "), QStringLiteral("0002 "),
+                                             QStringLiteral("0004 ")}));
+  EXPECT_EQ(selected.last(), QStringLiteral("0072 "));  // ADDA, after MAIN's 114 words
   EXPECT_EQ(value(names::mnemonicValue), QStringLiteral("RET"));
   EXPECT_EQ(value(names::grValues[1]), QStringLiteral("0002"));
 }
