@@ -65,39 +65,8 @@ std::optional<int> registerNumber(TextView text) {
   return std::nullopt;
 }
 
-// A decimal constant (-32768 to 65535) or "#" and hex digits: four as the
-// language writes them, or fewer as common assemblers also take them.
-std::optional<std::uint16_t> numberValue(TextView text) {
-  if (text.empty()) return std::nullopt;
-  if (text[0] == U'#') {
-    if (text.size() < 2 || text.size() > 5) return std::nullopt;
-    std::uint16_t value = 0;
-    for (char32_t c : text.substr(1)) {
-      int digit = -1;
-      if (c >= U'0' && c <= U'9') digit = static_cast<int>(c - U'0');
-      if (c >= U'A' && c <= U'F') digit = static_cast<int>(c - U'A') + 10;
-      if (digit < 0) return std::nullopt;
-      value = static_cast<std::uint16_t>(value * 16 + digit);
-    }
-    return value;
-  }
-  const bool negative = text[0] == U'-';
-  const TextView digits = negative ? text.substr(1) : text;
-  if (digits.empty() || digits.size() > 6) return std::nullopt;
-  std::int64_t value = 0;
-  for (char32_t c : digits) {
-    if (c < U'0' || c > U'9') return std::nullopt;
-    value = value * 10 + static_cast<std::int64_t>(c - U'0');
-  }
-  if (negative) value = -value;
-  if (value < -32768 || value > 65535) return std::nullopt;
-  return static_cast<std::uint16_t>(value);
-}
-
-// A constant of DC: a decimal constant of any size keeps its lower 16 bits
-// (70000 is 1170, -32769 is 7FFF); hex constants as for addresses.
-std::optional<std::uint16_t> constantValue(TextView text) {
-  if (const auto value = numberValue(text)) return value;
+// A decimal constant of up to 18 digits, "-" before them allowed.
+std::optional<std::int64_t> decimalValue(TextView text) {
   const bool negative = !text.empty() && text[0] == U'-';
   const TextView digits = negative ? text.substr(1) : text;
   if (digits.empty() || digits.size() > 18) return std::nullopt;
@@ -106,7 +75,39 @@ std::optional<std::uint16_t> constantValue(TextView text) {
     if (c < U'0' || c > U'9') return std::nullopt;
     value = value * 10 + static_cast<std::int64_t>(c - U'0');
   }
-  return static_cast<std::uint16_t>(negative ? -value : value);
+  return negative ? -value : value;
+}
+
+// "#" and hex digits: four as the language writes them, or fewer as common
+// assemblers also take them.
+std::optional<std::uint16_t> hexValue(TextView text) {
+  if (text.size() < 2 || text.size() > 5 || text[0] != U'#') return std::nullopt;
+  std::uint16_t value = 0;
+  for (char32_t c : text.substr(1)) {
+    int digit = -1;
+    if (c >= U'0' && c <= U'9') digit = static_cast<int>(c - U'0');
+    if (c >= U'A' && c <= U'F') digit = static_cast<int>(c - U'A') + 10;
+    if (digit < 0) return std::nullopt;
+    value = static_cast<std::uint16_t>(value * 16 + digit);
+  }
+  return value;
+}
+
+// An address constant: decimal from -32768 to 65535, or hex.
+std::optional<std::uint16_t> numberValue(TextView text) {
+  if (!text.empty() && text[0] == U'#') return hexValue(text);
+  const auto value = decimalValue(text);
+  if (!value || *value < -32768 || *value > 65535) return std::nullopt;
+  return static_cast<std::uint16_t>(*value);
+}
+
+// A constant of DC: a decimal constant of any size keeps its lower 16 bits
+// (70000 is 1170, -32769 is 7FFF); hex constants as for addresses.
+std::optional<std::uint16_t> constantValue(TextView text) {
+  if (!text.empty() && text[0] == U'#') return hexValue(text);
+  const auto value = decimalValue(text);
+  if (!value) return std::nullopt;
+  return static_cast<std::uint16_t>(*value);
 }
 
 // A character constant: the characters between the quotes, "''" standing

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -121,6 +122,43 @@ void compareOutput(const TestCase& testCase, const std::vector<std::string>& act
   }
 }
 
+// The address of a cell a memory check names and the word it holds.
+struct CellSeen {
+  std::string address;
+  std::string word;
+};
+
+// A case's differences from what a run of either dialect left: how it
+// ended, its OUT lines, the registers by name and the cells (none for a
+// label the program lacks).
+CaseResult judged(const TestCase& testCase, RunSummary run, const std::vector<std::string>& output,
+                  const std::function<std::string(const std::string&)>& registerText,
+                  const std::function<std::optional<CellSeen>(const MemoryCheck&)>& cell) {
+  CaseResult result;
+  result.run = std::move(run);
+  if (testCase.ends && *testCase.ends != result.run.end) {
+    result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, result.run.end});
+  }
+  if (testCase.output) compareOutput(testCase, output, result);
+  for (const auto& [name, expected] : testCase.registers) {
+    const std::string actual = registerText(name);
+    if (actual != expected) {
+      result.differences.push_back({Difference::Kind::Register, name, "", expected, actual});
+    }
+  }
+  for (const MemoryCheck& check : testCase.memory) {
+    const std::optional<CellSeen> seen = cell(check);
+    if (!seen) {
+      result.differences.push_back(
+          {Difference::Kind::Memory, check.name, "", check.word, std::nullopt});
+    } else if (seen->word != check.word) {
+      result.differences.push_back(
+          {Difference::Kind::Memory, check.name, seen->address, check.word, seen->word});
+    }
+  }
+  return result;
+}
+
 CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels,
                    const TestSuite& suite, const TestCase& testCase) {
   // The test file may only lower the program's own pass limit (LMT, or the
@@ -141,35 +179,16 @@ CaseResult runCase(const AssembledProgram& program, const LabelAddresses& labels
   Simulator(machine, output, dialogs).run();
 
   const CpuState& cpu = machine.cpu();
-  const RunEnd end = machine.outcome().end;
-  CaseResult result;
-  result.run = summaryOf(machine);
-  if (testCase.ends && *testCase.ends != runEndName(end)) {
-    result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, runEndName(end)});
-  }
-  if (testCase.output) compareOutput(testCase, dialogs.outputLines, result);
-  for (const auto& [name, expected] : testCase.registers) {
-    const std::string actual = registerText(cpu, name);
-    if (actual != expected) {
-      result.differences.push_back({Difference::Kind::Register, name, "", expected, actual});
-    }
-  }
-  for (const MemoryCheck& check : testCase.memory) {
-    const auto labelAddress = labels.addressOf(fromUtf8(check.label));
-    const std::int64_t address = labelAddress.value_or(0) + check.offset;
-    if (!labelAddress || !MemoryImage::contains(address)) {
-      result.differences.push_back(
-          {Difference::Kind::Memory, check.name, "", check.word, std::nullopt});
-      continue;
-    }
-    const std::string actual = wordText(cpu.memory[address]);
-    if (actual != check.word) {
-      result.differences.push_back({Difference::Kind::Memory, check.name,
-                                    hexText(static_cast<std::uint16_t>(address)), check.word,
-                                    actual});
-    }
-  }
-  return result;
+  return judged(
+      testCase, summaryOf(machine), dialogs.outputLines,
+      [&cpu](const std::string& name) { return registerText(cpu, name); },
+      [&](const MemoryCheck& check) -> std::optional<CellSeen> {
+        const auto labelAddress = labels.addressOf(fromUtf8(check.label));
+        const std::int64_t address = labelAddress.value_or(0) + check.offset;
+        if (!labelAddress || !MemoryImage::contains(address)) return std::nullopt;
+        return CellSeen{hexText(static_cast<std::uint16_t>(address)),
+                        wordText(cpu.memory[address])};
+      });
 }
 
 // IN of a standard program answered from the case's input lines (none after
@@ -202,34 +221,15 @@ CaseResult runStandardCase(const standard::Program& program, std::int64_t stepLi
   standard::Cpu cpu = standard::loadedCpu(program);
   CaseTerminal terminal(testCase.input);
   const standard::RunEnd end = standard::run(cpu, terminal, stepLimit);
-  CaseResult result;
-  result.run = summaryOf(end);
-  const std::string endName = standardEndName(end.end);
-  if (testCase.ends && *testCase.ends != endName) {
-    result.differences.push_back({Difference::Kind::End, "", "", *testCase.ends, endName});
-  }
-  if (testCase.output) compareOutput(testCase, terminal.outputLines, result);
-  for (const auto& [name, expected] : testCase.registers) {
-    const std::string actual = standardRegisterText(cpu, name);
-    if (actual != expected) {
-      result.differences.push_back({Difference::Kind::Register, name, "", expected, actual});
-    }
-  }
-  for (const MemoryCheck& check : testCase.memory) {
-    const auto labelAddress = program.addressOf(fromUtf8(check.label));
-    if (!labelAddress) {
-      result.differences.push_back(
-          {Difference::Kind::Memory, check.name, "", check.word, std::nullopt});
-      continue;
-    }
-    const auto address = static_cast<std::uint16_t>(*labelAddress + check.offset);
-    const std::string actual = hexText(cpu.memory[address]);
-    if (actual != check.word) {
-      result.differences.push_back(
-          {Difference::Kind::Memory, check.name, hexText(address), check.word, actual});
-    }
-  }
-  return result;
+  return judged(
+      testCase, summaryOf(end), terminal.outputLines,
+      [&cpu](const std::string& name) { return standardRegisterText(cpu, name); },
+      [&](const MemoryCheck& check) -> std::optional<CellSeen> {
+        const auto labelAddress = program.addressOf(fromUtf8(check.label));
+        if (!labelAddress) return std::nullopt;
+        const auto address = static_cast<std::uint16_t>(*labelAddress + check.offset);
+        return CellSeen{hexText(address), hexText(cpu.memory[address])};
+      });
 }
 
 // A standard program: the file with the suite's linked files after it.
