@@ -3,8 +3,12 @@ BUILD_DIR := build
 CLI := $(BUILD_DIR)/casl2wb-cli
 # The package is built apart from the development build: Release, no tests.
 PACKAGE_DIR := build-package
+# The browser edition (emscripten): the node program and the site.
+WEB_DIR := build-web
+# Debian's emscripten finds its optimizer's parser (acorn) only here.
+export NODE_PATH := /usr/share/nodejs
 
-.PHONY: deps build test run package clean
+.PHONY: deps build web test run package clean
 
 deps:
 	scripts/install-deps
@@ -13,7 +17,13 @@ build:
 	cmake -S . -B $(BUILD_DIR) -G Ninja
 	cmake --build $(BUILD_DIR)
 
-test: deps build
+# build-web/casl2wb-cli.js and the site in build-web/site.
+web: deps
+	emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCASL2WB_WITH_QT=OFF -DCASL2WB_BUILD_TESTS=OFF -DCASL2WB_BUILD_BENCH=OFF >/dev/null
+	cmake --build $(WEB_DIR)
+
+test: deps build web
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
 run: deps build
@@ -37,4 +47,4 @@ package: deps
 	@ls -1 $(PACKAGE_DIR)/*.deb
 
 clean:
-	rm -rf $(BUILD_DIR) $(PACKAGE_DIR)
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(WEB_DIR)

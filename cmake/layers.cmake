@@ -18,11 +18,15 @@ function(casl2wb_include_root target name)
   endif()
 endfunction()
 
-# casl2wb_layer(NAME [LINKS lib...]): the library casl2wb_NAME of src/NAME.
+# casl2wb_layer(NAME [LINKS lib...] [EXCLUDE file...]): the library
+# casl2wb_NAME of src/NAME, without the files named (in src/NAME).
 function(casl2wb_layer name)
-  cmake_parse_arguments(LAYER "" "" "LINKS" ${ARGN})
+  cmake_parse_arguments(LAYER "" "" "LINKS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp
        ${PROJECT_SOURCE_DIR}/src/${name}/*.h)
+  foreach(excluded ${LAYER_EXCLUDE})
+    list(REMOVE_ITEM sources ${PROJECT_SOURCE_DIR}/src/${name}/${excluded})
+  endforeach()
   add_library(casl2wb_${name} STATIC ${sources})
   casl2wb_include_root(casl2wb_${name} ${name})
   target_link_libraries(casl2wb_${name} PUBLIC ${LAYER_LINKS})

@@ -13,6 +13,10 @@ namespace casl2wb {
 // Decodes CP932 bytes; every byte that cannot be decoded becomes U+FFFD.
 Text decodeCp932(std::string_view bytes);
 
+// The code of a character, one byte or a double-byte character's two bytes as
+// one number; '?' (003F) for a character CP932 lacks.
+std::uint16_t cp932Code(char32_t c);
+
 class Cp932Encoder {
  public:
   // The code of a character: one byte, or a double-byte character's two

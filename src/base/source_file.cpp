@@ -81,10 +81,16 @@ std::vector<Text> splitSourceLines(TextView text) {
 
 SourceReadResult readSourceFile(const std::string& path) {
   SourceReadResult result;
-  // Without O_NONBLOCK, opening a FIFO would wait for a writer.
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat status {};
-  if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer; the node
+  // program of the browser build opens without it, so a FIFO is also refused
+  // before it is opened.
+  const bool specialFile =
+      ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
+  FileDescriptor file(specialFile ? -1 : ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (specialFile) {
+    // Reported below as a file that is not regular.
+  } else if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
     result.problem = ReadProblem::System;
     result.error = systemErrorText(errno);
     return result;

@@ -6,6 +6,7 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <system_error>
 #include <thread>
 
 #include "assembler/assembler.h"
@@ -332,11 +333,15 @@ std::vector<FileResult> gradeFiles(const std::vector<std::string>& paths, const 
   };
   const std::size_t threads =
       std::clamp<std::size_t>(jobs, 1, std::max<std::size_t>(paths.size(), 1));
-  {
-    std::vector<std::jthread> helpers;
+  // A helper that cannot start (the browser build has no threads) leaves its
+  // share to the others.
+  std::vector<std::thread> helpers;
+  try {
     for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
-    work();
+  } catch (const std::system_error&) {
   }
+  work();
+  for (std::thread& helper : helpers) helper.join();
   return results;
 }
 

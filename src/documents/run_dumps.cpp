@@ -28,6 +28,7 @@ void appendDumpLines(int count, const CpuState& cpu, MessageList& list) {
     for (const Instruction& instruction : instructionSet) {
       if (instruction.action == Action::Dump) return instruction.mnemonic;
     }
+    return std::string_view{};
   }();
   char text[128];
   char* out = text;

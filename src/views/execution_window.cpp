@@ -25,6 +25,7 @@
 #include "documents/run_dumps.h"
 #include "documents/run_listing.h"
 #include "documents/standard_texts.h"
+#include "documents/step_changes.h"
 #include "qtprint/font_choice.h"
 #include "qtprint/qt_printer.h"
 #include "simulator/execution_loop.h"
@@ -34,7 +35,6 @@
 #include "views/object_names.h"
 #include "views/print_job.h"
 #include "views/run_dialogs_adapter.h"
-#include "views/step_changes.h"
 #include "views/text_conversion.h"
 #include "views/trace_window.h"
 
@@ -433,7 +433,11 @@ void ExecutionWindow::showStep(int slot) {
 void ExecutionWindow::markChanges(int slot) {
   clearMarks();
   const StepChanges changes = changesOfStep(state_.machine, slot, runStartMemory_);
-  for (const char* name : changes.valueNames) {
+  std::vector<const char*> changedNames;
+  for (const int n : changes.registers) changedNames.push_back(object_names::grValues[n]);
+  if (changes.flags) changedNames.push_back(object_names::flagsValue);
+  if (changes.stackPointer) changedNames.push_back(object_names::stackPointerValue);
+  for (const char* name : changedNames) {
     QLabel* label = valueLabels_.at(QString::fromLatin1(name));
     label->setProperty(changedProperty, true);
     QFont font = label->font();

@@ -16,13 +16,10 @@ namespace {
 using testing::ProcessResult;
 using testing::readBytes;
 using testing::readFile;
+using testing::runCli;
 using testing::runProcess;
 using testing::TempDir;
 using testing::writeBytes;
-
-ProcessResult runCli(const std::vector<std::string>& arguments) {
-  return runProcess(CASL2WB_CLI, arguments);
-}
 
 TEST(Cli, HelpGoesToStdout) {
   const ProcessResult result = runCli({"--help"});
@@ -271,7 +268,7 @@ TEST(Cli, ALongRunComesOutWholeAndInOrder) {
   EXPECT_EQ(result.out.rfind("GR1：0BB8\n"), result.out.find("GR1：0BB8\n"));
   EXPECT_LT(result.out.find("ｱﾄﾞﾚｽ( ﾒﾓﾘ)"), result.out.find("GR1：0BB8\n"));
 
-  const ProcessResult full = runProcess(CASL2WB_CLI, {"run", path}, {"/dev/full"});
+  const ProcessResult full = runCli({"run", path}, {"/dev/full"});
   EXPECT_EQ(full.exitStatus, 2);
   const std::string failure = "casl2wb-cli: standard output: No space left on device\n";
   ASSERT_GE(full.err.size(), failure.size());
@@ -295,7 +292,7 @@ TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.arguments));
-    const ProcessResult result = runProcess(CASL2WB_CLI, c.arguments, c.output);
+    const ProcessResult result = runCli(c.arguments, c.output);
     EXPECT_EQ(result.exitStatus, 2);
     EXPECT_EQ(result.err, "casl2wb-cli: standard output: " + c.reason + "\n");
   }

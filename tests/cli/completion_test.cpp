@@ -18,6 +18,7 @@ namespace {
 
 using testing::ProcessResult;
 using testing::readFile;
+using testing::runCli;
 using testing::runProcess;
 using testing::TempDir;
 using testing::writeBytes;
@@ -92,7 +93,7 @@ TEST(Completion, CommandsOptionsKindsAndFiles) {
 // commands names is known to the completion and described in the manual
 // page.
 TEST(Completion, CompletionAndManualPageKnowEveryCommandAndOption) {
-  const ProcessResult help = runProcess(CASL2WB_CLI, {"--help"});
+  const ProcessResult help = runCli({"--help"});
   std::set<std::string> words = {"--help", "--version"};
   std::istringstream lines(help.out);
   // The synopsis lines, up to the first empty line.
@@ -103,7 +104,7 @@ TEST(Completion, CompletionAndManualPageKnowEveryCommandAndOption) {
     const std::string command =
         line.substr(at + prefix.size(), line.find(' ', at + prefix.size()) - at - prefix.size());
     words.insert(command);
-    const std::string commandHelp = runProcess(CASL2WB_CLI, {command, "--help"}).out;
+    const std::string commandHelp = runCli({command, "--help"}).out;
     for (std::size_t option = commandHelp.find("\n  --"); option != std::string::npos;
          option = commandHelp.find("\n  --", option + 1)) {
       words.insert(commandHelp.substr(option + 3, commandHelp.find(' ', option + 3) - option - 3));

@@ -13,7 +13,7 @@ namespace {
 
 using testing::ProcessResult;
 using testing::readFile;
-using testing::runProcess;
+using testing::runCli;
 using testing::TempDir;
 using testing::writeBytes;
 
@@ -103,7 +103,7 @@ TEST(Diagnostics, LinesAndColumns) {
     SCOPED_TRACE(c.what);
     writeBytes(dir.file("p.txt"), c.program);
     const ProcessResult result =
-        runProcess(CASL2WB_CLI, {"check", "p.txt", "--diagnostics"}, {}, dir.path().string());
+        runCli({"check", "p.txt", "--diagnostics"}, {}, dir.path().string());
     EXPECT_EQ(result.exitStatus, c.expected.empty() ? 0 : 1);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, c.expected);
@@ -115,12 +115,12 @@ TEST(Diagnostics, SeveralFilesAreNamedOnEveryLineAndTheWorstStatusWins) {
   writeBytes(dir.file("good.txt"), "PRG      START\n         RET\n         END\n");
   writeBytes(dir.file("bad.txt"), "PRG      START\n         RET\n");
   const std::vector<std::string> both = {"check", "--diagnostics", "bad.txt", "good.txt"};
-  ProcessResult result = runProcess(CASL2WB_CLI, both, {}, dir.path().string());
+  ProcessResult result = runCli(both, {}, dir.path().string());
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.out, "bad.txt:2:1: エラー: END 命令がありません｡\n");
 
-  result = runProcess(CASL2WB_CLI, {"check", "--diagnostics", "bad.txt", "missing.txt", "good.txt"},
-                      {}, dir.path().string());
+  result = runCli({"check", "--diagnostics", "bad.txt", "missing.txt", "good.txt"}, {},
+                  dir.path().string());
   EXPECT_EQ(result.exitStatus, 2);
   EXPECT_EQ(result.out, "bad.txt:2:1: エラー: END 命令がありません｡\n");
   EXPECT_EQ(result.err, "casl2wb-cli: missing.txt: No such file or directory\n");

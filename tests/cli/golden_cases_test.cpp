@@ -23,7 +23,7 @@ namespace {
 
 using testing::ProcessResult;
 using testing::readFile;
-using testing::runProcess;
+using testing::runCli;
 
 struct GoldenCase {
   std::string name;                // FOLDER_NAME, with '.' as '_'
@@ -98,7 +98,7 @@ TEST_P(GoldenCases, OutputMatches) {
   }
   ASSERT_FALSE(arguments.empty()) << caseFile << " names no command";
 
-  const ProcessResult result = runProcess(CASL2WB_CLI, arguments, {}, folder);
+  const ProcessResult result = runCli(arguments, {}, folder);
   EXPECT_EQ(result.exitStatus, status);
   EXPECT_EQ(result.err, err);
   std::size_t start = 0;

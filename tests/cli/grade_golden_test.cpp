@@ -18,7 +18,7 @@ namespace {
 using testing::ProcessResult;
 using testing::readBytes;
 using testing::readFile;
-using testing::runProcess;
+using testing::runCli;
 using testing::TempDir;
 using testing::writeBytes;
 
@@ -30,7 +30,7 @@ ProcessResult grade(const std::vector<std::string>& arguments,
                     const std::string& folder = gradeData) {
   std::vector<std::string> all = {"grade"};
   all.insert(all.end(), arguments.begin(), arguments.end());
-  return runProcess(CASL2WB_CLI, all, {}, folder);
+  return runCli(all, {}, folder);
 }
 
 // good.txt passes every case of copy.toml; each of the others fails in its

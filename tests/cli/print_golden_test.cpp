@@ -19,7 +19,7 @@ namespace {
 
 using testing::ProcessResult;
 using testing::readFile;
-using testing::runProcess;
+using testing::runCli;
 
 const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
 
@@ -34,8 +34,7 @@ const std::string badRegisterWideList =
     "\n";
 
 TEST(PrintCommand, ProgramListOfAProgramWithErrorsIsPrintedAndGivesOne) {
-  const ProcessResult result =
-      runProcess(CASL2WB_CLI, {"print", "program", golden + "bad_register.txt"});
+  const ProcessResult result = runCli({"print", "program", golden + "bad_register.txt"});
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out, badRegisterWideList);
@@ -44,16 +43,15 @@ TEST(PrintCommand, ProgramListOfAProgramWithErrorsIsPrintedAndGivesOne) {
 TEST(PrintCommand, ListOfAProgramWithErrorsPrintsTheBlankMemoryTheCheckLeft) {
   // Not translated: no address texts, and cells 1 to 3 hold blank words, so
   // rows 0 to programEnd (3) are empty lines.
-  const ProcessResult result =
-      runProcess(CASL2WB_CLI, {"print", "list", golden + "bad_register.txt"});
+  const ProcessResult result = runCli({"print", "list", golden + "bad_register.txt"});
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.out, badRegisterWideList + "\n\n\n\n");
 }
 
 TEST(PrintCommand, RunAndCpuOfAProgramWithErrorsPrintTheMessagesOnly) {
   for (const char* kind : {"run", "cpu"}) {
-    const ProcessResult result = runProcess(
-        CASL2WB_CLI, {"print", kind, golden + "bad_register.txt", "--input", "/dev/null"});
+    const ProcessResult result =
+        runCli({"print", kind, golden + "bad_register.txt", "--input", "/dev/null"});
     EXPECT_EQ(result.exitStatus, 1) << kind;
     EXPECT_EQ(result.out, "") << kind;
     EXPECT_EQ(result.err,
@@ -82,8 +80,8 @@ class PrintPdf : public ::testing::Test {
 TEST_F(PrintPdf, WritesAPdfFileAndNothingOnStdout) {
   if (!CASL2WB_HAVE_PDF) GTEST_SKIP() << "this build has no PDF output";
   const std::string pdf = (dir / "cpu.pdf").string();
-  const ProcessResult result = runProcess(CASL2WB_CLI, {"print", "cpu", golden + "print_mex.txt",
-                                                        "--input", "/dev/null", "--pdf", pdf});
+  const ProcessResult result =
+      runCli({"print", "cpu", golden + "print_mex.txt", "--input", "/dev/null", "--pdf", pdf});
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_EQ(result.out, "");
   const std::string written = readFile(pdf);
@@ -96,7 +94,7 @@ TEST_F(PrintPdf, AFileThatCannotBeWrittenIsAnError) {
   if (!CASL2WB_HAVE_PDF) GTEST_SKIP() << "this build has no PDF output";
   const std::string pdf = (dir / "missing" / "out.pdf").string();
   const ProcessResult result =
-      runProcess(CASL2WB_CLI, {"print", "program", golden + "print_program.txt", "--pdf", pdf});
+      runCli({"print", "program", golden + "print_program.txt", "--pdf", pdf});
   EXPECT_EQ(result.exitStatus, 2);
   EXPECT_EQ(result.out, "");
   EXPECT_NE(result.err.find("casl2wb-cli: " + pdf + ": No such file or directory\n"),
@@ -111,7 +109,7 @@ TEST_F(PrintPdf, TheProgramFileItselfIsNeverOverwritten) {
   std::filesystem::copy_file(golden + "print_program.txt", program);
   std::filesystem::create_symlink(program, dir / "link.pdf");
   for (const std::string& pdf : {program, (dir / "link.pdf").string()}) {
-    const ProcessResult result = runProcess(CASL2WB_CLI, {"print", "list", program, "--pdf", pdf});
+    const ProcessResult result = runCli({"print", "list", program, "--pdf", pdf});
     EXPECT_EQ(result.exitStatus, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err,
@@ -128,7 +126,7 @@ TEST_F(PrintPdf, AFullDiskKeepsTheOldPdfAndTellsWhy) {
   disk.fill();
   for (const std::string& pdf : {disk.file("keep.pdf"), disk.file("new.pdf")}) {
     const ProcessResult result =
-        runProcess(CASL2WB_CLI, {"print", "list", golden + "print_program.txt", "--pdf", pdf});
+        runCli({"print", "list", golden + "print_program.txt", "--pdf", pdf});
     EXPECT_EQ(result.exitStatus, 2);
     EXPECT_NE(result.err.find("casl2wb-cli: " + pdf + ": No space left on device\n"),
               std::string::npos)

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <stdexcept>
 
 extern char** environ;
@@ -84,7 +85,7 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
   }
 
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(outPipe[1]);
   close(errPipe[1]);
@@ -102,6 +103,17 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
   }
   if (WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);
   return result;
+}
+
+ProcessResult runCli(const std::vector<std::string>& arguments, const StandardOutput& output,
+                     const std::string& workingDirectory) {
+  const char* nodeProgram = std::getenv("CASL2WB_NODE_CLI");
+  if (nodeProgram == nullptr || *nodeProgram == '\0') {
+    return runProcess(CASL2WB_CLI, arguments, output, workingDirectory);
+  }
+  std::vector<std::string> nodeArguments{nodeProgram};
+  nodeArguments.insert(nodeArguments.end(), arguments.begin(), arguments.end());
+  return runProcess("node", nodeArguments, output, workingDirectory);
 }
 
 }  // namespace casl2wb::testing

@@ -23,10 +23,17 @@ struct StandardOutput {
   bool closed = false;
 };
 
-// Runs `program` with `arguments` (argv[1] onwards), stdin from /dev/null,
+// Runs `program` (looked up in PATH when it has no slash) with `arguments`
+// (argv[1] onwards), stdin from /dev/null,
 // in the folder `workingDirectory` (empty: this process's own).
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const StandardOutput& output = {},
                          const std::string& workingDirectory = "");
+
+// Runs the text front end with `arguments` as runProcess does: casl2wb-cli,
+// or, when the environment's CASL2WB_NODE_CLI names the browser build's node
+// program, node running that.
+ProcessResult runCli(const std::vector<std::string>& arguments, const StandardOutput& output = {},
+                     const std::string& workingDirectory = "");
 
 }  // namespace casl2wb::testing

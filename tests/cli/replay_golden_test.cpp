@@ -13,13 +13,12 @@ namespace {
 
 using testing::ProcessResult;
 using testing::readFile;
-using testing::runProcess;
+using testing::runCli;
 
 const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
 
 TEST(ReplayGolden, MorePressesThanStepsStartAgainAndAProgramWithoutStepsShowsItsRunList) {
-  ProcessResult result =
-      runProcess(CASL2WB_CLI, {"replay", golden + "replay_wrap.txt", "--presses", "8"});
+  ProcessResult result = runCli({"replay", golden + "replay_wrap.txt", "--presses", "8"});
   EXPECT_EQ(result.exitStatus, 0);
   const std::string once = readFile(golden + "replay_wrap.replay.out");
   ASSERT_EQ(result.out.rfind(once, 0), 0u);
@@ -30,10 +29,10 @@ TEST(ReplayGolden, MorePressesThanStepsStartAgainAndAProgramWithoutStepsShowsIts
 
   // A program whose first word is blank records nothing: no press by
   // default, and a press changes nothing of what the run left.
-  result = runProcess(CASL2WB_CLI, {"replay", golden + "empty_program.txt"});
+  result = runCli({"replay", golden + "empty_program.txt"});
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(result.out, "");
-  result = runProcess(CASL2WB_CLI, {"replay", golden + "empty_program.txt", "--presses", "1"});
+  result = runCli({"replay", golden + "empty_program.txt", "--presses", "1"});
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(result.out.rfind(">> 1\n命令語：\nPR：1\nFR：000\nSP：0100\n", 0), 0u) << result.out;
   EXPECT_NE(result.out.find("選択：1,1,0\nｱﾄﾞﾚｽ( ﾒﾓﾘ)"), std::string::npos);

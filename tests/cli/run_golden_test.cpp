@@ -14,13 +14,12 @@ namespace {
 
 using testing::ProcessResult;
 using testing::readFile;
-using testing::runProcess;
+using testing::runCli;
 
 const std::string golden = std::string(CASL2WB_TEST_DATA) + "/golden/";
 
 TEST(RunGolden, ProgramWithCheckErrorsIsNotRun) {
-  const ProcessResult result =
-      runProcess(CASL2WB_CLI, {"run", golden + "bad_register.txt", "--input", "/dev/null"});
+  const ProcessResult result = runCli({"run", golden + "bad_register.txt", "--input", "/dev/null"});
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(result.err,
@@ -35,7 +34,7 @@ TEST(RunGolden, ProgramWithCheckErrorsIsNotRun) {
 TEST(RunGolden, ATranslationErrorIsAnErrorForEveryCommand) {
   // The check passes; the literal after the DS area lies beyond the memory.
   const std::string program = golden + "too_large.txt";
-  const ProcessResult check = runProcess(CASL2WB_CLI, {"check", program});
+  const ProcessResult check = runCli({"check", program});
   EXPECT_EQ(check.exitStatus, 1);
   EXPECT_NE(check.out.find("***** ｴﾗ- ***** プログラムがメモリに入りきりません｡*****\n"),
             std::string::npos);
@@ -45,7 +44,7 @@ TEST(RunGolden, ATranslationErrorIsAnErrorForEveryCommand) {
                                                     {"print", "run", program},
                                                     {"print", "cpu", program}}) {
     SCOPED_TRACE(arguments[0]);
-    const ProcessResult result = runProcess(CASL2WB_CLI, arguments);
+    const ProcessResult result = runCli(arguments);
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, check.out);
@@ -54,8 +53,8 @@ TEST(RunGolden, ATranslationErrorIsAnErrorForEveryCommand) {
 
 TEST(RunGolden, EndOfInputCancelsTheInputBoxAndTheNoticeGoesToStderr) {
   // The program asks for input twice and then loops until the pass limit.
-  const ProcessResult result = runProcess(
-      CASL2WB_CLI, {"run", golden + "in_loop.txt", "--input", golden + "one_line.input"});
+  const ProcessResult result =
+      runCli({"run", golden + "in_loop.txt", "--input", golden + "one_line.input"});
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(result.err,
             "実行回数が９９９回を越えていますのでメモリの変化のトレースは９９９回までとします。\n");
@@ -66,8 +65,8 @@ TEST(RunGolden, EndOfInputCancelsTheInputBoxAndTheNoticeGoesToStderr) {
 }
 
 TEST(RunGolden, MissingInputFileIsAnError) {
-  const ProcessResult result = runProcess(
-      CASL2WB_CLI, {"run", golden + "twice.txt", "--input", golden + "no_such_file.input"});
+  const ProcessResult result =
+      runCli({"run", golden + "twice.txt", "--input", golden + "no_such_file.input"});
   EXPECT_EQ(result.exitStatus, 2);
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(result.err,
@@ -77,8 +76,7 @@ TEST(RunGolden, MissingInputFileIsAnError) {
 TEST(RunGolden, SeveralProgramsShareTheInputAndAreNamed) {
   const std::string echo = std::string(CASL2WB_EXAMPLES) + "/echo.txt";
   const std::string twice = golden + "twice.txt";
-  const ProcessResult result =
-      runProcess(CASL2WB_CLI, {"run", twice, echo, "--input", golden + "echo.input"});
+  const ProcessResult result = runCli({"run", twice, echo, "--input", golden + "echo.input"});
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   // One run instead of two: the first run's lines and the panel of that run.
   const std::string expectedStart = "==> " + twice + " <==\n";

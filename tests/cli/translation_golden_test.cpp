@@ -12,7 +12,7 @@ namespace casl2wb {
 namespace {
 
 using testing::ProcessResult;
-using testing::runProcess;
+using testing::runCli;
 using testing::TempDir;
 using testing::writeBytes;
 
@@ -23,7 +23,7 @@ ProcessResult runOnProgram(const std::string& command, const std::vector<std::st
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   writeBytes(path, text);
-  return runProcess(CASL2WB_CLI, {command, path});
+  return runCli({command, path});
 }
 
 // A sum with literals and OUT of a literal text. Addresses: LD 0000, ADDA

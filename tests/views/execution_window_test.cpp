@@ -13,12 +13,12 @@
 
 #include "base/messages.h"
 #include "documents/run_dumps.h"
+#include "documents/step_changes.h"
 #include "editor_fixture.h"
 #include "views/changed_cells_delegate.h"
 #include "views/execution_texts.h"
 #include "views/execution_windows.h"
 #include "views/lines_model.h"
-#include "views/step_changes.h"
 #include "views/text_conversion.h"
 
 namespace casl2wb::testing {

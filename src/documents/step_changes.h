@@ -1,7 +1,7 @@
 // What one recorded step of a run changed: the registers, FR and SP it left
 // different from the step before it (the run's start for the first step),
-// and the memory cells of the memory list it wrote to. The execution window
-// marks them while the replay shows the step.
+// and the memory cells of the memory list it wrote to. The execution windows
+// of the desktop and of the browser mark them while the replay shows the step.
 #pragma once
 
 #include <vector>
@@ -11,8 +11,10 @@
 namespace casl2wb {
 
 struct StepChanges {
-  // The object names of the panel's value labels: GR0 to GR7, FR and SP.
-  std::vector<const char*> valueNames;
+  // The numbers of the general registers (0 to 7) in order, and FR and SP.
+  std::vector<int> registers;
+  bool flags = false;
+  bool stackPointer = false;
   // The memory addresses (0 up to the highest usable address) in order.
   std::vector<int> addresses;
 };

@@ -1,7 +1,6 @@
-#include "views/step_changes.h"
+#include "documents/step_changes.h"
 
 #include "comet2/memory_image.h"
-#include "views/object_names.h"
 
 namespace casl2wb {
 
@@ -26,12 +25,10 @@ StepChanges changesOfStep(const Machine& machine, int slot, const MemoryRow& sta
 
   StepChanges changes;
   for (int n = 0; n < 8; ++n) {
-    if (now.registers[n] != before.registers[n]) {
-      changes.valueNames.push_back(object_names::grValues[n]);
-    }
+    if (now.registers[n] != before.registers[n]) changes.registers.push_back(n);
   }
-  if (!(now.flags == before.flags)) changes.valueNames.push_back(object_names::flagsValue);
-  if (now.sp != before.sp) changes.valueNames.push_back(object_names::stackPointerValue);
+  changes.flags = !(now.flags == before.flags);
+  changes.stackPointer = now.sp != before.sp;
 
   // Row s+1 holds the memory after slot s, row s the memory before it.
   const MemoryRow after = record.memoryRow(slot + 1);

@@ -1,0 +1,26 @@
+# The browser edition, built with emscripten (make web): the text front end
+# as a node program, build-web/casl2wb-cli.js, and the site's module.
+#
+# The text front end's header-only libraries come from the machine's include
+# folder, each seen through a folder of its own, so that the machine's C
+# library headers stay out of the browser build.
+set(CASL2WB_HOST_HEADERS ${PROJECT_BINARY_DIR}/host-headers)
+file(MAKE_DIRECTORY ${CASL2WB_HOST_HEADERS})
+foreach(folder CLI toml++ nlohmann)
+  if(NOT EXISTS /usr/include/${folder})
+    message(FATAL_ERROR "/usr/include/${folder} is missing: run scripts/install-deps")
+  endif()
+  if(NOT EXISTS ${CASL2WB_HOST_HEADERS}/${folder})
+    file(CREATE_LINK /usr/include/${folder} ${CASL2WB_HOST_HEADERS}/${folder} SYMBOLIC)
+  endif()
+endforeach()
+
+# One file that node runs, its WebAssembly inside; files are the machine's
+# own (NODERAWFS), and the exit status is the program's.
+casl2wb_program(casl2wb-cli cli LINKS casl2wb_documents)
+target_include_directories(casl2wb-cli SYSTEM PRIVATE ${CASL2WB_HOST_HEADERS})
+target_compile_definitions(casl2wb-cli PRIVATE TOML_HEADER_ONLY=1
+  CASL2WB_PDF_MODULE_FROM_BINDIR="casl2wb-pdf.so")
+set_target_properties(casl2wb-cli PROPERTIES SUFFIX ".js")
+target_link_options(casl2wb-cli PRIVATE -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sSINGLE_FILE=1
+  -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=node)
