@@ -18,10 +18,15 @@ build:
 	cmake --build $(BUILD_DIR)
 
 # build-web/casl2wb-cli.js and the site in build-web/site.
-web: deps
+web: deps web/node_modules/.installed
 	emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCASL2WB_WITH_QT=OFF -DCASL2WB_BUILD_TESTS=OFF -DCASL2WB_BUILD_BENCH=OFF >/dev/null
 	cmake --build $(WEB_DIR)
+
+# The page's packages, exactly as the lock file pins them.
+web/node_modules/.installed: web/package.json web/package-lock.json
+	cd web && npm ci --no-audit --no-fund
+	touch $@
 
 test: deps build web
 	ctest --test-dir $(BUILD_DIR) --output-on-failure

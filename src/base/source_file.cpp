@@ -129,10 +129,14 @@ FileWriteResult writeTextFile(const std::string& path, std::string_view utf8Text
   return {false, file.error()};
 }
 
-FileWriteResult saveTextFile(const std::string& path, std::string_view utf8Text) {
+std::string savedFileText(std::string_view utf8Text) {
   std::string text(utf8Text);
   if (text.empty() || (text.back() != '\n' && text.back() != '\r')) text += "\r\n";
-  return writeTextFile(path, text);
+  return withCrLfLineEnds(text);
+}
+
+FileWriteResult saveTextFile(const std::string& path, std::string_view utf8Text) {
+  return writeTextFile(path, savedFileText(utf8Text));
 }
 
 }  // namespace casl2wb

@@ -65,8 +65,11 @@ std::string withCrLfLineEnds(std::string_view utf8Text);
 // Nothing else is added.
 FileWriteResult writeTextFile(const std::string& path, std::string_view utf8Text);
 
-// A save of the editor text: as writeTextFile, with exactly one line end at
-// the end (one is added when the text has none).
+// What a save of the editor text writes: the text with one line end added
+// when it has none at its end, every line end as CR LF.
+std::string savedFileText(std::string_view utf8Text);
+
+// A save of the editor text: writeTextFile of savedFileText.
 FileWriteResult saveTextFile(const std::string& path, std::string_view utf8Text);
 
 }  // namespace casl2wb

@@ -23,6 +23,7 @@
 #include "documents/cpu_panel_texts.h"
 #include "documents/listings.h"
 #include "documents/run_dumps.h"
+#include "documents/run_end_text.h"
 #include "documents/run_listing.h"
 #include "documents/standard_texts.h"
 #include "documents/step_changes.h"
@@ -509,26 +510,7 @@ void ExecutionWindow::showRunEnd() {
     runEndStatus_->setText(fromStd(standardRunEndText()));
     return;
   }
-  const RunOutcome& outcome = state_.machine.outcome();
-  std::string line;
-  switch (outcome.end) {
-    case RunEnd::Return:
-      line = formatMessage(Message::RunEndedAtReturn);
-      break;
-    case RunEnd::PassLimit:
-      line = formatMessage(Message::RunEndedAtPassLimit, {std::to_string(outcome.passLimit)});
-      break;
-    case RunEnd::AddressError:
-      line = formatMessage(Message::RunEndedAtAddressError);
-      break;
-    case RunEnd::BlankWord:
-      line =
-          formatMessage(Message::RunEndedAtBlankWord, {Word::of(state_.machine.cpu().pr).text()});
-      break;
-    case RunEnd::None:
-      break;
-  }
-  runEndStatus_->setText(fromStd(line));
+  runEndStatus_->setText(fromStd(runEndText(state_.machine)));
 }
 
 bool ExecutionWindow::hasSomethingToPrint() {

@@ -62,20 +62,6 @@ qsizetype leadingSpaces(const QString& text) {
 
 }  // namespace
 
-int nextFieldColumn(int column) {
-  for (const int field : fieldColumns) {
-    if (field > column) return field;
-  }
-  const int last = fieldColumns[std::size(fieldColumns) - 1];
-  return last + ((column - last) / commentTabWidth + 1) * commentTabWidth;
-}
-
-int previousFieldColumn(int column) {
-  int stop = 1;
-  while (nextFieldColumn(stop) < column) stop = nextFieldColumn(stop);
-  return stop;
-}
-
 class SourceEdit::Margin : public QWidget {
  public:
   explicit Margin(SourceEdit& editor) : QWidget(&editor), editor_(editor) {}

@@ -14,20 +14,11 @@
 #include <map>
 #include <vector>
 
+#include "assembler/source_parts.h"
+
 namespace casl2wb {
 
 class SourceHighlighter;
-
-// The columns (counted from 1) where the fields of a statement start in the
-// example programs: label, operation, operand, comment. Past the last one
-// the Tab key stops every `commentTabWidth` columns.
-inline constexpr int fieldColumns[] = {1, 10, 19, 32};
-inline constexpr int commentTabWidth = 8;
-
-// The column the Tab key moves to from `column`, and the stop before
-// `column` (1 at the most).
-int nextFieldColumn(int column);
-int previousFieldColumn(int column);
 
 class SourceEdit : public QPlainTextEdit {
   Q_OBJECT

@@ -1,10 +1,4 @@
-// The colours of the program's fields in the editor. A line is cut by the
-// check's own splitter, so each colour shows a field the check reads: the
-// label, the operation, and the operand field with its literal parts (those
-// that start with '='). The rest of the line after them is coloured as a
-// comment: the extra field (the run parameters), a comment, and what the
-// check does not read (a token past the fields, a token lost with the ';'
-// it touches).
+// The colours of the program's fields in the editor (sourcePartRuns).
 #pragma once
 
 #include <QColor>
@@ -12,16 +6,9 @@
 #include <QSyntaxHighlighter>
 #include <vector>
 
-namespace casl2wb {
+#include "assembler/source_parts.h"
 
-enum class SourcePart {
-  Label,
-  Operation,
-  Operand,
-  Literal,
-  // The rest of the line after the statement's fields.
-  Comment,
-};
+namespace casl2wb {
 
 // A run of a line's characters (in UTF-16 units, as QString counts them).
 struct SourceSpan {

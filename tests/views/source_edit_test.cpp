@@ -13,9 +13,9 @@
 #include <QToolTip>
 
 #include "assembler/source_table.h"
+#include "documents/message_lines.h"
 #include "editor_fixture.h"
 #include "views/file_window.h"
-#include "views/message_lines.h"
 #include "views/source_edit.h"
 #include "views/source_highlighter.h"
 #include "views/text_conversion.h"

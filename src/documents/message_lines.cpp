@@ -1,4 +1,4 @@
-#include "views/message_lines.h"
+#include "documents/message_lines.h"
 
 #include "assembler/listing_text.h"
 

@@ -1,0 +1,19 @@
+// What the page's editor asks of the core: the coloured parts of a line and
+// the columns the Tab key stops at, the same as the desktop editor's.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace casl2wb::web {
+
+// The parts of a line (UTF-8) as [part, start, length] in UTF-16 units (as
+// the page's strings count): part 0 label, 1 operation, 2 operand, 3 literal,
+// 4 the rest of the line.
+nlohmann::json sourcePartsOfLine(const std::string& utf8Line);
+
+// The editor's text of a file's bytes (UTF-8 or CP932), every line ended by
+// LF, as the desktop editor shows a file it opens.
+std::string editorTextOfFile(const std::string& bytes);
+
+}  // namespace casl2wb::web
