@@ -21,6 +21,7 @@
 #include "assembler/program_places.h"
 #include "base/messages.h"
 #include "documents/cpu_panel_texts.h"
+#include "documents/label_notes.h"
 #include "documents/listings.h"
 #include "documents/run_dumps.h"
 #include "documents/run_end_text.h"
@@ -466,16 +467,10 @@ void ExecutionWindow::markLabels() {
     }
   }
   if (first < 0) return;
-  std::map<int, QStringList> notes;
-  for (const auto& [address, labels] : runLabels_) {
-    if (address < 0 || address > state_.machine.cpu().highestAddress()) continue;
-    const int row = first + memoryListItemOf(static_cast<int>(address)) - 1;
-    if (row >= rows) continue;
-    for (const std::string& label : labels) {
-      notes[row].append(fromStd(label) + QStringLiteral("=") + fromStd(Word::of(address).text()));
-    }
+  for (const auto& [row, note] :
+       labelNotes(runLabels_, first, rows, state_.machine.cpu().highestAddress())) {
+    listModel_.setNote(row, fromStd(note));
   }
-  for (const auto& [row, labels] : notes) listModel_.setNote(row, labels.join(QLatin1Char(' ')));
 }
 
 void ExecutionWindow::clearMarks() {

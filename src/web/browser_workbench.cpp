@@ -9,6 +9,7 @@
 #include "base/messages.h"
 #include "base/source_file.h"
 #include "documents/cpu_panel_texts.h"
+#include "documents/label_notes.h"
 #include "documents/listings.h"
 #include "documents/message_lines.h"
 #include "documents/run_dumps.h"
@@ -158,6 +159,7 @@ Json BrowserWorkbench::runWorkbench(const Json& answers) {
   // history; otherwise the next ">>" starts at its first step.
   runReplayable_ = true;
   runMessages_ = listingTexts(program_.listing);
+  runLabels_ = labelsByAddress(program_.source);
   shownStep_ = 0;
   return windowState();
 }
@@ -323,6 +325,21 @@ Json BrowserWorkbench::windowState() const {
     }
   }
   state["changes"] = changes;
+  // The labels after the rows of the last memory dump of the list.
+  Json notes = Json::array();
+  if (hasRun_ && runDialect_ == Dialect::Workbench) {
+    const std::string heading = memoryDumpHeading();
+    const auto rows = static_cast<int>(list_.items.size());
+    for (int row = rows - 1; row >= 0; --row) {
+      if (list_.items[static_cast<std::size_t>(row)] != heading) continue;
+      for (const auto& [at, note] :
+           labelNotes(runLabels_, row + 1, rows, machine_.cpu().highestAddress())) {
+        notes.push_back({at, note});
+      }
+      break;
+    }
+  }
+  state["labelNotes"] = notes;
   return state;
 }
 

@@ -4,6 +4,7 @@
 // as a JSON value; the page keeps no state of the machine.
 #pragma once
 
+#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -88,6 +89,7 @@ class BrowserWorkbench {
   std::optional<CpuPanel> panel_;         // nothing before the first run
   MemoryRow runStartMemory_{};
   std::vector<std::string> runMessages_;
+  std::map<std::int64_t, std::vector<std::string>> runLabels_;
   int runCount_ = 0;
   int shownStep_ = 0;
   bool runReplayable_ = false;

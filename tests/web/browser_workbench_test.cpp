@@ -48,6 +48,9 @@ TEST(BrowserWorkbench, ARunAsksForEachAnswerAndIsTheTextFrontEndsRun) {
   const std::string list = listText(workbench, state);
   EXPECT_EQ(expected.str().substr(0, list.size()), list);
   EXPECT_EQ(state["panel"]["mnemonic"], "RET");
+  // The labels after the rows of the last dump (DMP's: row 3 is its
+  // heading), as the desktop notes them.
+  EXPECT_EQ(state["labelNotes"][0], Json::array({4, "ECHO=0000 MAIN=0000"}));
   EXPECT_EQ(workbench.lines("output", 0, 9), Json::array({"── 実行 1 ──", "COMET"}));
 }
 

@@ -8,15 +8,19 @@ const escape = (text) => text.replace(/[&<>]/g, (c) => escapes[c]);
 // Each entry of a memory list row is eleven characters wide.
 const entryWidth = 11;
 
-function rowHtml(line, entries) {
-  if (!entries) return escape(line);
-  const characters = [...line];
-  let html = '';
-  for (let start = 0; start < characters.length; start += entryWidth) {
-    const text = escape(characters.slice(start, start + entryWidth).join(''));
-    html += entries.has(start / entryWidth) ? `<mark>${text}</mark>` : text;
+// A row with its changed entries marked, and the note of its labels shown
+// after it (not part of the row's text).
+function rowHtml(line, entries, note) {
+  let html = escape(line);
+  if (entries) {
+    const characters = [...line];
+    html = '';
+    for (let start = 0; start < characters.length; start += entryWidth) {
+      const text = escape(characters.slice(start, start + entryWidth).join(''));
+      html += entries.has(start / entryWidth) ? `<mark>${text}</mark>` : text;
+    }
   }
-  return html;
+  return note ? `<span class="noted" data-note="${escape(note).replace(/"/g, '&quot;')}">${html}</span>` : html;
 }
 
 // A list of many lines (a run may print 100 000) that shows only the rows
@@ -30,6 +34,7 @@ export class LinesView {
     this.fetch = fetch;
     this.count = 0;
     this.cells = new Map();
+    this.notes = new Map();
     this.first = -1;
     element.textContent = '';
     this.sizer = document.createElement('div');
@@ -43,10 +48,12 @@ export class LinesView {
     return parseFloat(getComputedStyle(this.element).lineHeight);
   }
 
-  // Shows `count` lines with the entries `cells` ([row, entry]) marked, in
-  // view from the top or at the end.
-  show(count, cells = [], at = 'top') {
+  // Shows `count` lines with the entries `cells` ([row, entry]) marked and
+  // the `notes` ([row, text]) after their rows, in view from the top or at
+  // the end.
+  show(count, cells = [], at = 'top', notes = []) {
     this.count = count;
+    this.notes = new Map(notes);
     this.cells = new Map();
     for (const [row, entry] of cells) {
       if (!this.cells.has(row)) this.cells.set(row, new Set());
@@ -68,7 +75,9 @@ export class LinesView {
     this.first = first;
     const lines = this.fetch(first, windowRows);
     this.rows.style.top = `${first * height}px`;
-    this.rows.innerHTML = lines.map((line, n) => rowHtml(line, this.cells.get(first + n))).join('\n');
+    this.rows.innerHTML = lines
+      .map((line, n) => rowHtml(line, this.cells.get(first + n), this.notes.get(first + n)))
+      .join('\n');
   }
 }
 

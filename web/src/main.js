@@ -66,7 +66,7 @@ async function start() {
       || state.outputSize !== next.outputSize;
     state = next;
     showPanel(state);
-    runList.show(state.listSize, state.changes.cells, listAt);
+    runList.show(state.listSize, state.changes.cells, listAt, state.labelNotes);
     // A step leaves the program's output as the run left it.
     if (outputChanged) programOutput.show(state.outputSize, [], 'end');
     $('#run-end').textContent = state.runEnd;

@@ -3,7 +3,7 @@
 // the input box, and is replayed forward and back; a standard program runs
 // too; a reload keeps the program. What the page shows is compared with
 // casl2wb-cli on the same program.
-//   node tests/browser_test.mjs SITE_FOLDER CASL2WB_CLI
+//   node tests/browser_test.mjs SITE_FOLDER CASL2WB_CLI EXAMPLES_FOLDER
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, writeFileSync, rmSync } from 'node:fs';
@@ -12,7 +12,7 @@ import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { serveSite, chromiumArguments } from './site_server.mjs';
 
-const [site, cli] = process.argv.slice(2);
+const [site, cli, examples] = process.argv.slice(2);
 const folder = mkdtempSync(join(tmpdir(), 'casl2wb-browser-'));
 
 // What casl2wb-cli prints for a program (its text as the editor saves it).
@@ -45,6 +45,8 @@ try {
   const page = await browser.newPage();
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
+  // The page prints through the browser's dialog, which a test cannot answer.
+  await page.evaluateOnNewDocument(() => { window.print = () => {}; });
   await page.goto(server.url);
   await page.waitForSelector('body[data-ready="true"]');
 
@@ -135,11 +137,25 @@ try {
     .flatMap((line, n) => (line.classList.contains('cas-step-line') ? [n + 1] : [])));
   assert.equal(stepLines.length, 1);
 
+  // The CPU trace printed: the lines of casl2wb-cli's print, each with its
+  // font size (the browser's print dialog itself is not opened here).
+  await page.click('#execution-window .menubar details summary');
+  await page.click('[data-action="printCpu"]');
+  const printed = await page.$eval('#print-area', (area) => [...area.children]
+    .map((row) => row.textContent.replace(/^ $/, '')).join('\n'));
+  assert.equal(`${printed}\n`, cliOutput(program, ['print', 'cpu'], 'COMET\n'));
+
   // A reload keeps the program.
   await new Promise((resolve) => setTimeout(resolve, 400));
   await page.reload();
   await page.waitForSelector('body[data-ready="true"]');
   assert.equal(await saved(), program);
+
+  // A CP932 file opened from the disk reads and checks as casl2wb-cli reads it.
+  const sjis = join(examples, 'sum_sjis.txt');
+  await (await page.$('#open-file')).uploadFile(sjis);
+  await page.waitForFunction(() => document.title.startsWith('sum_sjis.txt'));
+  assert.equal(await messageList(), execFileSync(cli, ['check', sjis], { encoding: 'utf8' }));
 
   // Standard CASL II: the dialect menu, then the same run as casl2wb-cli's.
   await page.click('.menubar details:nth-of-type(3) summary');
