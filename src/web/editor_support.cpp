@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "assembler/source_parts.h"
+#include "base/messages.h"
 #include "base/source_file.h"
 
 namespace casl2wb::web {
@@ -25,6 +26,15 @@ std::string editorTextOfFile(const std::string& bytes) {
   std::string text;
   for (const Text& line : splitSourceLines(decodeSourceBytes(bytes))) text += toUtf8(line) + "\n";
   return text;
+}
+
+std::string dropQuestion(const std::string& what, const std::string& fileName,
+                         const std::string& loadedName) {
+  const std::string unsaved = fileName.empty()
+                                  ? formatMessage(Message::UnsavedNewText)
+                                  : formatMessage(Message::UnsavedFileText, {fileName});
+  return what == "load" ? formatMessage(Message::SaveBeforeLoad, {unsaved, loadedName})
+                        : formatMessage(Message::SaveBeforeClear, {unsaved});
 }
 
 }  // namespace casl2wb::web

@@ -16,4 +16,10 @@ nlohmann::json sourcePartsOfLine(const std::string& utf8Line);
 // LF, as the desktop editor shows a file it opens.
 std::string editorTextOfFile(const std::string& bytes);
 
+// The question before text that differs from its file is dropped, as the
+// desktop asks it: before "clear" (画面消去) or "load" (a file opened,
+// `loadedName`); `fileName` is the text's file, empty for a new text.
+std::string dropQuestion(const std::string& what, const std::string& fileName,
+                         const std::string& loadedName);
+
 }  // namespace casl2wb::web

@@ -34,3 +34,23 @@ export function messageBox(text, title = texts.productTitle) {
     dialog.showModal();
   });
 }
+
+// A question with buttons; resolves to the index of the button pressed, or
+// `escapeIndex` when the box is closed with Escape.
+export function choiceBox(text, buttons, escapeIndex, title = texts.productTitle) {
+  const dialog = document.getElementById('choice-box');
+  dialog.querySelector('.dialog-title').textContent = title;
+  dialog.querySelector('.dialog-prompt').textContent = text;
+  const row = dialog.querySelector('.buttons');
+  return new Promise((resolve) => {
+    let chosen = escapeIndex;
+    row.replaceChildren(...buttons.map((label, index) => {
+      const button = document.createElement('button');
+      button.textContent = label.replace('&', '');
+      button.onclick = (event) => { event.preventDefault(); chosen = index; dialog.close(); };
+      return button;
+    }));
+    dialog.addEventListener('close', () => resolve(chosen), { once: true });
+    dialog.showModal();
+  });
+}

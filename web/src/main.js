@@ -2,7 +2,7 @@
 // the workbench over one core module, with the program kept in the browser.
 import { texts, caption } from './texts.js';
 import { createEditor } from './editor.js';
-import { inputBox, messageBox } from './dialogs.js';
+import { choiceBox, inputBox, messageBox } from './dialogs.js';
 import { loadKept, keep } from './storage.js';
 import { LinesView, showPanel, showTrace } from './execution.js';
 
@@ -28,6 +28,9 @@ async function start() {
   const workbench = new module.Workbench();
   let dialect = 'workbench';
   let fileName = '';
+  // The text of the file the program came from or was last saved to: text
+  // that differs from it is only dropped when the user says so.
+  let fileText = '';
   let checkedText = null;
   let traceText = '';
   let state = null;
@@ -41,7 +44,7 @@ async function start() {
     let timer = null;
     return () => {
       clearTimeout(timer);
-      timer = setTimeout(() => keep({ text: editor.text(), dialect, fileName,
+      timer = setTimeout(() => keep({ text: editor.text(), dialect, fileName, fileText,
         breakpoints: editor.breakpointLines() }), 200);
     };
   })();
@@ -146,9 +149,21 @@ async function start() {
     window.print();
   }
 
-  function open(file) {
+  // Whether text that differs from its file may go: 保存 saves it first (a
+  // download), 保存しない drops it, キャンセル keeps it.
+  async function mayDropText(what, loadedName = '') {
+    if (sameLines(editor.text(), fileText)) return true;
+    const choice = await choiceBox(module.dropQuestion(what, fileName, loadedName),
+      [texts.saveChoice, texts.dontSaveChoice, texts.cancelButton], 2);
+    if (choice === 0) save();
+    return choice !== 2;
+  }
+
+  async function open(file) {
+    if (!(await mayDropText('load', file.name))) return;
     file.arrayBuffer().then((bytes) => {
       editor.setText(module.editorTextOfFile(new Uint8Array(bytes)));
+      fileText = editor.text();
       fileName = file.name;
       document.title = `${file.name} - ${texts.productTitle}`;
       check();
@@ -156,7 +171,20 @@ async function start() {
     });
   }
 
+  async function clear() {
+    if (!(await mayDropText('clear'))) return;
+    editor.setText('');
+    $('#message-list').replaceChildren();
+    fileName = '';
+    fileText = '';
+    checkedText = null;
+    document.title = texts.productTitle;
+    keepSoon();
+  }
+
   function save() {
+    fileText = editor.text();
+    keepSoon();
     const blob = new Blob([module.savedFileText(editor.text())], { type: 'text/plain' });
     const link = document.createElement('a');
     link.href = URL.createObjectURL(blob);
@@ -175,6 +203,7 @@ async function start() {
     previousError: () => editor.goToError(false),
     check,
     executionWindows: showExecution,
+    clear,
     standard: () => setDialect('standard'),
     workbench: () => setDialect('workbench'),
     run,
@@ -217,6 +246,26 @@ async function start() {
     }
   });
 
+  // Alt with a menu's access key opens the menu or presses the button, in
+  // the window that holds the focus (the editor's otherwise).
+  document.addEventListener('keydown', (event) => {
+    if (!event.altKey || event.ctrlKey || event.key.length !== 1) return;
+    const owner = document.activeElement?.closest('.window') ?? $('#editor-window');
+    for (const element of owner.querySelectorAll('.menubar > button, .menubar summary')) {
+      if (element.querySelector('u')?.textContent.toLowerCase() !== event.key.toLowerCase()) continue;
+      event.preventDefault();
+      element.click();
+      return;
+    }
+  });
+
+  // An open menu closes when the click is elsewhere.
+  document.addEventListener('click', (event) => {
+    for (const menu of document.querySelectorAll('.menubar details[open]')) {
+      if (!menu.contains(event.target)) menu.removeAttribute('open');
+    }
+  });
+
   function setDialect(next) {
     if (next === dialect) return;
     dialect = next;
@@ -231,6 +280,8 @@ async function start() {
     editor.setText(kept.text);
     dialect = kept.dialect === 'standard' ? 'standard' : 'workbench';
     fileName = kept.fileName ?? '';
+    fileText = kept.fileText ?? '';
+    if (fileName) document.title = `${fileName} - ${texts.productTitle}`;
     editor.setBreakpoints(kept.breakpoints ?? []);
   }
   showDialect();

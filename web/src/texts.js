@@ -43,6 +43,8 @@ export const texts = {
   traceWindowCaption: 'プログラムトレース',
   okButton: 'OK',
   cancelButton: 'キャンセル',
+  saveChoice: '保存(&S)',
+  dontSaveChoice: '保存しない(&N)',
   loading: '読み込み中…',
   // The editor's search panel.
   phrases: {

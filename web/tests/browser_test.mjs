@@ -152,8 +152,19 @@ try {
   assert.equal(await saved(), program);
 
   // A CP932 file opened from the disk reads and checks as casl2wb-cli reads it.
+  // The typed program is in no file: opening one asks first, and キャンセル
+  // keeps the program.
   const sjis = join(examples, 'sum_sjis.txt');
-  await (await page.$('#open-file')).uploadFile(sjis);
+  const openAndAnswer = async (button) => {
+    await (await page.$('#open-file')).uploadFile(sjis);
+    await page.waitForSelector('#choice-box[open]');
+    assert.match(await page.$eval('#choice-box .dialog-prompt', (p) => p.textContent),
+      /保存してから「sum_sjis.txt」を読み込みますか？/);
+    await page.click(`#choice-box .buttons button:nth-child(${button})`);
+  };
+  await openAndAnswer(3);
+  assert.equal(await saved(), program);
+  await openAndAnswer(2);
   await page.waitForFunction(() => document.title.startsWith('sum_sjis.txt'));
   assert.equal(await messageList(), execFileSync(cli, ['check', sjis], { encoding: 'utf8' }));
 

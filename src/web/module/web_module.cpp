@@ -68,6 +68,7 @@ EMSCRIPTEN_BINDINGS(casl2wb) {
   emscripten::function("sourceParts", &sourceParts);
   emscripten::function("editorTextOfFile", &editorTextOfFile);
   emscripten::function("savedFileText", &savedFileText);
+  emscripten::function("dropQuestion", &casl2wb::web::dropQuestion);
   emscripten::function("nextFieldColumn", &casl2wb::nextFieldColumn);
   emscripten::function("previousFieldColumn", &casl2wb::previousFieldColumn);
 }
