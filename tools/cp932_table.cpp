@@ -82,6 +82,8 @@ int main(int argc, char** argv) {
     if (c >= 0xD800 && c <= 0xDFFF) continue;
     if (const auto code = encoded(encoder, c)) writeRow(encodings, c, *code);
   }
+  iconv_close(decoder);
+  iconv_close(encoder);
   decodings.close();
   encodings.close();
   if (!decodings || !encodings) {
