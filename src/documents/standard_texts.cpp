@@ -114,6 +114,15 @@ void appendMoreWords(const Program& program, std::size_t first, int count,
 
 }  // namespace
 
+std::map<int, std::vector<std::string>> errorsByLine(const Program& program, int lastLine) {
+  std::map<int, std::vector<std::string>> errors;
+  for (const Diagnostic& diagnostic : program.diagnostics) {
+    const int line = diagnostic.place.line > 0 ? diagnostic.place.line : lastLine;
+    if (line > 0) errors[line].push_back(diagnostic.text());
+  }
+  return errors;
+}
+
 std::vector<LocatedError> locatedErrors(const Program& program) {
   struct Located {
     int file;
@@ -180,6 +189,12 @@ std::vector<std::string> codeListingTexts(const Program& program) {
     appendMoreWords(program, firstWord, line.wordCount, texts);
   }
   return texts;
+}
+
+std::string codeListingText(const Program& program) {
+  std::string text;
+  for (const std::string& line : codeListingTexts(program)) text += line + "\r\n";
+  return text;
 }
 
 std::string runEndText(const RunEnd& end) {
@@ -255,6 +270,18 @@ std::vector<std::string> memoryRowTexts(const std::vector<std::uint16_t>& memory
     texts.push_back(text);
   }
   return texts;
+}
+
+std::vector<std::string> memoryListLines(const Session& session,
+                                         const std::vector<std::uint16_t>& memory,
+                                         std::int64_t from) {
+  constexpr int rows = 32;
+  std::vector<std::string> lines = session.outputLines;
+  lines.push_back(runEndText(session.end));
+  for (std::string& row : memoryRowTexts(memory, from - from % 8, rows)) {
+    lines.push_back(std::move(row));
+  }
+  return lines;
 }
 
 std::vector<std::string> panelLines(const CpuPanel& panel) {

@@ -3,6 +3,7 @@
 // of the CPU after a step.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "documents/printer.h"
 #include "simulator/replay.h"
 #include "simulator/standard_machine.h"
+#include "simulator/standard_session.h"
 
 namespace casl2wb::standard {
 
@@ -40,9 +42,15 @@ struct LocatedError {
 };
 std::vector<LocatedError> locatedErrors(const Program& program);
 
+// The errors of a one-file program by line, for the editor's marks: an
+// error of no line belongs to the last line, `lastLine` (none when it is 0).
+std::map<int, std::vector<std::string>> errorsByLine(const Program& program, int lastLine);
+
 // The translation: each line with the address and the words of its
 // statement (two a line; the rest on lines of their own below it).
 std::vector<std::string> codeListingTexts(const Program& program);
+// The same as the trace window's text, every line ended by CR LF.
+std::string codeListingText(const Program& program);
 
 // How the run ended, with its steps.
 std::string runEndText(const RunEnd& end);
@@ -70,6 +78,12 @@ std::vector<std::string> cpuTraceLines(const Program& program, const StepRecord&
 // or up to the end of the memory.
 std::vector<std::string> memoryRowTexts(const std::vector<std::uint16_t>& memory, std::int64_t from,
                                         int rows);
+
+// The execution window's list after a standard run or step: the OUT lines,
+// how the run ended, and 32 rows of `memory` from the row that holds `from`.
+std::vector<std::string> memoryListLines(const Session& session,
+                                         const std::vector<std::uint16_t>& memory,
+                                         std::int64_t from);
 
 // The twelve lines of the CPU panel ("命令語：", "PR：", "FR：", "SP：",
 // "GR0：" to "GR7："), as the text front end prints them.

@@ -107,4 +107,14 @@ TraceRange Replay::selectionAt(int slot, const Text& trace) {
   return range;
 }
 
+std::optional<int> slotAtBreakpoint(int shownSlot, bool forward, int steps,
+                                    const std::vector<int>& sortedLines,
+                                    const std::function<int(int)>& lineOfSlot) {
+  for (int slot = forward ? shownSlot + 1 : shownSlot - 1; slot >= 0 && slot < steps;
+       slot += forward ? 1 : -1) {
+    if (std::binary_search(sortedLines.begin(), sortedLines.end(), lineOfSlot(slot))) return slot;
+  }
+  return std::nullopt;
+}
+
 }  // namespace casl2wb

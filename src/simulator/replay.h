@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,13 @@ struct ReplayStep {
   CpuPanel panel;
   TraceRange traceSelection;
 };
+
+// "次のブレーク" and "前のブレーク": the first recorded step after (or
+// before) slot `shownSlot`, of `steps`, whose line (`lineOfSlot`) is one of
+// the breakpoint lines `sortedLines`; nothing when no step is.
+std::optional<int> slotAtBreakpoint(int shownSlot, bool forward, int steps,
+                                    const std::vector<int>& sortedLines,
+                                    const std::function<int(int)>& lineOfSlot);
 
 class Replay {
  public:

@@ -43,4 +43,15 @@ std::vector<std::uint16_t> Session::memoryAfter(std::size_t steps) const {
   return memory;
 }
 
+std::int64_t Session::lastWriteOf(std::size_t slot) const {
+  const std::size_t firstWrite = slot == 0 ? 0 : record.steps[slot - 1].writesEnd;
+  const std::size_t writesEnd = record.steps[slot].writesEnd;
+  return writesEnd > firstWrite ? record.writes[writesEnd - 1].address : 0;
+}
+
+int Session::firstFileLineOf(std::size_t slot) const {
+  const auto place = program.lineAt(record.steps[slot].pr);
+  return place && place->file == 0 ? place->line : 0;
+}
+
 }  // namespace casl2wb::standard

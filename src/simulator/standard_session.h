@@ -26,6 +26,12 @@ struct Session {
   void run(Terminal& terminal, std::int64_t stepLimit);
   // The memory after the first `steps` recorded steps.
   std::vector<std::uint16_t> memoryAfter(std::size_t steps) const;
+  // The address of the word recorded step `slot` wrote last, or 0 when it
+  // wrote none: where the memory list of the step starts.
+  std::int64_t lastWriteOf(std::size_t slot) const;
+  // The line of the step's instruction in the program's first file (the
+  // editor's), or 0 when it is in another file.
+  int firstFileLineOf(std::size_t slot) const;
 };
 
 }  // namespace casl2wb::standard

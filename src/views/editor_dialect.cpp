@@ -50,16 +50,11 @@ void EditorWindow::checkStandardLines(const std::vector<Text>& lines) {
   // An error of no line belongs to the last line, as the workbench's do.
   const int lastLine = static_cast<int>(lines.size());
   std::map<int, QStringList> errors;
-  for (const standard::Diagnostic& diagnostic : program.diagnostics) {
-    const int line = diagnostic.place.line > 0 ? diagnostic.place.line : lastLine;
-    if (line > 0) errors[line].append(fromStd(diagnostic.text()));
+  for (const auto& [line, texts] : standard::errorsByLine(program, lastLine)) {
+    for (const std::string& text : texts) errors[line].append(fromStd(text));
   }
   showCheckResult(items, std::move(itemLines), errors, lastLine);
-  if (program.runnable()) {
-    std::string trace;
-    for (const std::string& line : standard::codeListingTexts(program)) trace += line + "\r\n";
-    state_.traceText.setText(trace);
-  }
+  if (program.runnable()) state_.traceText.setText(standard::codeListingText(program));
   emit programChecked();
 }
 

@@ -384,14 +384,10 @@ void ExecutionWindow::goToBreak(bool forward) {
     statusBar()->showMessage(shownMessage(Message::NoBreakpoints), 5000);
     return;
   }
-  const int steps = recordedSteps();
-  const int shownSlot = shownStep_ - 1;
-  for (int slot = forward ? shownSlot + 1 : shownSlot - 1; slot >= 0 && slot < steps;
-       slot += forward ? 1 : -1) {
-    if (std::binary_search(lines.begin(), lines.end(), lineOfSlot(slot))) {
-      showSlot(slot);
-      return;
-    }
+  if (const auto slot = slotAtBreakpoint(shownStep_ - 1, forward, recordedSteps(), lines,
+                                         [this](int s) { return lineOfSlot(s); })) {
+    showSlot(*slot);
+    return;
   }
   statusBar()->showMessage(shownMessage(forward ? Message::NoBreakAfter : Message::NoBreakBefore),
                            5000);

@@ -42,9 +42,6 @@ class WindowTerminal : public standard::Terminal {
   LinesModel& output_;
 };
 
-// Rows of the memory list after the run's lines.
-constexpr int memoryRows = 32;
-
 }  // namespace
 
 void ExecutionWindow::runStandard() {
@@ -76,10 +73,8 @@ void ExecutionWindow::showStandardList(const std::vector<std::uint16_t>& memory,
                                        bool memoryInView) {
   const standard::Session& session = state_.standard;
   listModel_.clear();
-  for (const std::string& line : session.outputLines) listModel_.add(line);
-  listModel_.add(standard::runEndText(session.end));
-  for (const std::string& row : standard::memoryRowTexts(memory, from - from % 8, memoryRows)) {
-    listModel_.add(row);
+  for (const std::string& line : standard::memoryListLines(session, memory, from)) {
+    listModel_.add(line);
   }
   listModel_.publish();
   // After a run the last lines it wrote and how it ended are in view; after
@@ -120,21 +115,14 @@ void ExecutionWindow::showStandardSlot(int slot) {
   trace_.select(standard::traceSelection(trace_.text(), step.pr));
   trace_.focus();
   // The memory from the row of the word the step wrote last, or the program.
-  const std::size_t firstWrite = slot == 0 ? 0 : session.record.steps[steps - 2].writesEnd;
-  const std::int64_t from =
-      step.writesEnd > firstWrite ? session.record.writes[step.writesEnd - 1].address : 0;
-  showStandardList(memory, from, true);
+  showStandardList(memory, session.lastWriteOf(steps - 1), true);
   showPanel();
   emit stepLineShown(standardLineOfSlot(slot));
   updateReplayControls();
 }
 
 int ExecutionWindow::standardLineOfSlot(int slot) const {
-  const standard::Session& session = state_.standard;
-  const auto place =
-      session.program.lineAt(session.record.steps[static_cast<std::size_t>(slot)].pr);
-  // The editor holds the first file only.
-  return place && place->file == 0 ? place->line : 0;
+  return state_.standard.firstFileLineOf(static_cast<std::size_t>(slot));
 }
 
 std::string ExecutionWindow::standardRunEndText() const {

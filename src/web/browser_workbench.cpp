@@ -27,8 +27,6 @@ namespace {
 
 // The work file of a check lives in the page's own memory file system.
 constexpr const char* workFolder = "/tmp";
-// Rows of a standard run's memory list after its lines.
-constexpr int standardMemoryRows = 32;
 
 class NoProgress : public WorkFileProgressSink {
  public:
@@ -45,12 +43,6 @@ Json panelJson(const CpuPanel& panel) {
 }
 
 Json refusal(Message message) { return {{"refused", formatMessage(message)}}; }
-
-std::string joinedLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 }  // namespace
 
@@ -80,15 +72,11 @@ Json BrowserWorkbench::check(const std::string& editorText, Dialect dialect,
     }
     // An error of no line belongs to the last line, as the workbench's do.
     linesRead = static_cast<int>(read.lines.size());
-    std::map<int, std::vector<std::string>> byLine;
-    for (const standard::Diagnostic& diagnostic : program.diagnostics) {
-      const int line = diagnostic.place.line > 0 ? diagnostic.place.line : linesRead;
-      if (line > 0) byLine[line].push_back(diagnostic.text());
-    }
-    for (const auto& [line, texts] : byLine)
+    for (const auto& [line, texts] : standard::errorsByLine(program, linesRead)) {
       errors.push_back({{"line", line}, {"messages", texts}});
+    }
     runnable = program.runnable();
-    if (runnable) traceText_ = joinedLines(standard::codeListingTexts(program));
+    if (runnable) traceText_ = fromUtf8(standard::codeListingText(program));
     messages = standard::listingTexts(program);
   } else {
     program_ = assembler_.assemble(read.lines, machine_.cpu().memory);
@@ -103,7 +91,7 @@ Json BrowserWorkbench::check(const std::string& editorText, Dialect dialect,
     linesRead = program_.linesRead;
     runnable = program_.runnable();
     // A check that finds errors translates nothing and leaves the trace text.
-    if (program_.traceText) traceText_ = *program_.traceText;
+    if (program_.traceText) traceText_ = fromUtf8(*program_.traceText);
     messages = listingTexts(program_.listing);
   }
   traceSelection_ = {};
@@ -115,8 +103,8 @@ Json BrowserWorkbench::check(const std::string& editorText, Dialect dialect,
     shownStep_ = 0;
     replay_.reset();
   }
-  return {{"listing", listing},  {"errors", errors},     {"linesRead", linesRead},
-          {"trace", traceText_}, {"runnable", runnable}, {"state", windowState()}};
+  return {{"listing", listing},          {"errors", errors},     {"linesRead", linesRead},
+          {"trace", toUtf8(traceText_)}, {"runnable", runnable}, {"state", windowState()}};
 }
 
 Json BrowserWorkbench::run(const Json& answers, bool changedSinceCheck) {
@@ -192,13 +180,7 @@ Json BrowserWorkbench::runStandard(const Json& answers) {
 
 void BrowserWorkbench::showStandardList(const std::vector<std::uint16_t>& memory,
                                         std::int64_t from) {
-  list_.clear();
-  for (const std::string& line : standard_.outputLines) list_.add(line);
-  list_.add(standard::runEndText(standard_.end));
-  for (const std::string& row :
-       standard::memoryRowTexts(memory, from - from % 8, standardMemoryRows)) {
-    list_.add(row);
-  }
+  list_.items = standard::memoryListLines(standard_, memory, from);
 }
 
 int BrowserWorkbench::recordedSteps() const {
@@ -208,9 +190,7 @@ int BrowserWorkbench::recordedSteps() const {
 
 int BrowserWorkbench::lineOfSlot(int slot) const {
   if (runDialect_ == Dialect::Standard) {
-    const auto place =
-        standard_.program.lineAt(standard_.record.steps[static_cast<std::size_t>(slot)].pr);
-    return place && place->file == 0 ? place->line : 0;
+    return standard_.firstFileLineOf(static_cast<std::size_t>(slot));
   }
   return lineAtAddress(program_.wordOrigins, machine_.record().slot(slot).pr);
 }
@@ -220,8 +200,7 @@ Json BrowserWorkbench::stepForward() {
   if (runDialect_ == Dialect::Standard) {
     return shownStep_ < recordedSteps() ? showSlot(shownStep_) : windowState();
   }
-  const Text trace = fromUtf8(traceText_);
-  const auto step = replay_.forward(trace, traceSelection_);
+  const auto step = replay_.forward(traceText_, traceSelection_);
   if (!step) return windowState();
   panel_ = step->panel;
   traceSelection_ = step->traceSelection;
@@ -245,11 +224,9 @@ Json BrowserWorkbench::goToBreak(bool forward, const std::vector<int>& breakpoin
   if (breakpointLines.empty()) return {{"status", formatMessage(Message::NoBreakpoints)}};
   std::vector<int> lines = breakpointLines;
   std::sort(lines.begin(), lines.end());
-  const int steps = recordedSteps();
-  const int shownSlot = shownStep_ - 1;
-  for (int slot = forward ? shownSlot + 1 : shownSlot - 1; slot >= 0 && slot < steps;
-       slot += forward ? 1 : -1) {
-    if (std::binary_search(lines.begin(), lines.end(), lineOfSlot(slot))) return showSlot(slot);
+  if (const auto slot = slotAtBreakpoint(shownStep_ - 1, forward, recordedSteps(), lines,
+                                         [this](int s) { return lineOfSlot(s); })) {
+    return showSlot(*slot);
   }
   return {{"status", formatMessage(forward ? Message::NoBreakAfter : Message::NoBreakBefore)}};
 }
@@ -261,15 +238,12 @@ Json BrowserWorkbench::showSlot(int slot) {
     const std::vector<std::uint16_t> memory = standard_.memoryAfter(steps);
     const standard::Step& step = standard_.record.steps[steps - 1];
     panel_ = standard::panelOf(step, memory);
-    traceSelection_ = standard::traceSelection(fromUtf8(traceText_), step.pr);
+    traceSelection_ = standard::traceSelection(traceText_, step.pr);
     // The memory from the row of the word the step wrote last, or the program.
-    const std::size_t firstWrite = slot == 0 ? 0 : standard_.record.steps[steps - 2].writesEnd;
-    const std::int64_t from =
-        step.writesEnd > firstWrite ? standard_.record.writes[step.writesEnd - 1].address : 0;
-    showStandardList(memory, from);
+    showStandardList(memory, standard_.lastWriteOf(steps - 1));
     return windowState();
   }
-  const ReplayStep step = replay_.show(slot, fromUtf8(traceText_), traceSelection_);
+  const ReplayStep step = replay_.show(slot, traceText_, traceSelection_);
   panel_ = step.panel;
   traceSelection_ = step.traceSelection;
   showStepMemory(machine_, step.slot + 1, list_);
@@ -281,12 +255,13 @@ Json BrowserWorkbench::showMemoryAt(const std::string& addressText) {
   digits.erase(0, digits.find_first_not_of(' '));
   digits.erase(digits.find_last_not_of(' ') + 1);
   if (!digits.empty() && digits.front() == '#') digits.erase(0, 1);
-  if (digits.empty() || digits.size() > 4 ||
+  if (digits.empty() || digits.size() > 8 ||
       digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos ||
       runDialect_ != Dialect::Standard || !standard_.hasRun) {
     return windowState();
   }
-  const std::int64_t address = std::stol(digits, nullptr, 16);
+  const std::int64_t address = std::stoll(digits, nullptr, 16);
+  if (address >= standard::memoryWords) return windowState();
   const std::vector<std::uint16_t> memory =
       shownStep_ > 0 ? standard_.memoryAfter(static_cast<std::size_t>(shownStep_))
                      : standard_.cpu.memory;

@@ -79,7 +79,7 @@ class BrowserWorkbench {
   AssembledProgram program_;
   Machine machine_;
   standard::Session standard_;
-  std::string traceText_;
+  Text traceText_;  // the trace window's text
   TraceRange traceSelection_;
   Replay replay_{machine_};
 

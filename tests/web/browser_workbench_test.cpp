@@ -63,6 +63,13 @@ TEST(BrowserWorkbench, StandardRunsTakeACancelledBoxAsTheEndOfInput) {
   const Json state = workbench.run(Json::array({nullptr}), false);
   EXPECT_EQ(state["panel"]["gr"][1], "FFFF");
   EXPECT_EQ(state["steps"], 8);  // IN is seven instructions; the last RET ends the run
+  // A step's memory list starts at the row of the word it wrote last (the
+  // first PUSH: the stack's top), or at 0; its line is IN's.
+  const auto firstRow = [&] { return workbench.lines("list", 1, 1)[0].get<std::string>(); };
+  EXPECT_EQ(workbench.goToStep(1)["stepLine"], 2);
+  EXPECT_EQ(firstRow().substr(0, 5), "FFF8:");
+  workbench.goToStep(3);
+  EXPECT_EQ(firstRow().substr(0, 5), "0000:");
 }
 
 TEST(BrowserWorkbench, ReplayGoesForwardBackAndFromBreakpointToBreakpoint) {
